@@ -1,0 +1,23 @@
+#pragma once
+// The one database connection of the process and the small helpers every window uses.
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "platform/db/Ado.h"
+
+// The shared connection; helpers create an unopened one on first use.
+extern std::unique_ptr<ado::Connection> gCn_ptr;
+ado::Connection& gCn();
+
+using RecordValues = std::array<QString, 9>;
+
+bool fnc_DB_Open();
+bool fnc_DB_Close();
+bool fnc_Execute_SQL(const QString& sql);
+bool fnc_Exists_Record(const QString& sql);
+QString fnc_Get_FieldType(const QString& sql);
+RecordValues fnc_Get_RecordValues(const QString& sql);  // errors go to the caller
+qint16 fnc_Get_MaxKey(const QString& tableName);
+qint16 fnc_Get_MaxMainKey();
+QString fnc_Replace_SQLChar(const QString& text);
