@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <cstdio>  // before the #undef below, so no later include defines EOF again
 #include <functional>
 #include <memory>
 #include <variant>
@@ -13,9 +14,13 @@
 
 struct sqlite3;
 
+// ADO's Recordset.EOF clashes with C's EOF macro; code that needs the latter can use
+// std::char_traits<char>::eof().
+#undef EOF
+
 namespace ado {
 
-// ADO constants the Parts use.
+// ADO constants the program uses.
 enum : int {
     adStateClosed = 0,
     adStateOpen = 1,
@@ -32,13 +37,13 @@ enum : int {
 // ADO field type codes, from the declared column type.
 enum DataType : int {
     adEmpty = 0,
-    adSmallInt = 2,     // Jet Integer (16 bit)
-    adInteger = 3,      // Jet Long Integer
+    adSmallInt = 2,  // Jet Integer (16 bit)
+    adInteger = 3,   // Jet Long Integer
     adDouble = 5,
     adCurrency = 6,
-    adDate = 7,         // Jet Date/Time
-    adBoolean = 11,     // Jet Yes/No
-    adVarWChar = 202,   // Jet Text
+    adDate = 7,            // Jet Date/Time
+    adBoolean = 11,        // Jet Yes/No
+    adVarWChar = 202,      // Jet Text
     adLongVarWChar = 203,  // Jet Memo
 };
 
@@ -48,6 +53,7 @@ public:
     Value() = default;  // Null
     Value(qint64 v) : m_v(v) {}
     Value(int v) : m_v(qint64(v)) {}
+    Value(long v) : m_v(qint64(v)) {}
     Value(double v) : m_v(v) {}
     Value(const QString& v) : m_v(v) {}
     Value(const char* v) : m_v(QString::fromUtf8(v)) {}
@@ -78,12 +84,16 @@ class Recordset;
 
 class Field {
 public:
+    Field() = default;
+    Field(const Field&) = default;
     [[nodiscard]] const QString& Name() const { return m_name; }
     [[nodiscard]] int Type() const { return m_type; }
     [[nodiscard]] const Value& value() const;
     [[nodiscard]] QString text() const { return value().toText(); }  // VB CStr(rs!Field)
     // Assignment while the recordset is in AddNew or edit mode (VB's rs!Field = x); written at Update.
     Field& operator=(const Value& v);
+    // rs!A = rs2!B assigns the value, as VB's default property does; it never copies the field object.
+    Field& operator=(const Field& other) { return *this = other.value(); }
 
 private:
     friend class Recordset;
@@ -120,19 +130,27 @@ public:
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
 
     [[nodiscard]] sqlite3* handle() const { return m_db; }
+    // Rows changed by the last Execute (ADO's RecordsAffected); -1 before any.
+    [[nodiscard]] long lastRecordsAffected() const { return m_recordsAffected; }
 
 private:
+    friend class Recordset;
+    void checkOpen() const;
+
     sqlite3* m_db = nullptr;
     QString m_connectionString;
     int m_transDepth = 0;
+    long m_recordsAffected = -1;
     std::function<bool(const QString&)> m_failHook;
+    // Recordsets hold a weak reference: after Close (or destruction) they fail instead of dangling.
+    std::shared_ptr<int> m_alive;
 };
 
 // Rolls back in its destructor unless commit() ran.
 class TransGuard {
 public:
     explicit TransGuard(Connection& cn) : m_cn(cn) { m_cn.BeginTrans(); }
-    ~TransGuard();
+    ~TransGuard();  // never throws
     void commit();
     TransGuard(const TransGuard&) = delete;
     TransGuard& operator=(const TransGuard&) = delete;
@@ -152,8 +170,9 @@ public:
 
     void Open(const QString& sql, Connection& cn, int cursorType = adOpenStatic, int lockType = adLockOptimistic,
               int options = adCmdUnspecified);
-    void Close();
+    void Close();  // closing a closed recordset does nothing
     [[nodiscard]] int State() const;
+    [[nodiscard]] bool isUpdatable() const;
 
     [[nodiscard]] bool BOF() const;
     [[nodiscard]] bool EOF() const;
@@ -170,7 +189,10 @@ public:
     Field& operator[](const QString& name) { return Fields(name); }
     [[nodiscard]] bool hasField(const QString& name) const;
 
-    // Writes go to the base table(s) of the current row with bound parameters.
+    // Writes go to the base table(s) of the current row with bound parameters. A recordset over a join
+    // writes each base table its changed fields belong to, all in one step (all or nothing).
+    // DISTINCT, GROUP BY, aggregate and read-only recordsets refuse writes, as Jet does.
+    // Moving (or AddNew) with an edit pending updates first, as ADO does; Close discards it.
     void AddNew();
     void Update();
     void CancelUpdate();
@@ -183,7 +205,27 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-// The one place where Jet-only syntax becomes SQLite syntax. Text in quotes is never touched.
+// The one place where Jet-only syntax becomes SQLite syntax. Text in quotes is never touched:
+// `Group`/`Update` used as names (also after a dot) are bracketed, a qualified SET target loses its
+// table, "DELETE * FROM" loses the "*", "text" literals become 'text', and "--" or "/*" outside quotes
+// stay operators instead of starting a comment.
 [[nodiscard]] QString translateJetSql(const QString& jetSql);
+
+// Provider-like error numbers the layer raises (HRESULTs as VB's Err.Number shows them).
+enum : long {
+    errProvider = -2147467259,          // 0x80004005 generic failure, constraint violations
+    errSyntax = -2147217900,            // 0x80040E14 error in the statement
+    errTooFewParameters = -2147217904,  // 0x80040E10 unknown column name
+    errNoSuchTable = -2147217865,       // 0x80040E37
+    errTypeMismatchDb = -2147217913,    // 0x80040E07 value the column cannot take
+    errRowNotFound = -2147217864,       // 0x80040E38 row vanished before its update
+    errMultiStep = -2147217887,         // 0x80040E21 field assignment the column refuses
+    errNoTransaction = -2147168242,     // 0x8004D00E
+    errObjectClosed = -2146824584,      // 3704
+    errObjectOpen = -2146824583,        // 3705
+    errNoCurrentRecord = -2146825267,   // 3021 BOF or EOF
+    errItemNotFound = -2146825023,      // 3265 no such field
+    errNotUpdatable = -2146825037,      // 3251
+};
 
 }  // namespace ado

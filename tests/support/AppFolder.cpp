@@ -9,8 +9,8 @@
 
 namespace testsupport {
 
-QString templateDb() { return qEnvironmentVariable("VONDARI_TEMPLATE_DB"); }
-QString samplesDir() { return qEnvironmentVariable("VONDARI_SAMPLES"); }
+QString templateDb() { return qEnvironmentVariable("VONDARI_TEMPLATE_DB", QStringLiteral(VONDARI_TEMPLATE_DB)); }
+QString samplesDir() { return qEnvironmentVariable("VONDARI_SAMPLES", QStringLiteral(VONDARI_SAMPLES)); }
 
 AppFolder::AppFolder(bool withDatabase) {
     if (withDatabase) {

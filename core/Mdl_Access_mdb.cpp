@@ -1,0 +1,191 @@
+// The shared connection gCn and the small database helpers every window uses.
+#include "core/Mdl_Access_mdb.h"
+
+#include <QFileInfo>
+
+#include "core/Mdl_gData.h"
+#include "platform/base/AppPath.h"
+#include "platform/ui/Dialogs.h"
+
+std::unique_ptr<ado::Connection> gCn_ptr;
+
+ado::Connection& gCn() {
+    // A helper called before (or after) the database is open fails at its query, not for want of an object.
+    if (!gCn_ptr) gCn_ptr = std::make_unique<ado::Connection>();
+    return *gCn_ptr;
+}
+
+namespace {
+
+// Closes a helper's recordset after an error, whatever state the error left it in.
+void closeQuietly(ado::Recordset& rs) {
+    try {
+        if (rs.State() == ado::adStateOpen) rs.Close();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+bool fnc_DB_Open() {
+    bool result = false;
+    try {
+        // The program folder joined with "/" where the original appended "\".
+        const QString path = vb::App_Path() + QStringLiteral("/pcdb.mdb");
+        const QString dataSource = QStringLiteral("Data Source=") + path;
+        if (!QFileInfo(path).isFile()) {
+            // A missing file is no error: the main window says so in its status bar and shows no list.
+            if (gStatusBarText)
+                gStatusBarText(QStringLiteral("DBファイルが見つかりません。") + QStringLiteral("\r\n") + dataSource +
+                               QStringLiteral("を確認ください"));
+            return false;
+        }
+        gCn_ptr = std::make_unique<ado::Connection>();
+        gCn_ptr->Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + dataSource, QString(), QString(),
+                      ado::adCmdUnspecified);
+        result = true;
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+    }
+    return result;
+}
+
+bool fnc_DB_Close() {
+    bool result = false;
+    try {
+        if (gCn().State() == ado::adStateOpen) {
+            gCn().Close();
+            gCn_ptr.reset();
+            result = true;
+        }
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+    }
+    return result;
+}
+
+bool fnc_Execute_SQL(const QString& sql) {
+    if (sql.isEmpty()) return false;
+    try {
+        gCn().Execute(sql, ado::adCmdUnspecified);
+    } catch (...) {
+        // Callers that need to know check the data afterwards.
+    }
+    return true;
+}
+
+bool fnc_Exists_Record(const QString& sql) {
+    bool result = false;
+    ado::Recordset rs;
+    try {
+        rs.Open(sql, gCn(), ado::adOpenStatic, ado::adLockOptimistic, ado::adCmdUnspecified);
+        result = rs.RecordCount() != 0;
+        rs.Close();
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        closeQuietly(rs);
+    }
+    return result;
+}
+
+QString fnc_Get_FieldType(const QString& sql) {
+    QString result = QStringLiteral("不明");
+    ado::Recordset rs;
+    try {
+        rs.Open(sql, gCn(), ado::adOpenStatic, ado::adLockOptimistic, ado::adCmdUnspecified);
+        if (rs.RecordCount() != 0) {
+            switch (rs.Fields(0).Type()) {
+                case ado::adInteger:
+                    result = QStringLiteral("数値");
+                    break;
+                case ado::adVarWChar:
+                    result = QStringLiteral("文字");
+                    break;
+                case ado::adDate:
+                    result = QStringLiteral("日付");
+                    break;
+                default:
+                    break;
+            }
+        }
+        rs.Close();
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        closeQuietly(rs);
+    }
+    return result;
+}
+
+RecordValues fnc_Get_RecordValues(const QString& sql) {
+    RecordValues values;  // nine empty texts
+    if (sql.isEmpty()) return values;
+    // No handler here: errors (a Null value, more than nine fields, bad SQL) go to the caller.
+    ado::Recordset rs;
+    rs.Open(sql, gCn(), ado::adOpenStatic, ado::adLockReadOnly, ado::adCmdUnspecified);
+    if (rs.RecordCount() == 0) {
+        rs.Close();
+        return values;
+    }
+    for (int i = 0; i < rs.FieldCount(); ++i) {
+        if (i >= int(values.size())) vb::raise(vb::errSubscript);
+        values[size_t(i)] = fnc_Replace_SQLChar(rs.Fields(i).value().toText());
+    }
+    rs.Close();
+    return values;
+}
+
+qint16 fnc_Get_MaxKey(const QString& tableName) {
+    qint16 result = 0;
+    ado::Recordset rs;
+    try {
+        std::array<QString, 33> names;
+        rs.Open(QStringLiteral("SELECT * FROM ") + tableName, gCn(), ado::adOpenStatic, ado::adLockOptimistic,
+                ado::adCmdUnspecified);
+        for (int i = 0; i < rs.FieldCount(); ++i) {
+            if (i >= int(names.size())) vb::raise(vb::errSubscript);
+            names[size_t(i)] = rs.Fields(i).Name();
+        }
+        rs.Close();
+        rs.Open(QStringLiteral("SELECT MAX( ") + names[0] + QStringLiteral(" ) ") + QStringLiteral("FROM ") + tableName,
+                gCn(), ado::adOpenStatic, ado::adLockOptimistic, ado::adCmdUnspecified);
+        const ado::Value& max = rs.Fields(0).value();
+        result = max.isNull() ? qint16(-1) : max.toInt16();  // above 32767 raises overflow
+        rs.Close();
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        closeQuietly(rs);
+        result = 0;
+    }
+    return result;
+}
+
+qint16 fnc_Get_MaxMainKey() {
+    qint16 result = 0;
+    ado::Recordset rs;
+    try {
+        rs.Open(QStringLiteral("SELECT MAX( MainKey ) FROM tbl_Computer_List"), gCn(), ado::adOpenStatic,
+                ado::adLockOptimistic, ado::adCmdUnspecified);
+        const ado::Value& max = rs.Fields(0).value();
+        result = max.isNull() ? qint16(0) : max.toInt16();
+        rs.Close();
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        closeQuietly(rs);
+        result = 0;
+    }
+    return result;
+}
+
+QString fnc_Replace_SQLChar(const QString& text) {
+    if (text.isEmpty()) return text;
+    QString s = text;
+    s.replace(u',', QChar(0x3001));   // 、
+    s.replace(u'\'', QChar(0x2019));  // ’
+    s.replace(u';', QChar(0xFF1B));   // ；
+    s.replace(u'#', QChar(0xFF03));   // ＃
+    s.replace(u'\\', QChar(0xFFE5));  // ￥
+    s.replace(u':', QChar(0xFF1A));   // ：
+    s.replace(QChar(10), u' ');
+    s.replace(QChar(13), u' ');
+    return s;
+}

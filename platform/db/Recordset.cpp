@@ -1,0 +1,612 @@
+// Static recordsets: every row is read at Open. Writes go back to the base tables by rowid, with
+// bound parameters, so a recordset over a join of two tables updates both rows in one step.
+#include <sqlite3.h>
+
+#include <QRegularExpression>
+#include <cmath>
+#include <optional>
+
+#include "platform/db/Ado.h"
+#include "platform/db/SqliteSupport.h"
+
+namespace ado {
+
+using detail::Statement;
+using detail::throwAdo;
+using detail::throwSqlite;
+using detail::Token;
+
+namespace {
+
+struct Column {
+    QString name;  // as Jet names it ("table.column" when the column name occurs twice)
+    int type = adEmpty;
+    int maxLength = 0;  // Text(n); 0 = no limit
+    int table = -1;     // index into Impl::tables; -1 for an expression
+    QString origin;     // column name in its base table
+};
+
+struct Row {
+    std::vector<Value> values;
+    std::vector<std::optional<qint64>> rowids;  // one per base table
+    bool deleted = false;
+};
+
+// Jet column type from the declared type the schema gives it.
+int typeFromDecl(const char* decl, int* maxLength) {
+    *maxLength = 0;
+    if (!decl) return adEmpty;
+    const QString d = QString::fromUtf8(decl).trimmed().toUpper();
+    if (d.startsWith(QLatin1String("SMALLINT"))) return adSmallInt;
+    if (d.startsWith(QLatin1String("VARCHAR")) || d.startsWith(QLatin1String("NVARCHAR")) ||
+        d.startsWith(QLatin1String("CHAR"))) {
+        static const QRegularExpression len(QStringLiteral(R"(\((\d+)\))"));
+        if (const auto m = len.match(d); m.hasMatch()) *maxLength = m.captured(1).toInt();
+        return adVarWChar;
+    }
+    if (d.startsWith(QLatin1String("DATETIME")) || d == QLatin1String("DATE")) return adDate;
+    if (d.startsWith(QLatin1String("TEXT")) || d.startsWith(QLatin1String("MEMO")) ||
+        d.startsWith(QLatin1String("LONGTEXT")))
+        return adLongVarWChar;
+    if (d.contains(QLatin1String("INT")) || d == QLatin1String("LONG")) return adInteger;
+    if (d.startsWith(QLatin1String("DOUBLE")) || d.startsWith(QLatin1String("FLOAT")) ||
+        d.startsWith(QLatin1String("REAL")))
+        return adDouble;
+    if (d.startsWith(QLatin1String("CURRENCY")) || d.startsWith(QLatin1String("MONEY"))) return adCurrency;
+    if (d.startsWith(QLatin1String("BIT")) || d.startsWith(QLatin1String("BOOL")) ||
+        d.startsWith(QLatin1String("YESNO")))
+        return adBoolean;
+    return adVarWChar;
+}
+
+bool isPlainName(const QString& s) {
+    static const QRegularExpression re(QStringLiteral(R"(^[A-Za-z_\x{80}-\x{FFFF}][A-Za-z0-9_$\x{80}-\x{FFFF}]*$)"));
+    return re.match(s).hasMatch();
+}
+
+Value readValue(sqlite3_stmt* st, int i, int type) {
+    switch (sqlite3_column_type(st, i)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            if (type == adDate)
+                if (auto d = detail::fromOleDate(double(sqlite3_column_int64(st, i)))) return *d;
+            return qint64(sqlite3_column_int64(st, i));
+        case SQLITE_FLOAT:
+            if (type == adDate)
+                if (auto d = detail::fromOleDate(sqlite3_column_double(st, i))) return *d;
+            return sqlite3_column_double(st, i);
+        default: {
+            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+            QString text = QString::fromUtf8(p, sqlite3_column_bytes(st, i));
+            if (type == adDate)
+                if (auto d = detail::parseJetDate(text)) return *d;
+            return text;
+        }
+    }
+}
+
+void bindValue(sqlite3_stmt* st, int index, const Value& v) {
+    const auto& raw = v.raw();
+    if (const auto* i = std::get_if<qint64>(&raw))
+        sqlite3_bind_int64(st, index, *i);
+    else if (const auto* d = std::get_if<double>(&raw))
+        sqlite3_bind_double(st, index, *d);
+    else if (const auto* s = std::get_if<QString>(&raw)) {
+        const QByteArray utf8 = s->toUtf8();
+        sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } else if (const auto* t = std::get_if<QDateTime>(&raw)) {
+        const QByteArray utf8 = detail::canonicalDate(*t).toUtf8();
+        sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } else {
+        sqlite3_bind_null(st, index);
+    }
+}
+
+[[noreturn]] void refuse() { throwAdo(errMultiStep); }
+
+// A whole number from a value, for an integer column: texts are read as numbers, fractions round
+// half to even as Jet converts them, and a value out of the column's range is refused.
+qint64 wholeNumber(const Value& v, qint64 lo, qint64 hi) {
+    double d = 0;
+    const auto& raw = v.raw();
+    if (const auto* i = std::get_if<qint64>(&raw)) {
+        if (*i < lo || *i > hi) refuse();
+        return *i;
+    }
+    try {
+        d = v.toDouble();
+    } catch (const vb::Error&) {
+        refuse();
+    }
+    if (!std::isfinite(d)) refuse();
+    const double r = std::nearbyint(d);
+    if (r < double(lo) || r > double(hi)) refuse();
+    return qint64(r);
+}
+
+// The value as the column will hold it, so that reading the field back before Update already shows
+// the stored form (as ADO does): "007" in a Long column reads 7, 0 in a Text column reads "0".
+Value convertForColumn(const Column& c, const Value& v) {
+    if (v.isNull()) return v;
+    switch (c.type) {
+        case adSmallInt:
+            return wholeNumber(v, -32768, 32767);
+        case adInteger:
+            return wholeNumber(v, -2147483648LL, 2147483647LL);
+        case adDouble:
+        case adCurrency:
+            try {
+                return v.toDouble();
+            } catch (const vb::Error&) {
+                refuse();
+            }
+        case adDate: {
+            if (v.isDate()) return v;
+            if (v.isText()) {
+                if (auto d = detail::parseJetDate(std::get<QString>(v.raw()))) return *d;
+                refuse();
+            }
+            if (auto d = detail::fromOleDate(v.toDouble())) return *d;
+            refuse();
+        }
+        case adVarWChar:
+        case adLongVarWChar: {
+            QString text = v.toText();
+            if (c.maxLength > 0 && text.size() > c.maxLength) refuse();
+            return text;
+        }
+        default:
+            return v;
+    }
+}
+
+}  // namespace
+
+struct Recordset::Impl {
+    Connection* cn = nullptr;
+    std::weak_ptr<int> alive;
+    bool open = false;
+    bool updatable = false;
+    std::vector<Column> cols;
+    std::vector<QString> tables;  // base tables in order of first appearance
+    std::vector<Field> fields;
+    std::vector<Row> rows;
+    qsizetype pos = 0;  // -1 = BOF, rows.size() = EOF
+    enum class Mode { None, Edit, Add } mode = Mode::None;
+    std::vector<std::optional<Value>> pending;
+    Value null;
+
+    sqlite3* db() const {
+        if (!open || alive.expired()) throwAdo(errObjectClosed);
+        return cn->handle();
+    }
+    qsizetype live() const {
+        qsizetype n = 0;
+        for (const Row& r : rows) n += r.deleted ? 0 : 1;
+        return n;
+    }
+    bool bof() const { return mode != Mode::Add && (pos < 0 || live() == 0); }
+    bool eof() const { return mode != Mode::Add && (pos >= qsizetype(rows.size()) || live() == 0); }
+    bool onRow() const { return pos >= 0 && pos < qsizetype(rows.size()) && !rows[pos].deleted; }
+
+    const Value& valueAt(int i) const {
+        if (!open) throwAdo(errObjectClosed);
+        if (mode != Mode::None && pending[i]) return *pending[i];
+        if (mode == Mode::Add) return null;
+        if (!onRow()) throwAdo(errNoCurrentRecord);
+        return rows[pos].values[i];
+    }
+
+    void assign(int i, const Value& v) {
+        db();
+        if (!updatable) throwAdo(errNotUpdatable);
+        if (mode == Mode::None) {
+            if (!onRow()) throwAdo(errNoCurrentRecord);
+            mode = Mode::Edit;
+            pending.assign(cols.size(), std::nullopt);
+        }
+        const Column& c = cols[i];
+        if (c.table < 0) refuse();  // an expression has no column to write to
+        const Value converted = convertForColumn(c, v);
+        // The same base column may appear twice in the result (t.*, t.c): keep both copies in step.
+        for (size_t k = 0; k < cols.size(); ++k)
+            if (cols[k].table == c.table && cols[k].origin.compare(c.origin, Qt::CaseInsensitive) == 0)
+                pending[k] = converted;
+    }
+
+    void exec(const QString& sql, const QString& shownSql, const std::vector<Value>& params) {
+        if (cn->shouldFail(shownSql))
+            throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + shownSql);
+        Statement st(db(), sql);
+        for (size_t k = 0; k < params.size(); ++k) bindValue(st.get(), int(k + 1), params[k]);
+        while (st.step()) {
+        }
+    }
+
+    // Re-reads the columns of one base table for one row, so the recordset shows what was stored
+    // (defaults, canonical dates, numbers from text).
+    void reload(Row& row, int table) {
+        const std::optional<qint64> id = row.rowids[table];
+        if (!id) return;
+        QStringList names;
+        std::vector<int> which;
+        for (size_t k = 0; k < cols.size(); ++k)
+            if (cols[k].table == table) {
+                names << u'"' + cols[k].origin + u'"';
+                which.push_back(int(k));
+            }
+        if (which.empty()) return;
+        Statement st(db(),
+                     QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?").arg(names.join(u','), tables[table]));
+        sqlite3_bind_int64(st.get(), 1, *id);
+        if (!st.step()) return;
+        for (size_t k = 0; k < which.size(); ++k)
+            row.values[which[k]] = readValue(st.get(), int(k), cols[which[k]].type);
+    }
+
+    void update() {
+        if (mode == Mode::None) return;
+        sqlite3* handle = db();
+        // All tables of one update are written together or not at all.
+        if (const int rc = sqlite3_exec(handle, "SAVEPOINT vondari_rs_update", nullptr, nullptr, nullptr);
+            rc != SQLITE_OK)
+            throwSqlite(handle, sqlite3_extended_errcode(handle));
+        try {
+            if (mode == Mode::Edit)
+                writeEdit();
+            else
+                writeNew();
+        } catch (...) {
+            sqlite3_exec(handle, "ROLLBACK TO vondari_rs_update", nullptr, nullptr, nullptr);
+            sqlite3_exec(handle, "RELEASE vondari_rs_update", nullptr, nullptr, nullptr);
+            throw;
+        }
+        if (const int rc = sqlite3_exec(handle, "RELEASE vondari_rs_update", nullptr, nullptr, nullptr);
+            rc != SQLITE_OK) {
+            sqlite3_exec(handle, "ROLLBACK TO vondari_rs_update", nullptr, nullptr, nullptr);
+            sqlite3_exec(handle, "RELEASE vondari_rs_update", nullptr, nullptr, nullptr);
+            throwSqlite(handle, rc);
+        }
+        mode = Mode::None;
+        pending.clear();
+    }
+
+    void writeEdit() {
+        Row& row = rows[pos];
+        for (int t = 0; t < int(tables.size()); ++t) {
+            QStringList sets;
+            QStringList done;
+            std::vector<Value> params;
+            for (size_t k = 0; k < cols.size(); ++k) {
+                if (cols[k].table != t || !pending[k] || done.contains(cols[k].origin, Qt::CaseInsensitive)) continue;
+                done << cols[k].origin;
+                sets << u'"' + cols[k].origin + QStringLiteral("\" = ?");
+                params.push_back(*pending[k]);
+            }
+            if (sets.isEmpty()) continue;
+            if (!row.rowids[t]) throwAdo(errRowNotFound);
+            params.emplace_back(*row.rowids[t]);
+            const QString sql =
+                QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid = ?").arg(tables[t], sets.join(QStringLiteral(", ")));
+            exec(sql, sql, params);
+            if (sqlite3_changes(cn->handle()) == 0) throwAdo(errRowNotFound);
+        }
+        Row updated = row;
+        for (int t = 0; t < int(tables.size()); ++t) reload(updated, t);
+        row = std::move(updated);
+    }
+
+    void writeNew() {
+        Row row;
+        row.values.assign(cols.size(), Value());
+        row.rowids.assign(tables.size(), std::nullopt);
+        bool anyAssigned = false;
+        for (const auto& p : pending) anyAssigned = anyAssigned || p.has_value();
+        for (int t = 0; t < int(tables.size()); ++t) {
+            QStringList names;
+            QStringList marks;
+            std::vector<Value> params;
+            for (size_t k = 0; k < cols.size(); ++k) {
+                if (cols[k].table != t || !pending[k] ||
+                    names.contains(u'"' + cols[k].origin + u'"', Qt::CaseInsensitive))
+                    continue;
+                names << u'"' + cols[k].origin + u'"';
+                marks << QStringLiteral("?");
+                params.push_back(*pending[k]);
+            }
+            // A table the new record assigns nothing to gets no row, unless it is the only table.
+            if (names.isEmpty() && (anyAssigned || tables.size() > 1)) continue;
+            const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO \"%1\" DEFAULT VALUES").arg(tables[t])
+                                                : QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                                                      .arg(tables[t], names.join(QStringLiteral(", ")),
+                                                           marks.join(QStringLiteral(", ")));
+            exec(sql, sql, params);
+            row.rowids[t] = sqlite3_last_insert_rowid(cn->handle());
+            reload(row, t);
+        }
+        rows.push_back(std::move(row));
+        pos = qsizetype(rows.size()) - 1;
+    }
+
+    void settle() {
+        if (mode != Mode::None) update();
+    }
+};
+
+Recordset::Recordset() : d(std::make_unique<Impl>()) {}
+Recordset::~Recordset() = default;
+
+namespace {
+
+// Where to add the rowid columns: right before the top-level FROM of a plain SELECT. DISTINCT,
+// GROUP BY and compound queries are not updatable in Jet either, so they get none.
+qsizetype rowidInsertPoint(const QString& sql) {
+    const std::vector<Token> t = detail::tokenize(sql);
+    auto word = [&](size_t i, const char* w) {
+        return t[i].kind == Token::Kind::Word && t[i].text.compare(QLatin1String(w), Qt::CaseInsensitive) == 0;
+    };
+    size_t i = 0;
+    while (i < t.size() && t[i].kind == Token::Kind::Space) ++i;
+    if (i >= t.size() || !word(i, "SELECT")) return -1;
+    qsizetype offset = 0;
+    qsizetype fromAt = -1;
+    int depth = 0;
+    bool first = true;
+    for (size_t k = 0; k < t.size(); ++k) {
+        const Token& tok = t[k];
+        if (tok.kind == Token::Kind::Punct && tok.text == QLatin1String("("))
+            ++depth;
+        else if (tok.kind == Token::Kind::Punct && tok.text == QLatin1String(")"))
+            --depth;
+        else if (tok.kind == Token::Kind::Word && depth == 0) {
+            if (k > i && first) {
+                first = false;
+                if (word(k, "DISTINCT") || word(k, "DISTINCTROW")) return -1;
+            }
+            if (word(k, "GROUP") || word(k, "HAVING") || word(k, "UNION") || word(k, "INTERSECT") || word(k, "EXCEPT"))
+                return -1;
+            if (word(k, "FROM") && fromAt < 0) fromAt = offset;
+        }
+        offset += tok.text.size();
+    }
+    return fromAt;
+}
+
+}  // namespace
+
+void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int) {
+    if (d->open) throwAdo(errObjectOpen);
+    cn.checkOpen();
+    if (cn.shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+    sqlite3* db = cn.handle();
+    const QString translated = translateJetSql(sql);
+
+    auto st = std::make_unique<Statement>(db, translated);
+    const int n = sqlite3_column_count(st->get());
+    std::vector<Column> cols(static_cast<size_t>(n));
+    std::vector<QString> tables;
+    for (int i = 0; i < n; ++i) {
+        Column& c = cols[size_t(i)];
+        c.type = typeFromDecl(sqlite3_column_decltype(st->get(), i), &c.maxLength);
+        const char* table = sqlite3_column_table_name(st->get(), i);
+        const char* origin = sqlite3_column_origin_name(st->get(), i);
+        c.name = QString::fromUtf8(sqlite3_column_name(st->get(), i));
+        if (table && origin) {
+            const QString t = QString::fromUtf8(table);
+            c.origin = QString::fromUtf8(origin);
+            auto it = std::find_if(tables.begin(), tables.end(),
+                                   [&](const QString& x) { return x.compare(t, Qt::CaseInsensitive) == 0; });
+            if (it == tables.end()) it = tables.insert(tables.end(), t);
+            c.table = int(it - tables.begin());
+        }
+    }
+    // Jet names an unnamed expression Expr1000, Expr1001, ...
+    int expr = 1000;
+    for (Column& c : cols)
+        if (c.table < 0 && !isPlainName(c.name)) c.name = QStringLiteral("Expr%1").arg(expr++);
+    // SQLite returns a column name found in two tables bare, twice; Jet qualifies exactly those.
+    std::vector<QString> qualified(cols.size());
+    for (size_t i = 0; i < cols.size(); ++i) {
+        qualified[i] = cols[i].name;
+        if (cols[i].table < 0) continue;
+        for (size_t k = 0; k < cols.size(); ++k)
+            if (k != i && cols[k].table >= 0 && cols[k].table != cols[i].table &&
+                cols[k].name.compare(cols[i].name, Qt::CaseInsensitive) == 0) {
+                qualified[i] = tables[size_t(cols[i].table)] + u'.' + cols[i].origin;
+                break;
+            }
+    }
+    for (size_t i = 0; i < cols.size(); ++i) cols[i].name = qualified[i];
+
+    // For an updatable recordset, fetch each base table's rowid beside the columns.
+    bool updatable = false;
+    if (lockType != adLockReadOnly && !tables.empty()) {
+        const qsizetype at = rowidInsertPoint(translated);
+        if (at > 0) {
+            QString extra;
+            for (const QString& t : tables) extra += QStringLiteral(", \"%1\".rowid ").arg(t);
+            try {
+                auto withIds = std::make_unique<Statement>(db, translated.left(at) + extra + translated.mid(at));
+                if (sqlite3_column_count(withIds->get()) == n + int(tables.size())) {
+                    st = std::move(withIds);
+                    updatable = true;
+                }
+            } catch (const vb::Error&) {
+                // An alias or a table named twice: the query still opens, read-only.
+            }
+        }
+    }
+
+    std::vector<Row> rows;
+    while (st->step()) {
+        Row row;
+        row.values.reserve(size_t(n));
+        for (int i = 0; i < n; ++i) row.values.push_back(readValue(st->get(), i, cols[size_t(i)].type));
+        if (updatable) {
+            row.rowids.reserve(tables.size());
+            for (int t = 0; t < int(tables.size()); ++t) {
+                if (sqlite3_column_type(st->get(), n + t) == SQLITE_NULL)
+                    row.rowids.emplace_back(std::nullopt);
+                else
+                    row.rowids.emplace_back(sqlite3_column_int64(st->get(), n + t));
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    // An expression's type comes from its first value (MAX of a column, COUNT, ...).
+    for (int i = 0; i < n; ++i) {
+        Column& c = cols[size_t(i)];
+        if (c.type != adEmpty) continue;
+        c.type = adVarWChar;
+        for (const Row& r : rows) {
+            const auto& raw = r.values[size_t(i)].raw();
+            if (std::holds_alternative<std::monostate>(raw)) continue;
+            c.type = std::holds_alternative<qint64>(raw)   ? adInteger
+                     : std::holds_alternative<double>(raw) ? adDouble
+                                                           : adVarWChar;
+            break;
+        }
+    }
+
+    d->cn = &cn;
+    d->alive = cn.m_alive;
+    d->cols = std::move(cols);
+    d->tables = std::move(tables);
+    d->rows = std::move(rows);
+    d->updatable = updatable;
+    d->pos = 0;
+    d->mode = Impl::Mode::None;
+    d->pending.clear();
+    d->fields.clear();
+    d->fields.resize(d->cols.size());
+    for (size_t i = 0; i < d->cols.size(); ++i) {
+        Field& f = d->fields[i];
+        f.m_rs = this;
+        f.m_index = int(i);
+        f.m_name = d->cols[i].name;
+        f.m_type = d->cols[i].type;
+    }
+    d->open = true;
+}
+
+void Recordset::Close() {
+    if (!d->open) return;
+    d = std::make_unique<Impl>();
+}
+
+int Recordset::State() const { return d->open ? adStateOpen : adStateClosed; }
+bool Recordset::isUpdatable() const { return d->open && d->updatable; }
+
+bool Recordset::BOF() const {
+    if (!d->open) throwAdo(errObjectClosed);
+    return d->bof();
+}
+
+bool Recordset::EOF() const {
+    if (!d->open) throwAdo(errObjectClosed);
+    return d->eof();
+}
+
+int Recordset::RecordCount() const {
+    if (!d->open) throwAdo(errObjectClosed);
+    return int(d->live());
+}
+
+void Recordset::MoveFirst() {
+    d->db();
+    d->settle();
+    d->pos = 0;
+    while (d->pos < qsizetype(d->rows.size()) && d->rows[d->pos].deleted) ++d->pos;
+}
+
+void Recordset::MoveLast() {
+    d->db();
+    d->settle();
+    d->pos = qsizetype(d->rows.size()) - 1;
+    while (d->pos >= 0 && d->rows[d->pos].deleted) --d->pos;
+    if (d->pos < 0) d->pos = qsizetype(d->rows.size());
+}
+
+void Recordset::MoveNext() {
+    d->db();
+    d->settle();
+    if (d->eof()) throwAdo(errNoCurrentRecord);
+    do ++d->pos;
+    while (d->pos < qsizetype(d->rows.size()) && d->rows[d->pos].deleted);
+}
+
+void Recordset::MovePrevious() {
+    d->db();
+    d->settle();
+    if (d->bof()) throwAdo(errNoCurrentRecord);
+    do --d->pos;
+    while (d->pos >= 0 && d->rows[d->pos].deleted);
+}
+
+int Recordset::FieldCount() const {
+    if (!d->open) throwAdo(errObjectClosed);
+    return int(d->fields.size());
+}
+
+Field& Recordset::Fields(int index) {
+    if (!d->open) throwAdo(errObjectClosed);
+    if (index < 0 || index >= int(d->fields.size())) throwAdo(errItemNotFound);
+    return d->fields[size_t(index)];
+}
+
+Field& Recordset::Fields(const QString& name) {
+    if (!d->open) throwAdo(errObjectClosed);
+    for (Field& f : d->fields)
+        if (f.m_name.compare(name, Qt::CaseInsensitive) == 0) return f;
+    throwAdo(errItemNotFound);
+}
+
+bool Recordset::hasField(const QString& name) const {
+    if (!d->open) return false;
+    for (const Field& f : d->fields)
+        if (f.m_name.compare(name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+void Recordset::AddNew() {
+    d->db();
+    if (!d->updatable) throwAdo(errNotUpdatable);
+    d->settle();
+    d->mode = Impl::Mode::Add;
+    d->pending.assign(d->cols.size(), std::nullopt);
+}
+
+void Recordset::Update() { d->update(); }
+
+void Recordset::CancelUpdate() {
+    d->mode = Impl::Mode::None;
+    d->pending.clear();
+}
+
+void Recordset::Delete() {
+    d->db();
+    if (!d->updatable) throwAdo(errNotUpdatable);
+    if (d->mode == Impl::Mode::Add) {  // deleting the record being added only drops it
+        CancelUpdate();
+        return;
+    }
+    CancelUpdate();
+    if (!d->onRow()) throwAdo(errNoCurrentRecord);
+    // Over a join it is not clear which rows a delete means; none of the ledger's windows needs it.
+    if (d->tables.size() != 1) throwAdo(errNotUpdatable);
+    Row& row = d->rows[d->pos];
+    if (!row.rowids[0]) throwAdo(errRowNotFound);
+    const QString sql = QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(d->tables[0]);
+    d->exec(sql, sql, {Value(*row.rowids[0])});
+    row.deleted = true;
+}
+
+const Value& Field::value() const { return m_rs->d->valueAt(m_index); }
+
+Field& Field::operator=(const Value& v) {
+    m_rs->d->assign(m_index, v);
+    return *this;
+}
+
+}  // namespace ado

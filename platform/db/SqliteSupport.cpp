@@ -1,0 +1,174 @@
+#include "platform/db/SqliteSupport.h"
+
+#include <sqlite3.h>
+
+#include <QRegularExpression>
+#include <cmath>
+
+#include "platform/base/VbError.h"
+#include "platform/db/Ado.h"
+
+namespace ado::detail {
+
+namespace {
+
+const char* const kDateMismatch = "データ型が一致しません。";
+
+QString adoText(long number) {
+    switch (number) {
+        case errObjectClosed:
+            return QStringLiteral("オブジェクトが閉じている場合は、操作は許可されません。");
+        case errObjectOpen:
+            return QStringLiteral("オブジェクトが開いている場合は、操作は許可されません。");
+        case errNoCurrentRecord:
+            return QStringLiteral(
+                "BOF と EOF のいずれかが True になっているか、または現在のレコードが削除されています。"
+                "要求された操作には、現在のレコードが必要です。");
+        case errItemNotFound:
+            return QStringLiteral("要求された名前、または序数に対応する項目がコレクションで見つかりません。");
+        case errNotUpdatable:
+            return QStringLiteral(
+                "現在のレコードセットは更新をサポートしていません。"
+                "これはプロバイダの制限か、選択されているロックの種類の制限の可能性があります。");
+        case errMultiStep:
+            return QStringLiteral(
+                "複数ステップの OLE DB の操作でエラーが発生しました。"
+                "各 OLE DB の状態の値を確認してください。作業は終了しませんでした。");
+        case errNoTransaction:
+            return QStringLiteral("アクティブなトランザクションがありません。");
+        case errRowNotFound:
+            return QStringLiteral("更新する行が見つかりません。最後に読み取った後で値が変更された可能性があります。");
+        case errTypeMismatchDb:
+            return QString::fromUtf8(kDateMismatch);
+        default:
+            return QStringLiteral("エラーが発生しました。");
+    }
+}
+
+void jetDateFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sqlite3_value* v = argv[0];
+    std::optional<QDateTime> date;
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_NULL:
+            sqlite3_result_null(ctx);
+            return;
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            date = fromOleDate(sqlite3_value_double(v));
+            break;
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+            date = parseJetDate(QString::fromUtf8(text, sqlite3_value_bytes(v)));
+        }
+    }
+    if (!date) {
+        sqlite3_result_error(ctx, kDateMismatch, -1);
+        return;
+    }
+    const QByteArray canonical = canonicalDate(*date).toUtf8();
+    sqlite3_result_text(ctx, canonical.constData(), int(canonical.size()), SQLITE_TRANSIENT);
+}
+
+}  // namespace
+
+void registerJetFunctions(sqlite3* db) {
+    sqlite3_create_function_v2(db, "jet_date", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
+                               &jetDateFunction, nullptr, nullptr, nullptr);
+}
+
+void throwAdo(long number) { throw vb::Error(number, adoText(number)); }
+
+void throwSqlite(sqlite3* db, int rc) {
+    const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+    long number = errProvider;
+    switch (rc & 0xFF) {
+        case SQLITE_CONSTRAINT:
+            number = (rc == SQLITE_CONSTRAINT_CHECK) ? errTypeMismatchDb : errProvider;
+            break;
+        case SQLITE_ERROR:
+            if (message == QString::fromUtf8(kDateMismatch))
+                number = errTypeMismatchDb;
+            else if (message.startsWith(QLatin1String("no such column")))
+                number = errTooFewParameters;
+            else if (message.startsWith(QLatin1String("no such table")))
+                number = errNoSuchTable;
+            else
+                number = errSyntax;
+            break;
+        default:
+            number = errProvider;
+    }
+    throw vb::Error(number, message);
+}
+
+Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, &tail);
+    if (rc != SQLITE_OK) throwSqlite(db, rc);
+    if (!m_stmt)
+        throw vb::Error(errSyntax, QStringLiteral("無効な SQL ステートメントです。'DELETE'、'INSERT'、'PROCEDURE'、"
+                                                  "'SELECT'、または 'UPDATE' を使用してください。"));
+    for (const char* p = tail; p && *p; ++p) {
+        if (*p == ';' || *p == ' ' || *p == '\t' || *p == '\r' || *p == '\n') continue;
+        // One statement per call, as Jet: text after the first statement is refused, not run.
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        throw vb::Error(errSyntax, QStringLiteral("SQL ステートメントの後に文字が見つかりました。"));
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    throwSqlite(m_db, sqlite3_extended_errcode(m_db));
+}
+
+std::optional<QDateTime> parseJetDate(const QString& text) {
+    static const QRegularExpression dateRe(
+        QStringLiteral(R"(^(\d{1,4})[/\-](\d{1,2})[/\-](\d{1,2})(?:[ T]+(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)"));
+    static const QRegularExpression timeRe(QStringLiteral(R"(^(\d{1,2}):(\d{2})(?::(\d{2}))?$)"));
+    const QString s = text.trimmed();
+    int y = 1899, mo = 12, d = 30, h = 0, mi = 0, sec = 0;
+    if (const auto m = dateRe.match(s); m.hasMatch()) {
+        y = m.captured(1).toInt();
+        if (m.captured(1).size() <= 2) y += y < 30 ? 2000 : 1900;  // the Windows two-digit year window
+        mo = m.captured(2).toInt();
+        d = m.captured(3).toInt();
+        if (m.capturedLength(4) > 0) {
+            h = m.captured(4).toInt();
+            mi = m.captured(5).toInt();
+            sec = m.capturedLength(6) > 0 ? m.captured(6).toInt() : 0;
+        }
+    } else if (const auto t = timeRe.match(s); t.hasMatch()) {
+        h = t.captured(1).toInt();
+        mi = t.captured(2).toInt();
+        sec = t.capturedLength(3) > 0 ? t.captured(3).toInt() : 0;
+    } else {
+        return std::nullopt;
+    }
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, sec);
+    if (!date.isValid() || !time.isValid() || y < 100) return std::nullopt;
+    return QDateTime(date, time);
+}
+
+QString canonicalDate(const QDateTime& value) {
+    return value.date().toString(QStringLiteral("yyyy-MM-dd")) + u' ' +
+           value.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+std::optional<QDateTime> fromOleDate(double serial) {
+    // Jet's range: 100/01/01 .. 9999/12/31; the fraction is the time of day, also for negative days.
+    if (!std::isfinite(serial) || serial < -657434.0 || serial >= 2958466.0) return std::nullopt;
+    const double days = std::trunc(serial);
+    const double fraction = std::fabs(serial - days);
+    const QDate date = QDate(1899, 12, 30).addDays(qint64(days));
+    const int seconds = int(std::llround(fraction * 86400.0));
+    return QDateTime(date, QTime(0, 0).addSecs(std::min(seconds, 86399)));
+}
+
+}  // namespace ado::detail

@@ -1,0 +1,52 @@
+#pragma once
+// Internals shared by the layer's sources and the template generator; not for the rest of the program.
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ado::detail {
+
+// Registers jet_date() on a connection: the schema's triggers call it to store every Date/Time value
+// in one canonical form, whatever form a statement wrote it in.
+void registerJetFunctions(sqlite3* db);
+
+// Throws vb::Error for an SQLite result code, with the connection's message as description.
+[[noreturn]] void throwSqlite(sqlite3* db, int rc);
+[[noreturn]] void throwAdo(long number);
+
+// Owns one prepared statement; finalizes it on every path.
+class Statement {
+public:
+    // Prepares exactly one statement: text after it other than blanks and ";" is an error, as in Jet.
+    Statement(sqlite3* db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    [[nodiscard]] sqlite3_stmt* get() const { return m_stmt; }
+    // SQLITE_ROW -> true, SQLITE_DONE -> false, anything else throws.
+    bool step();
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// Dates: the stored form is "yyyy-MM-dd HH:mm:ss" text; a time alone sits on 1899-12-30 as in Jet.
+[[nodiscard]] std::optional<QDateTime> parseJetDate(const QString& text);
+[[nodiscard]] QString canonicalDate(const QDateTime& value);
+[[nodiscard]] std::optional<QDateTime> fromOleDate(double serial);
+
+// Jet SQL tokens (kept here so the recordset can find the top-level FROM of a translated query).
+struct Token {
+    enum class Kind { Space, Word, Bracket, String, Number, Punct, Other };
+    Kind kind;
+    QString text;
+};
+[[nodiscard]] std::vector<Token> tokenize(const QString& sql);
+
+}  // namespace ado::detail

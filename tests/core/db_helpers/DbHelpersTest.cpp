@@ -1,0 +1,218 @@
+// The database module's helpers on a copy of the template: open and close, the statement executor,
+// the query helpers and the character substitution.
+#include <QDir>
+#include <QFile>
+
+#include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_gData.h"
+#include "platform/ui/Dialogs.h"
+#include "tests/support/LedgerFixture.h"
+
+namespace {
+
+class DbHelpers : public testsupport::LedgerTest {
+protected:
+    void SetUp() override {
+        LedgerTest::SetUp();
+        gStatusBarText = [this](const QString& text) { m_status << text; };
+    }
+    void TearDown() override {
+        gStatusBarText = nullptr;
+        LedgerTest::TearDown();
+    }
+    // The standard error box shown last, or "" when none was.
+    QString lastErrorBox() const {
+        const auto& shown = ui::script::shown();
+        if (shown.empty()) return {};
+        const auto& s = shown.back();
+        if (s.title != QStringLiteral("警告") || (s.buttons & ui::vbCritical) == 0)
+            return QStringLiteral("<other box>");
+        return s.prompt;
+    }
+    void stage(const QStringList& values) {
+        QStringList quoted;
+        for (const QString& v : values) quoted << u'\'' + QString(v).replace(u'\'', QStringLiteral("''")) + u'\'';
+        sql(QStringLiteral("INSERT INTO tbl_ReadCsv ([Key], [Group], Item, SubItem, Contents, Unit, Renewalday) "
+                           "VALUES (%1)")
+                .arg(quoted.join(u',')));
+    }
+
+    QStringList m_status;
+};
+
+TEST_F(DbHelpers, MissingFileIsReportedInTheStatusBarOnly) {
+    ASSERT_TRUE(QFile::remove(m_folder->dbPath()));
+    EXPECT_FALSE(fnc_DB_Open());
+    ASSERT_EQ(m_status.size(), 1);
+    EXPECT_EQ(m_status[0], QStringLiteral("DBファイルが見つかりません。\r\nData Source=") + m_folder->path() +
+                               QStringLiteral("/pcdb.mdb") + QStringLiteral("を確認ください"));
+    EXPECT_TRUE(ui::script::shown().empty());
+    EXPECT_FALSE(gCn_ptr);  // left as it was
+    EXPECT_FALSE(QFile::exists(m_folder->dbPath()));
+    EXPECT_TRUE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+
+    // Later helpers fail at their query: the executor silently, the others with the error box.
+    EXPECT_TRUE(fnc_Execute_SQL("DELETE FROM tbl_ReadCsv"));
+    EXPECT_TRUE(ui::script::shown().empty());
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_FALSE(fnc_Exists_Record("SELECT * FROM tbl_Location"));
+    EXPECT_TRUE(lastErrorBox().contains(QString::number(ado::errObjectClosed))) << lastErrorBox().toStdString();
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_EQ(fnc_Get_MaxMainKey(), 0);
+    EXPECT_FALSE(fnc_DB_Close());
+    EXPECT_FALSE(QFile::exists(m_folder->dbPath()));
+}
+
+TEST_F(DbHelpers, MissingFileWithNoStatusBarWritesNothing) {
+    gStatusBarText = nullptr;
+    ASSERT_TRUE(QFile::remove(m_folder->dbPath()));
+    EXPECT_FALSE(fnc_DB_Open());
+    EXPECT_TRUE(ui::script::shown().empty());
+}
+
+TEST_F(DbHelpers, FileThatIsNoDatabaseShowsTheErrorBoxAndStaysUnchanged) {
+    const QByteArray text("Key,Group,Item,SubItem,Contents,Unit,Renewalday\r\n");
+    {
+        QFile f(m_folder->dbPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_FALSE(fnc_DB_Open());
+    EXPECT_TRUE(lastErrorBox().startsWith(QStringLiteral("\r\n（エラーコード：-2147467259）\r\n（エラー内容：")))
+        << lastErrorBox().toStdString();
+    EXPECT_TRUE(m_status.isEmpty());
+    QFile f(m_folder->dbPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), text);
+    EXPECT_EQ(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pcdb.mdb"});
+}
+
+TEST_F(DbHelpers, OpenAndCloseTheSharedConnection) {
+    EXPECT_FALSE(fnc_DB_Close());  // nothing open: a fresh unopened connection, no error
+    ASSERT_TRUE(fnc_DB_Open());
+    EXPECT_EQ(gCn().State(), ado::adStateOpen);
+    EXPECT_TRUE(gCn().ConnectionString().endsWith(QStringLiteral("Data Source=") + m_folder->dbPath()));
+    EXPECT_TRUE(gCn().ConnectionString().startsWith(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;")));
+    EXPECT_TRUE(fnc_DB_Close());
+    EXPECT_FALSE(gCn_ptr);
+    EXPECT_FALSE(fnc_DB_Close());
+    EXPECT_TRUE(m_status.isEmpty());
+}
+
+TEST_F(DbHelpers, ExecutorIgnoresErrorsAndReportsEveryNonEmptyText) {
+    openDb();
+    EXPECT_FALSE(fnc_Execute_SQL(""));
+    EXPECT_TRUE(fnc_Execute_SQL("INSERT INTO tbl_Location (Location_Code) VALUES (0)"));  // duplicate key
+    EXPECT_TRUE(fnc_Execute_SQL("SELEC nonsense"));
+    EXPECT_TRUE(ui::script::shown().empty());
+    EXPECT_TRUE(fnc_Execute_SQL("INSERT INTO tbl_Location ( Location_Code,Available_flug) VALUES ( 5,0 );"));
+    EXPECT_EQ(count("SELECT * FROM tbl_Location"), 2);
+}
+
+TEST_F(DbHelpers, ExistsRecord) {
+    openDb();
+    EXPECT_TRUE(fnc_Exists_Record("SELECT tbl_User.User_Code FROM tbl_User "));
+    EXPECT_FALSE(fnc_Exists_Record("SELECT * FROM tbl_Computer_List WHERE MainKey = 5"));
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_FALSE(fnc_Exists_Record("SELECT * FROM tbl_Nothing"));
+    EXPECT_TRUE(lastErrorBox().contains(QStringLiteral("tbl_Nothing"))) << lastErrorBox().toStdString();
+}
+
+TEST_F(DbHelpers, FieldTypeNamesTheKindOfTheFirstField) {
+    openDb();
+    sql("INSERT INTO tbl_Computer_List (MainKey, Leasing_StartDate) VALUES (5, '2005/12/04')");
+    sql("INSERT INTO tbl_Pclist (MainKey, Memory_Full, Computer_Name) VALUES (5, 512, 'PC')");
+    sql("INSERT INTO tbl_ReadCsv ([Key], Renewalday) VALUES ('1', 'r')");
+    const struct {
+        const char* query;
+        const char* kind;
+    } cases[] = {
+        {"SELECT Memory_Full FROM tbl_Pclist WHERE MainKey = 5", "数値"},
+        {"SELECT Computer_Name FROM tbl_Pclist WHERE MainKey = 5", "文字"},
+        {"SELECT Leasing_StartDate FROM tbl_Computer_List WHERE MainKey = 5", "日付"},
+        {"SELECT MainKey FROM tbl_Pclist WHERE MainKey = 5", "不明"},                 // 16-bit Integer
+        {"SELECT Renewalday FROM tbl_ReadCsv", "不明"},                               // Memo
+        {"SELECT Memory_Full FROM tbl_Pclist WHERE MainKey = 99", "不明"},            // no row
+        {"SELECT Leasing_EndDate FROM tbl_Computer_List WHERE MainKey = 5", "日付"},  // Null, still a date column
+    };
+    for (const auto& c : cases) EXPECT_EQ(fnc_Get_FieldType(c.query), QString::fromUtf8(c.kind)) << c.query;
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_EQ(fnc_Get_FieldType("SELECT Nowhere FROM tbl_Pclist"), QStringLiteral("不明"));
+    EXPECT_FALSE(lastErrorBox().isEmpty());
+}
+
+TEST_F(DbHelpers, RecordValuesOfTheFirstRow) {
+    // Empty text: nine empty texts without touching the database (none is open).
+    for (const QString& v : fnc_Get_RecordValues("")) EXPECT_EQ(v, "");
+    openDb();
+    for (const QString& v : fnc_Get_RecordValues("SELECT * FROM tbl_ReadCsv")) EXPECT_EQ(v, "");
+    stage({"1", "Soft", "Application", "C:\\Program Files", "a,b", "12:30", "it's;#\r\nend"});
+    const RecordValues v =
+        fnc_Get_RecordValues("SELECT * FROM tbl_ReadCsv WHERE (Group = 'Soft' AND Item = 'Application')");
+    const RecordValues expected = {"1", "Soft", "Application", "C：￥Program Files", "a、b", "12：30", "it’s；＃  end",
+                                   "",  ""};
+    EXPECT_EQ(v, expected);
+    // No handler of its own: the caller gets the error.
+    sql("INSERT INTO tbl_Pclist (MainKey) VALUES (5)");
+    EXPECT_THROW((void)fnc_Get_RecordValues("SELECT Computer_Name FROM tbl_Pclist WHERE MainKey = 5"),
+                 vb::Error);  // Null
+    EXPECT_THROW((void)fnc_Get_RecordValues("SELECT * FROM tbl_Location, tbl_Model, tbl_Section"),
+                 vb::Error);  // 12 fields
+    EXPECT_THROW((void)fnc_Get_RecordValues("SELECT * FROM tbl_Nothing"), vb::Error);
+    EXPECT_TRUE(ui::script::shown().empty());
+}
+
+TEST_F(DbHelpers, MaxKeyOfTheFirstColumn) {
+    openDb();
+    sql("DELETE FROM tbl_Location");
+    EXPECT_EQ(fnc_Get_MaxKey("tbl_Location"), -1);
+    for (int code : {0, 3, 7}) sql(QStringLiteral("INSERT INTO tbl_Location (Location_Code) VALUES (%1)").arg(code));
+    EXPECT_EQ(fnc_Get_MaxKey("tbl_Location"), 7);
+    EXPECT_EQ(fnc_Get_MaxKey("tbl_Mail_Management"), -1);  // first column "Key"
+    sql("INSERT INTO tbl_Mail_Management ([Key]) VALUES (32767)");
+    EXPECT_EQ(fnc_Get_MaxKey("tbl_Mail_Management"), 32767);
+    EXPECT_TRUE(ui::script::shown().empty());
+    // Above 32767 (only a text column can hold it): the error box, result 0.
+    stage({"40000", "", "", "", "", "", ""});
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_EQ(fnc_Get_MaxKey("tbl_ReadCsv"), 0);
+    EXPECT_TRUE(lastErrorBox().contains(QStringLiteral("（エラーコード：6）"))) << lastErrorBox().toStdString();
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_EQ(fnc_Get_MaxKey("tbl_Nothing"), 0);
+}
+
+TEST_F(DbHelpers, MaxMainKey) {
+    openDb();
+    EXPECT_EQ(fnc_Get_MaxMainKey(), 0);  // the reserved PC alone
+    sql("DELETE FROM tbl_Computer_List");
+    EXPECT_EQ(fnc_Get_MaxMainKey(), 0);  // empty
+    sql("INSERT INTO tbl_Computer_List (MainKey) VALUES (12)");
+    EXPECT_EQ(fnc_Get_MaxMainKey(), 12);
+    sql("INSERT INTO tbl_Computer_List (MainKey) VALUES (32767)");
+    EXPECT_EQ(fnc_Get_MaxMainKey(), 32767);
+    EXPECT_TRUE(ui::script::shown().empty());
+}
+
+TEST(ReplaceSQLChar, SubstitutesInOrder) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"", ""},
+        {"plain text", "plain text"},
+        {"a,b", "a、b"},
+        {"it's", "it’s"},
+        {"x;y", "x；y"},
+        {"#1", "＃1"},
+        {"C:\\Program Files\\x", "C：￥Program Files￥x"},
+        {"12:30", "12：30"},
+        {"line1\r\nline2\nline3\rend", "line1  line2 line3 end"},
+        {",';#\\:", "、’；＃￥："},
+        {"ＡＢ，全角", "ＡＢ，全角"},  // already full width: unchanged
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fnc_Replace_SQLChar(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+}
+
+}  // namespace

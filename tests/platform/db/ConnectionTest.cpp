@@ -1,0 +1,177 @@
+// Opening the ledger file, statements, transactions and the test hook.
+#include <QDir>
+#include <QFile>
+
+#include "tests/platform/db/DbTestSupport.h"
+
+namespace {
+
+using dbtest::errorOf;
+using dbtest::jetConnectionString;
+using dbtest::TemplateDb;
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(ConnectionOpen, MissingFileFailsAndCreatesNothing) {
+    testsupport::AppFolder folder(false);
+    ado::Connection cn;
+    const long err = errorOf([&] { cn.Open(jetConnectionString(folder.dbPath())); });
+    EXPECT_EQ(err, ado::errProvider);
+    EXPECT_EQ(cn.State(), ado::adStateClosed);
+    EXPECT_FALSE(QFile::exists(folder.dbPath()));
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).isEmpty());
+}
+
+TEST(ConnectionOpen, FileThatIsNoDatabaseFailsAndStaysByteIdentical) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"0 bytes", QByteArray()},
+        {"text", QByteArray("Key,Group,Item\r\nthis is not a database\r\n")},
+        {"short header", QByteArray("SQLite format")},
+        {"database header, garbage after it", QByteArray("SQLite format 3\0", 16) + QByteArray(4096, '\x5a')},
+    };
+    for (const Case& c : cases) {
+        testsupport::AppFolder folder(false);
+        writeFile(folder.dbPath(), c.bytes);
+        ado::Connection cn;
+        EXPECT_NE(errorOf([&] { cn.Open(jetConnectionString(folder.dbPath())); }), 0) << c.what;
+        EXPECT_EQ(cn.State(), ado::adStateClosed) << c.what;
+        EXPECT_EQ(readAll(folder.dbPath()), c.bytes) << c.what;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pcdb.mdb"}) << c.what;
+    }
+}
+
+TEST(ConnectionOpen, ParsesTheJetConnectionString) {
+    testsupport::AppFolder folder(true);
+    ado::Connection cn;
+    cn.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0; data source = ") + folder.dbPath() + ";");
+    EXPECT_EQ(cn.State(), ado::adStateOpen);
+    EXPECT_EQ(errorOf([&] { cn.Open(jetConnectionString(folder.dbPath())); }), ado::errObjectOpen);
+    cn.Close();
+    EXPECT_EQ(cn.State(), ado::adStateClosed);
+    EXPECT_EQ(errorOf([&] { cn.Execute("DELETE FROM tbl_ReadCsv"); }), ado::errObjectClosed);
+}
+
+TEST_F(TemplateDb, UsesWalWithNormalSync) {
+    EXPECT_EQ(scalar("PRAGMA journal_mode"), "wal");
+    EXPECT_EQ(scalar("PRAGMA synchronous"), "1");  // NORMAL
+}
+
+TEST_F(TemplateDb, RefusesTextAfterTheStatementAndRunsNothing) {
+    exec("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (9, 'x')");
+    EXPECT_EQ(errorOf([&] { cn.Execute("DELETE FROM tbl_ReadCsv; DELETE FROM tbl_Location"); }), ado::errSyntax);
+    EXPECT_EQ(count("SELECT * FROM tbl_Location"), 2);
+    EXPECT_EQ(errorOf([&] { cn.Execute("  ;  "); }), ado::errSyntax);
+    EXPECT_EQ(exec("DELETE FROM tbl_Location WHERE Location_Code = 9;  "), 1);  // a closing ";" is fine
+}
+
+TEST_F(TemplateDb, ErrorNumbersNameTheFault) {
+    EXPECT_EQ(errorOf([&] { cn.Execute("SELEC * FROM tbl_Location"); }), ado::errSyntax);
+    EXPECT_EQ(errorOf([&] { cn.Execute("SELECT * FROM tbl_Nothing"); }), ado::errNoSuchTable);
+    EXPECT_EQ(errorOf([&] { cn.Execute("SELECT Nowhere FROM tbl_Location"); }), ado::errTooFewParameters);
+    EXPECT_EQ(errorOf([&] { cn.Execute("INSERT INTO tbl_Location (Location_Code) VALUES (0)"); }), ado::errProvider);
+    try {
+        cn.Execute("UPDATE tbl_Location SET Location_Code = 40000");
+        FAIL() << "no error";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), ado::errTypeMismatchDb);
+        EXPECT_TRUE(e.description().contains("Location_Code")) << e.description().toStdString();
+    }
+}
+
+TEST_F(TemplateDb, TransactionsCommitRollBackAndNest) {
+    ado::Connection other;
+    other.Open(jetConnectionString(m_folder->dbPath()));
+    auto seen = [&](const QString& query) {
+        ado::Recordset rs;
+        rs.Open(query, other, ado::adOpenStatic, ado::adLockReadOnly);
+        return rs.RecordCount();
+    };
+
+    cn.BeginTrans();
+    exec("INSERT INTO tbl_Location (Location_Code) VALUES (1)");
+    EXPECT_TRUE(cn.inTransaction());
+    EXPECT_EQ(seen("SELECT * FROM tbl_Location WHERE Location_Code = 1"), 0);  // not yet committed
+    cn.CommitTrans();
+    EXPECT_FALSE(cn.inTransaction());
+    EXPECT_EQ(seen("SELECT * FROM tbl_Location WHERE Location_Code = 1"), 1);
+
+    cn.BeginTrans();
+    exec("INSERT INTO tbl_Location (Location_Code) VALUES (2)");
+    cn.BeginTrans();  // nested
+    exec("INSERT INTO tbl_Location (Location_Code) VALUES (3)");
+    cn.RollbackTrans();  // drops 3 only
+    exec("INSERT INTO tbl_Location (Location_Code) VALUES (4)");
+    cn.CommitTrans();
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code IN (2, 3, 4)"), 2);
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code = 3"), 0);
+
+    EXPECT_EQ(errorOf([&] { cn.CommitTrans(); }), ado::errNoTransaction);
+    EXPECT_EQ(errorOf([&] { cn.RollbackTrans(); }), ado::errNoTransaction);
+
+    // A failing statement inside a transaction leaves the transaction and its earlier work alive.
+    cn.BeginTrans();
+    exec("INSERT INTO tbl_Location (Location_Code) VALUES (5)");
+    EXPECT_NE(errorOf([&] { cn.Execute("INSERT INTO tbl_Location (Location_Code) VALUES (5)"); }), 0);
+    EXPECT_TRUE(cn.inTransaction());
+    cn.RollbackTrans();
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code = 5"), 0);
+
+    // Closing with a transaction open rolls it back.
+    cn.BeginTrans();
+    exec("INSERT INTO tbl_Location (Location_Code) VALUES (6)");
+    cn.Close();
+    EXPECT_EQ(seen("SELECT * FROM tbl_Location WHERE Location_Code = 6"), 0);
+    cn.Open(jetConnectionString(m_folder->dbPath()));
+}
+
+TEST_F(TemplateDb, TransGuardRollsBackUnlessCommitted) {
+    {
+        ado::TransGuard guard(cn);
+        exec("INSERT INTO tbl_Location (Location_Code) VALUES (1)");
+    }
+    EXPECT_FALSE(cn.inTransaction());
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code = 1"), 0);
+
+    try {
+        ado::TransGuard guard(cn);
+        exec("INSERT INTO tbl_Location (Location_Code) VALUES (2)");
+        exec("INSERT INTO tbl_Location (Location_Code) VALUES (2)");  // duplicate key: throws
+        guard.commit();
+    } catch (const vb::Error&) {
+    }
+    EXPECT_FALSE(cn.inTransaction());
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code = 2"), 0);
+
+    {
+        ado::TransGuard guard(cn);
+        exec("INSERT INTO tbl_Location (Location_Code) VALUES (3)");
+        guard.commit();
+    }
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code = 3"), 1);
+}
+
+TEST_F(TemplateDb, FailHookFailsTheChosenStatementOnly) {
+    cn.setFailHook([](const QString& sql) { return sql.contains("tbl_Model"); });
+    EXPECT_EQ(errorOf([&] { cn.Execute("INSERT INTO tbl_Model (Model_Code) VALUES (1)"); }), ado::errProvider);
+    EXPECT_EQ(exec("INSERT INTO tbl_Location (Location_Code) VALUES (1)"), 1);
+    ado::Recordset rs;
+    EXPECT_EQ(errorOf([&] { rs.Open("SELECT * FROM tbl_Model", cn); }), ado::errProvider);
+    EXPECT_EQ(rs.State(), ado::adStateClosed);
+    cn.setFailHook(nullptr);
+    EXPECT_EQ(count("SELECT * FROM tbl_Model"), 1);  // the failed insert wrote nothing
+}
+
+}  // namespace

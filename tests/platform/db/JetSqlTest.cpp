@@ -1,0 +1,64 @@
+// The Jet-to-SQLite translation: what it rewrites, and that quoted text and keywords used as
+// keywords come through unchanged.
+#include <gtest/gtest.h>
+
+#include "platform/db/Ado.h"
+
+namespace {
+
+struct Case {
+    const char* what;
+    const char* jet;
+    const char* sqlite;
+};
+
+const Case kCases[] = {
+    {"bare Group as a column", "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Device')",
+     "SELECT * FROM tbl_ReadCsv WHERE ([Group] = 'Device')"},
+    {"Group with another condition", "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Soft' AND Item = 'Application')",
+     "SELECT * FROM tbl_ReadCsv WHERE ([Group] = 'Soft' AND Item = 'Application')"},
+    {"GROUP BY stays a keyword, also over a column named Group", "SELECT Group FROM t GROUP BY Group",
+     "SELECT [Group] FROM t GROUP BY [Group]"},
+    {"a qualified SET target loses its table",
+     "UPDATE tbl_Computer_List SET tbl_Computer_List.[Location_Code] = 0 WHERE MainKey = 5",
+     "UPDATE tbl_Computer_List SET [Location_Code] = 0 WHERE MainKey = 5"},
+    {"qualified target without brackets",
+     "UPDATE tbl_Computer_List SET tbl_Computer_List.Type_Number = '' WHERE MainKey = 8",
+     "UPDATE tbl_Computer_List SET Type_Number = '' WHERE MainKey = 8"},
+    {"qualified Update target becomes a bracketed name",
+     "UPDATE tbl_Pclist SET tbl_Pclist.Update  = '2005/04/01' WHERE MainKey = 8",
+     "UPDATE tbl_Pclist SET [Update]  = '2005/04/01' WHERE MainKey = 8"},
+    {"every target of a list; qualified names in values and WHERE stay",
+     "UPDATE t SET t.a = Mid(t.b, 1, 2), t.[c] = 1 WHERE t.Update = 'x'",
+     "UPDATE t SET a = Mid(t.b, 1, 2), [c] = 1 WHERE t.[Update] = 'x'"},
+    {"Update after a dot in ORDER BY", "SELECT * FROM t ORDER BY tbl_Computer_List.Update DESC;",
+     "SELECT * FROM t ORDER BY tbl_Computer_List.[Update] DESC;"},
+    {"bare Update in a column list; the leading UPDATE stays", "UPDATE t SET Update = 1", "UPDATE t SET [Update] = 1"},
+    {"DELETE * FROM", "DELETE * FROM tbl_License_Key WHERE Key= 3", "DELETE FROM tbl_License_Key WHERE Key= 3"},
+    {"DELETE t.* FROM", "DELETE tbl_X.* FROM tbl_X", "DELETE FROM tbl_X"},
+    {"DELETE*FROM", "DELETE*FROM tbl_X", "DELETE FROM tbl_X"},
+    {"two blanks after DELETE are kept", "DELETE  FROM tbl_ApplicationsList WHERE tbl_ApplicationsList.Key = 12;",
+     "DELETE  FROM tbl_ApplicationsList WHERE tbl_ApplicationsList.[Key] = 12;"},
+    {"text in apostrophes is never touched", "SELECT * FROM t WHERE a = 'Group = Update, DELETE * -- /* t.Update'",
+     "SELECT * FROM t WHERE a = 'Group = Update, DELETE * -- /* t.Update'"},
+    {"doubled apostrophes stay inside the literal", "SELECT * FROM t WHERE a = 'it''s Group' AND Group = 'x'",
+     "SELECT * FROM t WHERE a = 'it''s Group' AND [Group] = 'x'"},
+    {"Jet's double-quoted text becomes a literal", "SELECT * FROM t WHERE a = \"O'Neil \"\"x\"\"\"",
+     "SELECT * FROM t WHERE a = 'O''Neil \"x\"'"},
+    {"-- outside quotes is minus minus, not a comment", "UPDATE t SET a = 1--1 WHERE k = 2",
+     "UPDATE t SET a = 1- -1 WHERE k = 2"},
+    {"bracketed names and [t].[c] pass through",
+     "SELECT * FROM a WHERE ((a.Location_Code)=([tbl_Location].[Location_Code]))",
+     "SELECT * FROM a WHERE ((a.Location_Code)=([tbl_Location].[Location_Code]))"},
+    {"apostrophe right before ORDER BY", "SELECT * FROM t WHERE f ='0'ORDER BY c;",
+     "SELECT * FROM t WHERE f ='0'ORDER BY c;"},
+    {"Japanese text in a literal", "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');",
+     "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');"},
+};
+
+TEST(JetSql, TranslatesOnlyOutsideQuotes) {
+    for (const Case& c : kCases)
+        EXPECT_EQ(ado::translateJetSql(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.what;
+}
+
+}  // namespace

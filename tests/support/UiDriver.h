@@ -1,0 +1,38 @@
+#pragma once
+// Driving windows as a user would: find controls by their names, trigger menu entries that must be
+// enabled, click grid cells through the window system (press, release, and for a double click the
+// second press that the system turns into a double click).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QString>
+#include <QWidget>
+
+namespace ui {
+class FlexGrid;
+}
+
+namespace testsupport {
+
+// The child of `form` whose objectName is `name`; adds a test failure when there is none.
+template <class T = QWidget>
+T* control(const QWidget* form, const QString& name) {
+    T* found = form ? form->findChild<T*>(name) : nullptr;
+    if (!found) ADD_FAILURE() << "no control named " << name.toStdString();
+    return found;
+}
+
+// The menu entry named `name` (nullptr and a failure when absent).
+QAction* action(const QWidget* form, const QString& name);
+
+// Triggers the entry as a click on the menu would: it must exist, be enabled and visible, and sit in an
+// enabled menu. Returns whether it ran.
+bool triggerAction(const QWidget* form, const QString& name);
+
+// Shows the grid's window when needed, scrolls the cell into view and clicks it with the left button.
+// Returns false (with a failure) when the cell cannot be reached.
+bool clickCell(ui::FlexGrid* grid, int row, int col);
+// A click, then the second press that the window system reports as a double click.
+bool doubleClickCell(ui::FlexGrid* grid, int row, int col);
+
+}  // namespace testsupport
