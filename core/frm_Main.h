@@ -1,7 +1,9 @@
 #pragma once
 // The main window: start-up and shutdown, the PC list, the main menu and the record commands.
+#include <QPixmap>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
@@ -35,6 +37,11 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* StatusBar1_Panel1 = nullptr;
     ui::FileDialogSpec CommonDialog1;  // keeps the name chosen last in this window
+    std::vector<QPixmap> ImageList1;   // picture 1 (front) is the window icon
+
+    // The first status-bar panel; the text's CR LF breaks the line.
+    void setPanelText(const QString& text);
+    [[nodiscard]] QString panelText() const;  // as it was set, CR LF included
 
     QMenu* Mnu_Files = nullptr;
     QAction* Mnu_Read_Harvik = nullptr;
@@ -102,4 +109,6 @@ private:
     void fnc_Set_RowColor(qint16 row, qint16 colourIndex);
     void copyGeometry();  // the geometry copy before the six windows that take it
     void refreshList();   // gSetSQLVal, fnc_View_PClist, MSFlexGrid_Main_ini
+    // "PCのプロファイル", "削除" and "廃棄登録": the three entries that need a selected PC.
+    void setPcCommandsEnabled(bool on);
 };

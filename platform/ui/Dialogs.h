@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -51,11 +52,15 @@ struct FileDialogSpec {
     bool multiSelect = false;
 };
 // The chosen path (paths in the ledger use "/"), or nullopt on Cancel.
+// With multiSelect, ShowOpen gives the chosen paths joined by "\n".
 std::optional<QString> ShowSave(const FileDialogSpec& spec, QWidget* parent = nullptr);
 std::optional<QString> ShowOpen(const FileDialogSpec& spec, QWidget* parent = nullptr);
 
-// Print and print-setup dialogs: true when the user chose OK.
-bool ShowPrinter(QWidget* parent = nullptr);
+// Print and print-setup dialogs: true when the user chose OK. Both act on sharedPrinter(), so a printer
+// chosen in the set-up is the one the next print uses (as the Windows default printer of the process).
+enum class PrinterDialog { Print, Setup };
+bool ShowPrinter(QWidget* parent = nullptr, PrinterDialog kind = PrinterDialog::Print);
+[[nodiscard]] QPrinter& sharedPrinter();
 
 // Runs a handler body: any exception becomes the standard error box, none escapes the event loop.
 void guarded(const std::function<void()>& body);

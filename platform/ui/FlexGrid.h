@@ -2,10 +2,20 @@
 // FlexGrid's model over a QTableView: the fixed row 0 and column 0 are ordinary addressable cells
 // that stay in place when the grid scrolls (shown in the header views). Rows and columns count the
 // fixed ones; Row/Col is the current cell; CellBackColor/CellAlignment/Text act on the current cell.
+//
+// Errors: a cell, column or row index outside the grid raises vb::Error 381; a negative Rows/Cols or
+// an unknown alignment raises 380. Row/Col may point outside the grid (an empty grid has no cell 1, 1):
+// the current cell then reads as empty and ignores writes, so painting row 1 of an empty grid does nothing.
+//
+// Speed: while Redraw is off or the grid is hidden, changes reach the view as one model reset when it
+// is shown again, so a fill of thousands of rows costs little more than storing the texts.
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <QTableView>
 #include <memory>
+
+class QPainter;
 
 namespace ui {
 
@@ -49,9 +59,10 @@ public:
     void setCol(int col);
     [[nodiscard]] QString Text() const;  // current cell
     void setText(const QString& text);
+    // Colours read back as painted: a cell never given one shows BackColor (BackColorFixed when fixed).
     [[nodiscard]] QColor CellBackColor() const;
     void setCellBackColor(const QColor& c);
-    [[nodiscard]] int CellAlignment() const;
+    [[nodiscard]] int CellAlignment() const;  // flexAlignGeneral until set
     void setCellAlignment(int alignment);
 
     // Direct cell access, without moving the current cell.
@@ -61,7 +72,7 @@ public:
     void setCellAlignment(int row, int col, int alignment);
 
     [[nodiscard]] int ColWidth(int col) const;  // twips; 0 hides the column
-    void setColWidth(int col, int twipsWidth);
+    void setColWidth(int col, int twipsWidth);  // a negative width puts the default back
     [[nodiscard]] int RowHeight(int row) const;
     void setRowHeight(int row, int twipsHeight);
     [[nodiscard]] int TopRow() const;
@@ -70,7 +81,8 @@ public:
     [[nodiscard]] int MouseRow() const { return m_mouseRow; }
     [[nodiscard]] int MouseCol() const { return m_mouseCol; }
 
-    // Clears every cell's text (the size stays), as FlexGrid's Clear.
+    // Clears every cell's text and cell formatting (colour, alignment), as FlexGrid's Clear; the size,
+    // the column widths and row heights stay.
     void Clear();
     // Redraw False freezes painting during a fill.
     void setRedraw(bool on);
@@ -79,6 +91,17 @@ public:
     // Default colours: fixed cells grey-ish (BackColorFixed), others white.
     void setBackColorFixed(const QColor& c);
     void setBackColor(const QColor& c);
+    [[nodiscard]] QColor BackColorFixed() const { return m_backColorFixed; }
+    [[nodiscard]] QColor BackColor() const { return m_backColor; }
+
+    // Where cell (row, col) is painted: the widget (the body's viewport, a header's viewport or the
+    // corner) and the cell's rectangle in it. No widget when the cell is off the grid or not laid out
+    // (hidden grid, Redraw off, hidden column). For tests that click as a user would.
+    struct CellArea {
+        QWidget* widget = nullptr;
+        QRect rect;
+    };
+    [[nodiscard]] CellArea cellArea(int row, int col) const;
 
 signals:
     // A click first makes the cell under the mouse current, then Click; a double click raises Click then DblClick.
@@ -88,14 +111,57 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class FlexGridDelegate;
+    friend class FlexGridHeader;
+    friend class FlexGridCorner;
+
+    void paintCell(QPainter* p, const QRect& rect, int row, int col, bool fixed) const;
+    void checkCell(int row, int col) const;
+    void touched();
+    void updateFreeze();
+    void applyLayout();
+    void applyColumn(int col);
+    void applyRow(int row);
+    void applyFixedMetrics();
+    void placeCorner();
+    void moveCurrent(int row, int col);
+    void scrollToCell(int row, int col);
+    void pointerPress(int row, int col);
+    void pointerRelease();
+    void pointerDouble(int row, int col);
+    [[nodiscard]] bool frozen() const;
+    [[nodiscard]] int defaultColWidth() const;
+    [[nodiscard]] int defaultRowHeight() const;
+
     std::unique_ptr<FlexGridModel> m_model;
+    QHeaderView* m_hHeader = nullptr;
+    QHeaderView* m_vHeader = nullptr;
+    QWidget* m_corner = nullptr;
     bool m_redraw = true;
+    bool m_shown = false;
+    bool m_repaintQueued = false;
+    bool m_pressed = false;
+    bool m_afterDouble = false;
+    int m_row = 0;
+    int m_col = 0;
+    int m_pendingTopRow = -1;
     int m_mouseRow = 0;
     int m_mouseCol = 0;
+    QColor m_backColor = QColor(255, 255, 255);
+    QColor m_backColorFixed = QColor(240, 240, 240);
 };
 
 }  // namespace ui

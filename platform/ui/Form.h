@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAction;
+class QEventLoop;
 class QMenu;
 
 namespace ui {
@@ -12,6 +13,9 @@ namespace ui {
 constexpr int kTwipsPerPixel = 15;
 [[nodiscard]] constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 [[nodiscard]] constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+// Screen.Width / Screen.Height of the primary screen, twips.
+[[nodiscard]] int screenWidth();
+[[nodiscard]] int screenHeight();
 
 // The reasons a window closes, as VB's UnloadMode.
 enum UnloadMode : int {
@@ -26,8 +30,10 @@ enum UnloadMode : int {
 class Form : public QMainWindow {
     Q_OBJECT
 public:
+    // The class name is the window's name in the ledger ("frm_Main") and its objectName.
     explicit Form(const QString& className, QWidget* parent = nullptr);
     ~Form() override;
+    [[nodiscard]] const QString& formClassName() const { return m_className; }
 
     // Outer frame, twips.
     [[nodiscard]] int Width() const;
@@ -39,6 +45,8 @@ public:
     void setTop(int twips);
     void setLeft(int twips);
     // The designed client area (ScaleWidth/ScaleHeight), twips.
+    // The menu bar lies outside it; a status bar lies inside, as in VB. Applied again when the window
+    // loads, so menus added after the call are accounted for.
     void setClientSize(int widthTwips, int heightTwips);
     [[nodiscard]] int ScaleWidth() const;
     [[nodiscard]] int ScaleHeight() const;
@@ -49,11 +57,15 @@ public:
     void Load();
     [[nodiscard]] bool isLoadedForm() const { return m_loaded; }
     // Show vbModal (1) runs a local event loop until the window is unloaded; 0 returns at once.
+    // Showing a visible window only raises it.
     void Show(int modal = 0);
+    [[nodiscard]] bool isModalShown() const { return m_modalLoop != nullptr; }
     // Unload from code: QueryUnload(vbFormCode), Unload, then the window is destroyed (deleteLater).
+    // Unloading a window that is already unloaded (or unloading) does nothing.
     void Unload();
-    // Closes with a given reason (tests: the close box is vbFormControlMenu).
-    void closeWithReason(int unloadMode);
+    // Closes with a given reason (tests: the close box is vbFormControlMenu). False when QueryUnload
+    // cancelled the close.
+    bool closeWithReason(int unloadMode);
 
     // The parent for controls; positions are client-area twips.
     [[nodiscard]] QWidget* client() const { return m_client; }
@@ -67,7 +79,7 @@ public:
     // Menus: objectName = control name; caption as given (an "&" is no accelerator here).
     QMenu* addMenu(const QString& name, const QString& caption);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
-    void addSeparator(QMenu* menu);
+    QAction* addSeparator(QMenu* menu, const QString& name = {});
 
 protected:
     virtual void Form_Load() {}
@@ -83,12 +95,28 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
+public:
+    // A plain show() loads the window first, as any reference to a VB form does.
+    void setVisible(bool visible) override;
+
 private:
+    void applyOuterSize();
+    bool runUnload(int unloadMode);
+    void applyClientSize();
+    [[nodiscard]] int menuBarHeight() const;
+    [[nodiscard]] QSize frameExtra() const;
+
+    QString m_className;
     QWidget* m_client = nullptr;
     bool m_loaded = false;
     bool m_unloading = false;
-    int m_pendingReason = vbFormControlMenu;
-    class QEventLoop* m_modalLoop = nullptr;
+    bool m_gone = false;          // unloaded; the object waits for deleteLater
+    bool m_closingByCode = false;  // our own close() after an unload from code
+    bool m_wasActive = false;
+    QSize m_designClient;         // twips; empty when never set
+    int m_clientMenuHeight = 0;   // menu bar height when the client size was applied
+    QSize m_outer{-1, -1};        // pixels asked for by setWidth/setHeight before the frame was known
+    QEventLoop* m_modalLoop = nullptr;
 };
 
 }  // namespace ui

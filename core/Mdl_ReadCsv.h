@@ -1,0 +1,35 @@
+#pragma once
+// The inventory file's staging reader and the list-row copier (database module).
+//
+// An inventory file is CP932 text, one item per line, seven comma-separated fields without quoting;
+// its first line must be exactly the header. Staged rows live in tbl_ReadCsv until the next file.
+#include <QString>
+#include <QStringList>
+
+// True when the line is exactly "Key,Group,Item,SubItem,Contents,Unit,Renewalday".
+[[nodiscard]] bool fnc_Check_CsvHeader(const QString& line);
+
+// Empties tbl_ReadCsv and stages every line after the header, in file order. False (table untouched)
+// when the first line is empty or not the header, or the file holds no line at all. A file that cannot
+// be read, or a row that cannot be stored, raises vb::Error; the staging table is then left as it was
+// when no transaction was open, and the caller's transaction decides otherwise.
+bool fnc_Read_CsvFile(const QString& fullPath);
+
+// Inserts one list row per staged row the query returns, in the given layout (1 to 8); the key goes
+// last, in apostrophes. Every error is ignored. Always false.
+bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key,
+                            qint16 layout);
+
+namespace readcsv {
+
+// The file's lines as VB's Line Input reads them: CR LF or a lone CR ends a line, a lone LF stays inside
+// it, the last line may lack an ending and the final ending makes no extra line.
+[[nodiscard]] QStringList lineInput(const QString& text);
+
+// The seven staged values of one data line (Renewalday takes the rest after the sixth comma).
+struct StagedLine {
+    QString Key, Group, Item, SubItem, Contents, Unit, Renewalday;
+};
+[[nodiscard]] StagedLine splitLine(const QString& line);
+
+}  // namespace readcsv

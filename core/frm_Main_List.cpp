@@ -1,0 +1,266 @@
+// The main window's PC list: the fill with its formatting, the row highlight, the selection by click
+// and the hand-over of the selected PC by double click.
+#include <QAction>
+
+#include <array>
+#include <vector>
+
+#include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_gData.h"
+#include "core/frm_Main.h"
+#include "platform/db/Ado.h"
+#include "platform/text/VbConv.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Forms.h"
+
+namespace {
+
+constexpr int kGrey = 8;
+constexpr int kWhite = 15;
+constexpr int kRowNumberWidth = 500;
+constexpr int kColumnWidth = 1500;
+// gRowMainKey holds rows 1 to 2560; a longer list stops with the standard error box.
+constexpr int kMaxRows = int(std::tuple_size_v<decltype(gRowMainKey)>) - 1;
+
+// The master names that are shown on grey when their row is retired, with the flag that says so.
+struct RetiredRule {
+    const char* fieldName;
+    const char* flagField;
+};
+constexpr RetiredRule kRetired[] = {
+    {"User_Name", "tbl_User.Available_flug"},
+    {"Location_Name", "tbl_Location.Available_flug"},
+    {"Section_Name", "tbl_Section.Available_flug"},
+    {"Division_Name", "tbl_Division.Available_flug"},
+    {"Manufacturer_Name", "tbl_Manufacturer.Available_flug"},
+    {"Model_Name", "tbl_Model.Available_flug"},
+};
+
+// Sizes are stored in KB: above 1000 they are shown in MB or GB, right-aligned.
+struct SizeRule {
+    const char* fieldName;
+    double divisor;
+    const char* unit;
+};
+constexpr SizeRule kSizes[] = {
+    {"SysHD_Full", 1000000, "GB"},   {"SysHD_Used", 1000000, "GB"},  {"SysHD_Free", 1000000, "GB"},
+    {"Memory_Full", 1000, "MB"},     {"Memory_Used", 1000, "MB"},    {"Pagefile_Full", 1000, "MB"},
+    {"Pagefile_Used", 1000, "MB"},   {"Pagefile_Free", 1000, "MB"},
+};
+
+constexpr const char* kDriveFlags[] = {"Floppydisk_Drive", "Cdrom_Drive", "DVD_Drive",
+                                       "Cdr_Drive",        "Mo_Drive",    "Combo_Drive"};
+constexpr const char* kConnectionFlags[] = {"Internet_Connection", "Modem_Connection", "LAN_Connection",
+                                            "PROXY_Connection",    "OfflineMode",      "RASInstalled"};
+
+// How one list column shows its values; decided once per fill from the column's field name.
+struct ColumnRule {
+    enum class Kind { Plain, Retired, Size, Drive, Connection };
+    Kind kind = Kind::Plain;
+    QString flagField;  // Retired
+    double divisor = 1;  // Size
+    QString unit;        // Size
+};
+
+ColumnRule ruleFor(const QString& fieldName) {
+    ColumnRule rule;
+    for (const RetiredRule& r : kRetired)
+        if (fieldName == QLatin1String(r.fieldName)) {
+            rule.kind = ColumnRule::Kind::Retired;
+            rule.flagField = QString::fromLatin1(r.flagField);
+            return rule;
+        }
+    for (const SizeRule& s : kSizes)
+        if (fieldName == QLatin1String(s.fieldName)) {
+            rule.kind = ColumnRule::Kind::Size;
+            rule.divisor = s.divisor;
+            rule.unit = QString::fromLatin1(s.unit);
+            return rule;
+        }
+    for (const char* name : kDriveFlags)
+        if (fieldName == QLatin1String(name)) rule.kind = ColumnRule::Kind::Drive;
+    for (const char* name : kConnectionFlags)
+        if (fieldName == QLatin1String(name)) rule.kind = ColumnRule::Kind::Connection;
+    return rule;
+}
+
+// The catalogue entry of a chosen column; an index outside the catalogue is a subscript error.
+const ColumnDef& catalogueEntry(qint16 index) {
+    if (index < 0 || index >= qint16(gColumnDef.size())) vb::raise(vb::errSubscript);
+    return gColumnDef[std::size_t(index)];
+}
+
+// A flag column holds "1" for yes; anything else (including a number other than 1) is no.
+bool isOne(const ado::Value& v) { return v.toTextOrEmpty() == QLatin1String("1"); }
+
+}  // namespace
+
+bool frm_Main::fnc_View_PClist() {
+    ui::FlexGrid& grid = *MSFlexGrid_Main;
+    ado::Recordset rs;
+    try {
+        rs.Open(gViewSQL, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        if (rs.RecordCount() < 1) {
+            grid.setCols(0);
+            grid.setRows(0);
+            rs.Close();
+            return false;
+        }
+
+        grid.Clear();
+        grid.setRedraw(false);
+        grid.setVisible(false);
+
+        const int n = gSelColumnCount;
+        const QColor grey = ui::QBColor(kGrey);
+        const QColor white = ui::QBColor(kWhite);
+        grid.setCols(n + 2);
+        for (int i = 0; i <= n; ++i) {
+            grid.setRows(2);
+            grid.setColWidth(i + 1, kColumnWidth);
+            grid.setCellBackColor(0, i + 1, grey);
+            grid.setCellAlignment(0, i + 1, ui::flexAlignCenterBottom);
+            const QString& caption = catalogueEntry(gSelColumn[std::size_t(i)]).Caption;
+            if (!caption.isEmpty()) grid.setTextMatrix(0, i + 1, caption);
+        }
+
+        // Fields and rules are looked up at the first PC, where the list first reads them.
+        ado::Field& key = rs.Fields("tbl_Pclist.MainKey");
+        std::vector<ado::Field*> fields;
+        std::vector<ColumnRule> rules;
+        std::vector<ado::Field*> flags;
+
+        int r = 1;
+        for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
+            const ado::Value& k = key.value();
+            if (!k.isNull() && k.toDouble() == 0) continue;  // the reserved "none" PC
+
+            if (fields.empty()) {
+                for (int j = 0; j <= n; ++j) {
+                    const QString& fieldName = catalogueEntry(gSelColumn[std::size_t(j)]).FieldName;
+                    fields.push_back(&rs.Fields(fieldName));
+                    rules.push_back(ruleFor(fieldName));
+                    flags.push_back(rules.back().kind == ColumnRule::Kind::Retired ? &rs.Fields(rules.back().flagField)
+                                                                                   : nullptr);
+                }
+            }
+
+            grid.setRows(r + 1);
+            grid.setTextMatrix(r, 0, QString::number(r));
+            grid.setCellBackColor(r, 0, grey);
+            for (int j = 0; j <= n; ++j) {
+                const int col = j + 1;
+                grid.setCellBackColor(r, col, white);
+                grid.setCellAlignment(r, col, ui::flexAlignLeftBottom);
+                const ado::Value& v = fields[std::size_t(j)]->value();
+                if (v.isNull() || (v.isText() && v.toText().isEmpty())) continue;
+
+                QString text = v.toText();
+                const ColumnRule& rule = rules[std::size_t(j)];
+                switch (rule.kind) {
+                case ColumnRule::Kind::Plain:
+                    break;
+                case ColumnRule::Kind::Retired:
+                    if (isOne(flags[std::size_t(j)]->value())) grid.setCellBackColor(r, col, grey);
+                    break;
+                case ColumnRule::Kind::Size:
+                    if (v.toDouble() > 1000) {
+                        text = vb::Format(double(v.toInt32()) / rule.divisor, "###,###") + rule.unit;
+                        grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                    }
+                    break;
+                case ColumnRule::Kind::Drive:
+                    grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                    text = isOne(v) ? QStringLiteral("装備") : QStringLiteral("-");
+                    break;
+                case ColumnRule::Kind::Connection:
+                    grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                    text = isOne(v) ? QStringLiteral("有効") : QStringLiteral("-");
+                    break;
+                }
+                grid.setTextMatrix(r, col, text);
+            }
+
+            const QString keyText = grid.TextMatrix(r, 1);
+            if (!keyText.isEmpty()) {
+                if (r > kMaxRows) vb::raise(vb::errSubscript);
+                gRowMainKey[std::size_t(r)] = vb::CInt(keyText);
+            }
+            ++r;
+        }
+        gRowCount = qint16(r - 1);
+
+        grid.setColWidth(0, kRowNumberWidth);
+        grid.setColWidth(1, 0);
+        grid.setRedraw(true);
+        grid.setVisible(true);
+
+        MainListReady = true;
+        MainPrevRow = 1;
+        MainSelRow = 1;
+        fnc_Set_RowColor(1, kGrey);
+        rs.Close();
+        return true;
+    } catch (const std::exception& e) {
+        // The grid stays hidden until its next fill or row paint; the count and keys keep their old values.
+        grid.setRedraw(true);
+        ui::ShowStdError(e);
+        if (rs.State() == ado::adStateOpen) rs.Close();
+        return false;
+    }
+}
+
+void frm_Main::MSFlexGrid_Main_ini() {
+    MainPrevRow = 1;
+    MainSelRow = 0;
+    MainSelKey = 0;
+    fnc_Set_RowColor(1, kWhite);
+}
+
+// The selection reset for the callers whose fill leaves the previous PC selected: without it row 1
+// would look selected while the record commands still acted on the PC clicked before.
+void frm_Main::fnc_Reset_Selection() {
+    MainSelKey = 0;
+    MSFlexGrid_Main_ini();
+    setPcCommandsEnabled(false);
+}
+
+// Row 0 (the header) and column 0 (the row numbers) keep their grey; a row the grid does not have is left.
+void frm_Main::fnc_Set_RowColor(qint16 row, qint16 colourIndex) {
+    ui::FlexGrid& grid = *MSFlexGrid_Main;
+    if (row < 1 || row >= grid.Rows()) return;
+    const QColor colour = ui::QBColor(colourIndex);
+    grid.setRedraw(false);
+    for (int col = 1; col < grid.Cols(); ++col) grid.setCellBackColor(row, col, colour);
+    grid.setRedraw(true);
+    grid.setVisible(true);
+}
+
+void frm_Main::MSFlexGrid_Main_Click() {
+    ui::guarded([this] {
+        ui::FlexGrid& grid = *MSFlexGrid_Main;
+        if (!MainListReady || grid.Row() == 0) return;
+        grid.setCol(1);
+        const QString keyText = grid.Text();
+        if (keyText.isEmpty()) return;
+        MainSelKey = vb::CInt(keyText);
+        MainSelRow = qint16(grid.Row());
+        setPcCommandsEnabled(true);
+        fnc_Set_RowColor(MainPrevRow, kWhite);
+        fnc_Set_RowColor(MainSelRow, kGrey);
+        MainPrevRow = MainSelRow;
+    });
+}
+
+// Hands the selected PC to the record editor; 0 and 0 are handed over too, and then nothing opens.
+void frm_Main::MSFlexGrid_Main_DblClick() {
+    ui::guarded([this] {
+        gSelMainKey = MainSelKey;
+        gSelRow = MainSelRow;
+        if (MainSelKey > 0) {
+            ui::showForm("frm_Edit_Computer", 0);
+            if (Mnu_Edit_profile) Mnu_Edit_profile->setEnabled(false);
+        }
+    });
+}
