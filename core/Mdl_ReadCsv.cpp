@@ -16,6 +16,9 @@ const QString kHeader = QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Ren
 // The first six staged columns keep 254 characters of their field; Renewalday is kept whole.
 constexpr int kFieldCut = 254;
 
+// List rows per insert statement of the copier.
+constexpr int kRowsPerStatement = 100;
+
 // The whole file, decoded. Decoding comes first: several kanji end in byte 0x5C or other ASCII-range
 // bytes, so splitting the raw bytes would cut characters apart.
 QString readWholeFile(const QString& fullPath) {
@@ -99,21 +102,18 @@ bool fnc_Read_CsvFile(const QString& fullPath) {
 
     OwnTransaction trans;
     gCn().Execute("DELETE FROM tbl_ReadCsv");
-    ado::Recordset rs;
-    rs.Open("SELECT * FROM tbl_ReadCsv", gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+    // One prepared insert for all rows, in file order: a recordset's AddNew prepares a statement and reads
+    // the row back for every line, and staging would be most of the import's time.
+    std::vector<QStringList> rows;
+    rows.reserve(std::size_t(lines.size()));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const readcsv::StagedLine s = readcsv::splitLine(lines.at(i));
-        rs.AddNew();
-        rs.Fields("Key") = s.Key.left(kFieldCut);
-        rs.Fields("Group") = s.Group.left(kFieldCut);
-        rs.Fields("Item") = s.Item.left(kFieldCut);
-        rs.Fields("SubItem") = s.SubItem.left(kFieldCut);
-        rs.Fields("Contents") = s.Contents.left(kFieldCut);
-        rs.Fields("Unit") = s.Unit.left(kFieldCut);
-        rs.Fields("Renewalday") = s.Renewalday;
-        rs.Update();
+        rows.push_back({s.Key.left(kFieldCut), s.Group.left(kFieldCut), s.Item.left(kFieldCut),
+                        s.SubItem.left(kFieldCut), s.Contents.left(kFieldCut), s.Unit.left(kFieldCut), s.Renewalday});
     }
-    rs.Close();
+    gCn().ExecuteEach(QStringLiteral("INSERT INTO tbl_ReadCsv ( [Key], [Group], Item, SubItem, Contents, Unit, "
+                                     "Renewalday ) VALUES ( ?, ?, ?, ?, ?, ?, ? )"),
+                      rows);
     trans.commit();
     return true;
 }
@@ -126,6 +126,21 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
     } catch (const std::exception&) {
         // No transaction to be had: the rows still go in one by one.
     }
+    // The rows go in as multi-row statements of the same text; when one of those fails, its rows are
+    // sent again one statement each, so that only the rows that fail on their own are left out.
+    QStringList tuples;
+    auto flush = [&] {
+        if (tuples.size() > 1) {
+            try {
+                gCn().Execute(insertStart + tuples.join(QStringLiteral("), (")) + QStringLiteral(");"));
+                tuples.clear();
+                return;
+            } catch (const std::exception&) {
+            }
+        }
+        for (const QString& t : tuples) fnc_Execute_SQL(insertStart + t + QStringLiteral(");"));
+        tuples.clear();
+    };
     try {
         ado::Recordset rs;
         rs.Open(selectSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
@@ -157,17 +172,20 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
                     case 8: values = {renewalday, item, subItem}; break;
                     default: break;  // no values: the statement fails and nothing is inserted
                 }
-                QString sql = insertStart;
-                for (const QString& v : values) sql += "'" + v + "', ";
-                sql += "'" + key + "');";
-                fnc_Execute_SQL(sql);
+                QString tuple;
+                for (const QString& v : values) tuple += "'" + v + "', ";
+                tuple += "'" + key + "'";
+                tuples.append(tuple);
+                if (tuples.size() == kRowsPerStatement) flush();
                 rs.MoveNext();
             }
         }
         rs.Close();
     } catch (const std::exception&) {
-        // The copier reports nothing: a query that fails copies nothing.
+        // The copier reports nothing: a query that fails copies nothing, one that fails later keeps the
+        // rows read before.
     }
+    flush();
     if (trans) {
         try {
             trans->commit();

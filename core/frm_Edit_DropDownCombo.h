@@ -4,10 +4,12 @@
 // Text typed into the box picks nothing: Qt's combo would take typed text that matches an item as a
 // pick when Enter is pressed or the focus leaves; here that counts as typing, and Change reports it.
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QString>
 #include <QVariant>
+#include <QWheelEvent>
 #include <functional>
 
 #include "platform/ui/Dialogs.h"
@@ -55,6 +57,21 @@ public:
         setEditText(shown);
     }
     void addListItem(const QString& text, int itemData) { addItem(text, QVariant(itemData)); }
+
+protected:
+    // Stepping through the list with the arrow keys or the wheel picks the item it shows, even after
+    // typing (VB raises Click then too); otherwise the box would show an item the row does not take.
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool step = !(e->modifiers() & Qt::ControlModifier) &&
+                          (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_PageUp ||
+                           e->key() == Qt::Key_PageDown);
+        if (step) m_typed = false;
+        QComboBox::keyPressEvent(e);
+    }
+    void wheelEvent(QWheelEvent* e) override {
+        m_typed = false;
+        QComboBox::wheelEvent(e);
+    }
 
 private:
     bool m_typed = false;

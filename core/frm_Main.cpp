@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStatusBar>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -120,6 +121,10 @@ void frm_Main::setPanelText(const QString& text) {
     shown.replace("\r\n", "\n");
     shown.replace('\r', '\n');
     StatusBar1_Panel1->setText(shown);
+    // The bar is designed one line high; a message of two lines (the missing database) grows it so the
+    // second line, the file's path, is not cut off.
+    QCoreApplication::sendPostedEvents(StatusBar1, QEvent::LayoutRequest);  // the bar measures the new text
+    StatusBar1->setMinimumHeight(std::max(ui::px(kStatusBarHeight), StatusBar1->sizeHint().height()));
 }
 
 QString frm_Main::panelText() const {

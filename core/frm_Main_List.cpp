@@ -91,6 +91,14 @@ const ColumnDef& catalogueEntry(qint16 index) {
     return gColumnDef[std::size_t(index)];
 }
 
+// The catalogue entry of list column i (0 = the key entry). A count past the 256 places comes only from a
+// hand-edited "DB.ini" (the loader raises, but the count stays set for later refills): a subscript error,
+// never a read past the array.
+const ColumnDef& chosenEntry(int i) {
+    if (i < 0 || i >= int(gSelColumn.size())) vb::raise(vb::errSubscript);
+    return catalogueEntry(gSelColumn[std::size_t(i)]);
+}
+
 // A flag column holds "1" for yes; anything else (including a number other than 1) is no.
 bool isOne(const ado::Value& v) { return v.toTextOrEmpty() == QLatin1String("1"); }
 
@@ -121,7 +129,7 @@ bool frm_Main::fnc_View_PClist() {
             grid.setColWidth(i + 1, kColumnWidth);
             grid.setCellBackColor(0, i + 1, grey);
             grid.setCellAlignment(0, i + 1, ui::flexAlignCenterBottom);
-            const QString& caption = catalogueEntry(gSelColumn[std::size_t(i)]).Caption;
+            const QString& caption = chosenEntry(i).Caption;
             if (!caption.isEmpty()) grid.setTextMatrix(0, i + 1, caption);
         }
 
@@ -138,7 +146,7 @@ bool frm_Main::fnc_View_PClist() {
 
             if (fields.empty()) {
                 for (int j = 0; j <= n; ++j) {
-                    const QString& fieldName = catalogueEntry(gSelColumn[std::size_t(j)]).FieldName;
+                    const QString& fieldName = chosenEntry(j).FieldName;
                     fields.push_back(&rs.Fields(fieldName));
                     rules.push_back(ruleFor(fieldName));
                     flags.push_back(rules.back().kind == ColumnRule::Kind::Retired ? &rs.Fields(rules.back().flagField)

@@ -121,6 +121,28 @@ void Connection::Execute(const QString& sql, int) {
     m_recordsAffected = sqlite3_changes(m_db);
 }
 
+void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>& rows) {
+    checkOpen();
+    if (rows.empty()) return;
+    Statement st(m_db, translateJetSql(sql));
+    long changed = 0;
+    for (const QStringList& row : rows) {
+        if (shouldFail(sql))
+            throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+        sqlite3_reset(st.get());
+        sqlite3_clear_bindings(st.get());
+        for (int k = 0; k < int(row.size()); ++k) {
+            // The length is passed, so a NUL inside the text is stored like any other character.
+            const QByteArray utf8 = row.at(k).toUtf8();
+            sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+        while (st.step()) {
+        }
+        changed += sqlite3_changes(m_db);
+    }
+    m_recordsAffected = changed;
+}
+
 bool Connection::inTransaction() const { return m_db && m_transDepth > 0 && !sqlite3_get_autocommit(m_db); }
 
 // Nested BeginTrans (Jet allows it) maps to savepoints inside the outer transaction.

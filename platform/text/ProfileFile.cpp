@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <vector>
 
 #include "platform/text/Cp932.h"
@@ -107,12 +108,16 @@ bool saveFile(const QString& path, const std::vector<Line>& lines) {
         bytes += l.raw;
         bytes += "\r\n";
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const bool written = file.write(bytes) == bytes.size();
-    const bool flushed = file.flush();
-    file.close();
-    return written && flushed && file.error() == QFileDevice::NoError;
+    // Written beside the file and renamed over it, so a full disk leaves the old file whole instead of
+    // truncated. A folder that takes no new files but holds a writable "DB.ini" is written in place.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 Line makeLine(const QString& text) { return parseLine(cp932::encode(text)); }

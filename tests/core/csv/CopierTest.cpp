@@ -133,5 +133,21 @@ TEST_F(CopierTest, ARowThatFailsIsLeftOutAndTheOthersGoIn) {
     EXPECT_FALSE(gCn().inTransaction());
 }
 
+// Many rows, two of which the database refuses (an inventory date longer than the list's 255 characters):
+// exactly those are left out, the others keep their staged order, and a second copy does the same.
+TEST_F(CopierTest, AmongManyRowsOnlyTheRowsTheDatabaseRefusesAreLeftOut) {
+    QStringList lines;
+    std::vector<QStringList> want;
+    for (int i = 0; i < 260; ++i) {
+        const bool refused = i == 5 || i == 230;
+        lines << QString("%1,Soft,Application,App %1,1.0,p,%2").arg(i).arg(refused ? QString(256, u'd') : "r");
+        if (!refused) want.push_back({QString("App %1").arg(i), "r", "12"});
+    }
+    stageLines(lines);
+    EXPECT_FALSE(fnc_Insert_FromReadCsv(kAppQuery, kAppStart, "12", 5));
+    EXPECT_EQ(rows("SELECT Application_Name, [Update], [Key] FROM tbl_ApplicationsList"), want);
+    EXPECT_FALSE(gCn().inTransaction());
+}
+
 }  // namespace
 }  // namespace csvtest

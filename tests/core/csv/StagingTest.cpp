@@ -61,6 +61,36 @@ TEST_F(CsvTest, IrregularLinesStageWhatTheirCommasGive) {
     for (size_t i = 0; i < want.size(); ++i) EXPECT_EQ(got[i], want[i]) << cases[i].why;
 }
 
+// Characters that mean something to SQL, a NUL, and many or very long lines are all stored exactly as read,
+// in file order.
+TEST_F(CsvTest, EveryCharacterAndEveryLineIsStoredAsReadWhateverItMeansToSql) {
+    const QString nul(QChar(u'\0'));
+    const QString huge(300000, u'x');
+    const Rows special = {
+        {"1", "O'Neil", "it''s", "'", "''", "x' --", "r'); DELETE FROM tbl_ReadCsv; --"},
+        {"2", "/* c */", "\"q\"", "[Group]", "a" + nul + "b", nul, "?1 :name @p $v"},
+        {"3", "Group", "Update", "-- x", "'; DROP TABLE tbl_Pclist; --", "｀’", huge},
+    };
+    QStringList lines;
+    Rows want;
+    for (int i = 0; i < 450; ++i) {
+        if (i == 7 || i == 150 || i == 449) {
+            const Row& r = special[size_t(i == 7 ? 0 : i == 150 ? 1 : 2)];
+            lines << QStringList{r.Key, r.Group, r.Item, r.SubItem, r.Contents, r.Unit, r.Renewalday}.join(u',');
+            want.push_back(r);
+        } else {
+            lines << QString("%1,Soft,Application,App %1,1.%1,C:\\a,2005/04/01").arg(i);
+            want.push_back({QString::number(i), "Soft", "Application", QString("App %1").arg(i), QString("1.%1").arg(i),
+                            "C:\\a", "2005/04/01"});
+        }
+    }
+    stageLines(lines);
+    const Rows got = staged();
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) EXPECT_EQ(got[i], want[i]) << "line " << i + 2;
+    EXPECT_EQ(count("SELECT * FROM tbl_Pclist"), 1) << "the reserved PC is still there";
+}
+
 TEST_F(CsvTest, LinesEndAsLineInputEndsThem) {
     const QByteArray h = kHeader.toLatin1();
     struct Case {

@@ -286,6 +286,24 @@ TEST_F(SelectViewTest, UnpickedOrTypedKeyBoxKeepsItsKey) {
     EXPECT_EQ(gKeyName[0], "Location_Name");
 }
 
+// Stepping with the arrow keys after typing picks the item the box then shows, as a pick from the list.
+TEST_F(SelectViewTest, ArrowKeyAfterTypingPicksTheItemShown) {
+    writeIni({"[0]", "SelectNumber=1", "KeyName0=Location_Name", "KeyCaption0=設置場所", "KeyASCDESC0=ASC"});
+    start();
+    DropDownCombo* box = m_win->cmb_Order[0];
+    box->showPopup();
+    box->hidePopup();
+    box->lineEdit()->selectAll();
+    typeText(box->lineEdit(), "typed");
+    for (int i = 0; i < 3; ++i) QTest::keyClick(box, Qt::Key_Down);  // blank, entry 1, entry 2
+    ASSERT_EQ(box->currentIndex(), 2);
+    EXPECT_EQ(box->currentText(), gColumnDef[2].Caption);
+    EXPECT_TRUE(m_win->Mnu_Update->isEnabled());
+    trigger(m_win, "Mnu_Update");
+    EXPECT_EQ(gKeyName[0], gColumnDef[2].FieldName);
+    EXPECT_EQ(gKeyCaption[0], gColumnDef[2].Caption);
+}
+
 TEST_F(SelectViewTest, FilterOptionShowsTheStoredKeysAgainAndFiltersOnApply) {
     start();
     pickKey(0, 8);

@@ -69,6 +69,26 @@ protected:
 
     const ui::script::Shown& lastShown() { return ui::script::shown().back(); }
 
+    // The statements run while `run` runs, each with whether a transaction was open; reads of the list
+    // refill are left out unless `keep` takes them.
+    struct Run {
+        QString sql;
+        bool inTransaction;
+        bool operator==(const Run&) const = default;
+    };
+    std::vector<Run> statementsOf(const std::function<void()>& run,
+                                  const std::function<bool(const QString&)>& keep = {}) {
+        std::vector<Run> seen;
+        gCn().setFailHook([&](const QString& sql) {
+            const bool write = sql.startsWith("INSERT") || sql.startsWith("UPDATE") || sql.startsWith("DELETE");
+            if (write || (keep && keep(sql))) seen.push_back({sql, gCn().inTransaction()});
+            return false;
+        });
+        run();
+        gCn().setFailHook(nullptr);
+        return seen;
+    }
+
     // Location, user, maker and model codes and Deleted_Flug of a PC, as "l,u,m,m,d".
     QString codes(int key) {
         QStringList values;
@@ -196,6 +216,42 @@ TEST_F(RecordCommandsTest, NewAfterAFailedKeyLookupCreatesNothingAndShowsOneBox)
     EXPECT_EQ(stdErrorBoxes(), 1);
     EXPECT_EQ(count("SELECT * FROM tbl_Computer_List"), 2);
     EXPECT_EQ(codes(1), "1,1,0,0,1");
+}
+
+// The ledger's own statement texts, in their order, all inside one transaction.
+TEST_F(RecordCommandsTest, NewAndDeleteRunTheirStatementsInOneTransaction) {
+    startWith({{5, "PC-005"}});
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerMsgBox(ui::vbOK);
+    const std::vector<Run> created = statementsOf([&] { trigger("Mnu_AddNew"); });
+    const std::vector<Run> wantCreated = {
+        {"INSERT INTO tbl_Computer_List (MainKey) VALUES (6)", true},
+        {"INSERT INTO tbl_PClist (MainKey) VALUES (6)", true},
+        {"UPDATE tbl_Computer_List SET tbl_Computer_List.[Location_Code] = 0 WHERE MainKey = 6", true},
+        {"UPDATE tbl_Computer_List SET tbl_Computer_List.[User_Code] = 0 WHERE MainKey = 6", true},
+        {"UPDATE tbl_Computer_List SET tbl_Computer_List.[Manufacturer_Code] = 0 WHERE MainKey = 6", true},
+        {"UPDATE tbl_Computer_List SET tbl_Computer_List.[Model_Code] = 0 WHERE MainKey = 6", true},
+        {"UPDATE tbl_Computer_List SET tbl_Computer_List.[Deleted_Flug] = 0 WHERE MainKey = 6", true},
+    };
+    EXPECT_EQ(created, wantCreated);
+
+    clickPc(5);
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerMsgBox(ui::vbOK);
+    const std::vector<Run> deleted = statementsOf([&] { trigger("Mnu_Delete"); });
+    const std::vector<Run> wantDeleted = {
+        {"DELETE  FROM tbl_ApplicationsList WHERE tbl_ApplicationsList.Key = 5;", true},
+        {"DELETE  FROM tbl_Computer_List WHERE tbl_Computer_List.MainKey = 5;", true},
+        {"DELETE  FROM tbl_Device_Management WHERE tbl_Device_Management.Key = 5;", true},
+        {"DELETE  FROM tbl_Environmental WHERE tbl_Environmental.Key = 5;", true},
+        {"DELETE  FROM tbl_Pclist WHERE tbl_Pclist.MainKey = 5;", true},
+        {"DELETE  FROM tbl_Printer_Management WHERE tbl_Printer_Management.Key = 5;", true},
+        {"DELETE  FROM tbl_Mail_Management WHERE tbl_Mail_Management.Conputer_Code = 5;", true},
+        {"DELETE  FROM tbl_License_Dat WHERE tbl_License_Dat.Computer_Code = 5;", true},
+    };
+    EXPECT_EQ(deleted, wantDeleted);
+    EXPECT_FALSE(gCn().inTransaction());
+    EXPECT_EQ(codes(6), "0,0,0,0,0");  // the new PC was committed and outlives the delete of PC 5
 }
 
 // --- Delete ----------------------------------------------------------------------------------------
@@ -338,6 +394,30 @@ TEST_F(RecordCommandsTest, RemovalInTheViewOfRemovedPcsOverwritesTheDate) {
     trigger("Mnu_ReplacePC");
     EXPECT_EQ(scalar("SELECT Remove_Date FROM tbl_Computer_List WHERE MainKey = 6"), "2006/03/31");
     EXPECT_GT(rowOf(6), 0);  // still listed among the removed
+}
+
+// The PC's row is opened by the ledger's own query; a write that fails leaves it as it was.
+TEST_F(RecordCommandsTest, RemovalWhoseWriteFailsLeavesTheRowAndShowsTheErrorBox) {
+    startWith({{6, "PC-006"}});
+    clickPc(6);
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerInput("2005/12/04");
+    ui::script::answerMsgBox(ui::vbOK);
+    std::vector<QString> opened;
+    gCn().setFailHook([&](const QString& sql) {
+        if (sql.startsWith("SELECT * FROM tbl_Computer_List")) opened.push_back(sql);
+        return sql.startsWith("UPDATE") && sql.contains("Remove_Date");
+    });
+    trigger("Mnu_ReplacePC");
+    gCn().setFailHook(nullptr);
+
+    EXPECT_EQ(opened, std::vector<QString>({"SELECT * FROM tbl_Computer_List WHERE MainKey  = 6"}));
+    EXPECT_EQ(ui::script::shown().size(), 3u);
+    EXPECT_EQ(stdErrorBoxes(), 1);
+    EXPECT_EQ(scalar("SELECT Deleted_Flug FROM tbl_Computer_List WHERE MainKey = 6"), "0");
+    EXPECT_EQ(scalar("SELECT Remove_Date FROM tbl_Computer_List WHERE MainKey = 6"), "<null>");
+    EXPECT_EQ(m_main->MainSelKey, 6);  // no refresh: the PC stays selected
+    EXPECT_TRUE(action("Mnu_ReplacePC")->isEnabled());
 }
 
 TEST_F(RecordCommandsTest, RemovalAnsweredNoAsksNoDate) {

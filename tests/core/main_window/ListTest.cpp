@@ -118,6 +118,20 @@ TEST_F(ListTest, LayoutOfAFilledList) {
     EXPECT_EQ(m_main->MainPrevRow, 1);
 }
 
+// Every catalogue entry names a field of the list query: a misspelt name would stop every view showing it.
+TEST_F(ListTest, AllSeventySixCatalogueColumnsFillFromTheQuery) {
+    addPc({1, "PC-1"});
+    start();
+    gSelColumnCount = 76;
+    for (int i = 1; i <= 76; ++i) gSelColumn[std::size_t(i)] = qint16(i);
+    gSetSQLVal();
+    ASSERT_TRUE(m_main->fnc_View_PClist());
+    ui::FlexGrid* g = m_main->MSFlexGrid_Main;
+    ASSERT_EQ(g->Cols(), 78);
+    for (int i = 1; i <= 76; ++i) EXPECT_EQ(g->TextMatrix(0, i + 1), gColumnDef[std::size_t(i)].Caption) << i;
+    EXPECT_EQ(g->TextMatrix(1, 9), "PC-1");  // entry 8, the computer name
+}
+
 TEST_F(ListTest, ViewFromIniSortsFiltersAndShowsItsColumns) {
     addLocation(1, "本社");
     addLocation(2, "支店");
@@ -371,6 +385,72 @@ TEST_F(ListTest, DoubleClickHandsThePcOverAndOpensNoEditorYet) {
     EXPECT_TRUE(m_main->Mnu_ReplacePC->isEnabled());
     EXPECT_EQ(ui::findForm("frm_Edit_Computer"), nullptr);
     EXPECT_EQ(ui::loadedForms().size(), 1u);
+}
+
+// Once the editor exists the same path opens it modeless, and a second double click only raises it.
+TEST_F(ListTest, DoubleClickOpensAnExistingEditorModelessAndOnce) {
+    struct Opened {
+        int loads = 0;
+        qint16 keyAtLoad = -1;
+        qint16 rowAtLoad = -1;
+    };
+    static Opened opened;
+    opened = Opened{};
+    class EditorStandIn : public ui::Form {
+    public:
+        EditorStandIn() : ui::Form("frm_Edit_Computer") {}
+
+    protected:
+        void Form_Load() override {
+            ++opened.loads;
+            opened.keyAtLoad = gSelMainKey;
+            opened.rowAtLoad = gSelRow;
+        }
+    };
+    ui::registerForm("frm_Edit_Computer", [] { return new EditorStandIn; });
+
+    addPc({5, "PC-5"});
+    addPc({7, "PC-7"});
+    startWithNames();
+    ui::FlexGrid* g = m_main->MSFlexGrid_Main;
+    doubleClickRow(g, 2);
+    ui::Form* editor = ui::findForm("frm_Edit_Computer");
+    ASSERT_NE(editor, nullptr);  // the double click returned while the editor stays open
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(editor->isModalShown());
+    EXPECT_EQ(opened.loads, 1);
+    EXPECT_EQ(opened.keyAtLoad, 7);
+    EXPECT_EQ(opened.rowAtLoad, 2);
+    EXPECT_FALSE(m_main->Mnu_Edit_profile->isEnabled());
+
+    doubleClickRow(g, 1);
+    EXPECT_EQ(gSelMainKey, 5);
+    EXPECT_EQ(opened.loads, 1);
+    EXPECT_EQ(ui::findForm("frm_Edit_Computer"), editor);
+
+    editor->Unload();
+    settle();
+    ui::registerForm("frm_Edit_Computer", {});  // no editor for the other tests
+}
+
+// A column count past the 256 places (hand-edited file) stops the start-up, and stays set: a later refill
+// ends in the same subscript error instead of reading past the list.
+TEST_F(ListTest, ColumnCountPastTheListsPlacesStopsWithTheStandardErrorBox) {
+    addPc({1, "PC-1"});
+    writeIni({"[Main]", "[0]", "MSFlexGrit_SelectNum=300", "MSFlexGrit_Select1=8"});
+    ui::script::answerMsgBox(ui::vbOK);
+    start();
+    ASSERT_EQ(stdErrorBoxes(), 1);
+    EXPECT_FALSE(m_main->MainListReady);
+    ASSERT_EQ(gSelColumnCount, 300);
+
+    ui::script::answerMsgBox(ui::vbOK);
+    gSetSQLVal();
+    EXPECT_FALSE(m_main->fnc_View_PClist());
+    ASSERT_EQ(stdErrorBoxes(), 2);
+    EXPECT_TRUE(ui::script::shown().back().prompt.contains("（エラーコード：9）"));
+    EXPECT_FALSE(m_main->MainListReady);
+    EXPECT_EQ(gRowCount, 0);
 }
 
 // A refill that keeps the old selection (the view window, the import) must not leave a PC selected

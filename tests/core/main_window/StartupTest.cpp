@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
+#include <QStatusBar>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
@@ -127,6 +128,8 @@ TEST_F(StartupTest, MissingDatabaseIsToldInTheStatusBarOnly) {
     // Shown on two lines.
     EXPECT_EQ(m->StatusBar1_Panel1->text().count('\n'), 1);
     EXPECT_FALSE(m->StatusBar1_Panel1->text().contains('\r'));
+    // The bar grows past its one-line design so the path on the second line is not cut off.
+    EXPECT_GE(m->StatusBar1->minimumHeight(), m->StatusBar1_Panel1->sizeHint().height());
     EXPECT_TRUE(ui::script::shown().empty());
 
     // The view names were read before the database; the geometry ("abc" included) was not.

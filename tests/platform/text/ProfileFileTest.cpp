@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "platform/text/Cp932.h"
@@ -192,6 +193,27 @@ TEST_F(ProfileFile, WritableFileInAReadOnlyFolderCanBeWritten) {
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_TRUE(write("Main", QString("FormTop"), QString("70")));
     EXPECT_EQ(bytes(), QByteArray("[Main]\r\nFormTop=70\r\n"));
+}
+
+// The rewrite goes through a file beside it and a rename: the result must still be the same file to the
+// user, with its permission bits, a link left a link, and nothing else left in the folder.
+TEST_F(ProfileFile, ARewriteKeepsPermissionsLinksAndLeavesNoTemporaryFile) {
+    put("[Main]\r\nFormTop=50\r\n");
+    const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, perms));
+    EXPECT_TRUE(write("Main", QString("FormTop"), QString("70")));
+    EXPECT_EQ(bytes(), QByteArray("[Main]\r\nFormTop=70\r\n"));
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, perms);  // owner, group, other
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"DB.ini"});
+
+    const QString target = dir.filePath("real.ini");
+    ASSERT_TRUE(QFile::rename(path, target));
+    ASSERT_TRUE(QFile::link(target, path));
+    EXPECT_TRUE(write("Main", QString("FormLeft"), QString("30")));
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    QFile real(target);
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    EXPECT_EQ(real.readAll(), QByteArray("[Main]\r\nFormTop=70\r\nFormLeft=30\r\n"));
 }
 
 TEST_F(ProfileFile, DeletingFromAMissingFileCreatesNothing) {
