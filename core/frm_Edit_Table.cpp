@@ -289,15 +289,7 @@ void frm_Edit_Table::fnc_Clear_tbxEdit() {
     for (QLineEdit* box : tbxEdit) box->setText(QString());
 }
 
-void frm_Edit_Table::Form_Resize() {
-    if (isMaximized()) {
-        showNormal();
-        return;
-    }
-    if (isMinimized()) return;
-    if (Width() != kWidth) setWidth(kWidth);
-    if (Height() != kHeight) setHeight(kHeight);
-}
+void frm_Edit_Table::Form_Resize() { keepOuterSize(kWidth, kHeight); }
 
 void frm_Edit_Table::Mue_Close_Click() {
     gEditTableName.clear();

@@ -148,15 +148,7 @@ void frm_SelectView::Form_Load() {
     fnc_Set_ViewMenu();
 }
 
-void frm_SelectView::Form_Resize() {
-    if (isMaximized()) {
-        showNormal();
-        return;
-    }
-    if (isMinimized()) return;
-    if (Width() != kWidth) setWidth(kWidth);
-    if (Height() != kHeight) setHeight(kHeight);
-}
+void frm_SelectView::Form_Resize() { keepOuterSize(kWidth, kHeight); }
 
 // The close box writes nothing.
 bool frm_SelectView::Form_QueryUnload(int) { return false; }

@@ -122,20 +122,20 @@ FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
     return result;
 }
 
+void fnc_Read_Step(bool staged, const std::function<void()>& body) {
+    if (!staged) {
+        body();
+        return;
+    }
+    try {
+        body();
+    } catch (const std::exception&) {
+    }
+}
+
 ReadRun runReadLoop(const FileListSource& list, LabelSet set, const std::function<void(int)>& onIndex) {
     ReadRun run;
-    // Until the first selected file is staged an error ends the command (the caller shows it); after
-    // that a step that fails is passed over and the loop goes on.
-    auto step = [&run](const std::function<void()>& body) {
-        if (!run.staged) {
-            body();
-            return;
-        }
-        try {
-            body();
-        } catch (const std::exception&) {
-        }
-    };
+    auto step = [&run](const std::function<void()>& body) { fnc_Read_Step(run.staged, body); };
     const int count = list.count;  // taken once, when the loop starts
     for (int i = 0; i < count; ++i) {
         step([&] {

@@ -58,6 +58,10 @@ struct ReadRun {
 // ends the loop by propagating; from then on every step that fails is passed over.
 ReadRun runReadLoop(const FileListSource& list, LabelSet set, const std::function<void(int)>& onIndex = {});
 
+// One step of a read command: once a file was staged (staged true) a failing step is passed over; before
+// that its error ends the command and reaches the caller.
+void fnc_Read_Step(bool staged, const std::function<void()>& body);
+
 // The information box text naming the skipped files (empty when none was skipped).
 [[nodiscard]] QString skippedFilesMessage(const std::vector<SkippedFile>& skipped);
 

@@ -101,12 +101,7 @@ void frm_Open::Form_Load() {
 
 void frm_Open::Form_Resize() {
     if (lngFormWidth == 0) return;  // not loaded yet
-    if (isMaximized()) {
-        showNormal();
-    } else if (!isMinimized()) {
-        if (Width() != lngFormWidth) setWidth(lngFormWidth);
-        if (Height() != lngFormHeight) setHeight(lngFormHeight);
-    }
+    keepOuterSize(lngFormWidth, lngFormHeight);
 }
 
 bool frm_Open::Form_QueryUnload(int /*unloadMode*/) {
@@ -198,27 +193,22 @@ void frm_Open::readCommand(LabelSet set) {
 
     // Once a file was staged the command goes on past every failure; with none staged an error ends it
     // with the standard error box, as before.
-    auto step = [&run](const std::function<void()>& body) {
-        if (!run.staged) {
-            body();
-            return;
-        }
-        try {
-            body();
-        } catch (const std::exception&) {
-        }
-    };
-    step([&] {
-        ui::MsgBox(japanese ? QStringLiteral("読み込みが完了しました。") : QStringLiteral("Process Comprete"),
-                   ui::vbOKOnly);
-    });
-    step([&] {
-        // The completion text is the command's own; files that did not become a PC are named here.
-        const QString skipped = inventory::skippedFilesMessage(run.skipped);
-        if (!skipped.isEmpty()) ui::MsgBox(skipped, ui::vbOKOnly);
-    });
-    step([&] { refreshMainList(); });
-    step([&] { Mnu_ReadCSV->setEnabled(false); });
+    try {
+        auto step = [&run](const std::function<void()>& body) { inventory::fnc_Read_Step(run.staged, body); };
+        step([&] {
+            ui::MsgBox(japanese ? QStringLiteral("読み込みが完了しました。") : QStringLiteral("Process Comprete"),
+                       ui::vbOKOnly);
+        });
+        step([&] {
+            // The completion text is the command's own; files that did not become a PC are named here.
+            const QString skipped = inventory::skippedFilesMessage(run.skipped);
+            if (!skipped.isEmpty()) ui::MsgBox(skipped, ui::vbOKOnly);
+        });
+        step([&] { refreshMainList(); });
+        step([&] { Mnu_ReadCSV->setEnabled(false); });
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+    }
 }
 
 void frm_Open::refreshMainList() {

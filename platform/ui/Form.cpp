@@ -92,6 +92,16 @@ void Form::applyClientSize() {
     resize(px(m_designClient.width()), px(m_designClient.height()) + m_clientMenuHeight);
 }
 
+void Form::keepOuterSize(int widthTwips, int heightTwips) {
+    if (isMaximized()) {
+        showNormal();
+        return;
+    }
+    if (isMinimized()) return;
+    if (Width() != widthTwips) setWidth(widthTwips);
+    if (Height() != heightTwips) setHeight(heightTwips);
+}
+
 int Form::ScaleWidth() const { return twips(width()); }
 int Form::ScaleHeight() const { return twips(height() - menuBarHeight()); }
 

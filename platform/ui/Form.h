@@ -51,6 +51,9 @@ public:
     [[nodiscard]] int ScaleWidth() const;
     [[nodiscard]] int ScaleHeight() const;
     void centreOnScreen();
+    // The resize step of a fixed-size window: a maximized window returns to normal, any other size
+    // (outer frame, twips) is put back; a minimized window is left alone.
+    void keepOuterSize(int widthTwips, int heightTwips);
     void setCaption(const QString& caption) { setWindowTitle(caption); }
 
     // Load runs once, before the first show (VB's Load statement / first reference).
