@@ -121,7 +121,9 @@ public:
     // Runs one Jet statement; returned records are dropped.
     void Execute(const QString& sql, int options = adCmdUnspecified);
     // Runs one statement with "?" markers once per row, each value bound as text; prepared once, for bulk
-    // inserts. Each run passes the fail hook with the statement text; the first failure raises.
+    // inserts. A row must give one value per marker. Each run passes the fail hook with the statement text;
+    // the first failure raises and the rows before it stay written (the caller's transaction decides).
+    // lastRecordsAffected() counts the rows of every run that went through.
     void ExecuteEach(const QString& sql, const std::vector<QStringList>& rows);
     void BeginTrans();
     void CommitTrans();

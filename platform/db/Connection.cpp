@@ -123,24 +123,31 @@ void Connection::Execute(const QString& sql, int) {
 
 void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>& rows) {
     checkOpen();
-    if (rows.empty()) return;
+    // Prepared even for no rows, so a faulty statement fails the same way whatever the data.
     Statement st(m_db, translateJetSql(sql));
+    const int markers = sqlite3_bind_parameter_count(st.get());
     long changed = 0;
+    m_recordsAffected = 0;
     for (const QStringList& row : rows) {
         if (shouldFail(sql))
             throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+        // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
+        if (int(row.size()) != markers)
+            throw vb::Error(errTooFewParameters,
+                            QStringLiteral("パラメータの数が一致しません (%1 / %2)。").arg(row.size()).arg(markers));
         sqlite3_reset(st.get());
         sqlite3_clear_bindings(st.get());
         for (int k = 0; k < int(row.size()); ++k) {
             // The length is passed, so a NUL inside the text is stored like any other character.
             const QByteArray utf8 = row.at(k).toUtf8();
-            sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            if (rc != SQLITE_OK) throwSqlite(m_db, rc);
         }
         while (st.step()) {
         }
         changed += sqlite3_changes(m_db);
+        m_recordsAffected = changed;
     }
-    m_recordsAffected = changed;
 }
 
 bool Connection::inTransaction() const { return m_db && m_transDepth > 0 && !sqlite3_get_autocommit(m_db); }

@@ -124,6 +124,9 @@ TEST_F(DbHelpers, FieldTypeNamesTheKindOfTheFirstField) {
     sql("INSERT INTO tbl_Computer_List (MainKey, Leasing_StartDate) VALUES (5, '2005/12/04')");
     sql("INSERT INTO tbl_Pclist (MainKey, Memory_Full, Computer_Name) VALUES (5, 512, 'PC')");
     sql("INSERT INTO tbl_ReadCsv ([Key], Renewalday) VALUES ('1', 'r')");
+    // Column kinds the ledger's tables do not have, in a scratch table of this copy only.
+    sql("CREATE TABLE tbl_Kinds (Flag BIT, Amount DOUBLE)");
+    sql("INSERT INTO tbl_Kinds (Flag, Amount) VALUES (1, 2.5)");
     const struct {
         const char* query;
         const char* kind;
@@ -135,6 +138,8 @@ TEST_F(DbHelpers, FieldTypeNamesTheKindOfTheFirstField) {
         {"SELECT Renewalday FROM tbl_ReadCsv", "不明"},                               // Memo
         {"SELECT Memory_Full FROM tbl_Pclist WHERE MainKey = 99", "不明"},            // no row
         {"SELECT Leasing_EndDate FROM tbl_Computer_List WHERE MainKey = 5", "日付"},  // Null, still a date column
+        {"SELECT Flag FROM tbl_Kinds", "不明"},                                       // Yes/No
+        {"SELECT Amount FROM tbl_Kinds", "不明"},                                     // floating point
     };
     for (const auto& c : cases) EXPECT_EQ(fnc_Get_FieldType(c.query), QString::fromUtf8(c.kind)) << c.query;
     ui::script::answerMsgBox(ui::vbOK);

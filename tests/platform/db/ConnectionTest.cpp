@@ -163,6 +163,63 @@ TEST_F(TemplateDb, TransGuardRollsBackUnlessCommitted) {
     EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code = 3"), 1);
 }
 
+// The bulk insert the CSV staging uses: one prepared statement, every value bound as text.
+TEST_F(TemplateDb, ExecuteEachBindsEveryRowAsText) {
+    // Jet text: a bare Group is a column here, and the values never pass through the statement text.
+    const QString insert = QStringLiteral(
+        "INSERT INTO tbl_ReadCsv ( [Key], Group, Item, SubItem, Contents, Unit, Renewalday ) "
+        "VALUES ( ?, ?, ?, ?, ?, ?, ? )");
+    const QString withNul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    cn.ExecuteEach(insert, {{"1", "Soft", "it's -- x", "007", withNul, "", "2005/04/01 r,e,s,t"},
+                            {"2", "Hard", "LAN", "", "", "", ""},
+                            {"3", "Hard", "?", "", "", "", ""}});
+    EXPECT_EQ(cn.lastRecordsAffected(), 3);
+    ado::Recordset rs;
+    rs.Open("SELECT * FROM tbl_ReadCsv", cn, ado::adOpenStatic, ado::adLockReadOnly);
+    ASSERT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs["Item"].text(), "it's -- x");
+    EXPECT_EQ(rs["SubItem"].text(), "007");
+    EXPECT_EQ(rs["Contents"].text(), withNul);  // the NUL and what follows it are kept
+    EXPECT_EQ(rs["Unit"].text(), "");           // empty text, not Null
+    EXPECT_EQ(rs["Renewalday"].text(), "2005/04/01 r,e,s,t");
+    rs.MoveLast();
+    EXPECT_EQ(rs["Item"].text(), "?");
+    EXPECT_EQ(stored("tbl_ReadCsv", "Unit", "[Key] = '1'"), "text:");
+
+    // No rows: nothing written, nothing affected; the statement is still checked.
+    cn.ExecuteEach(insert, {});
+    EXPECT_EQ(cn.lastRecordsAffected(), 0);
+    EXPECT_EQ(errorOf([&] { cn.ExecuteEach("INSERT INTO tbl_Nothing VALUES ( ? )", {}); }), ado::errNoSuchTable);
+
+    // A failing row raises; the rows before it stay written and are counted.
+    const long err = errorOf([&] {
+        cn.ExecuteEach("INSERT INTO tbl_Location ( Location_Code, Location_Name ) VALUES ( ?, ? )",
+                       {{"7", "first"}, {"0", "the reserved code again"}, {"8", "never"}});
+    });
+    EXPECT_EQ(err, ado::errProvider);
+    EXPECT_EQ(cn.lastRecordsAffected(), 1);
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code IN (7, 8)"), 1);
+    // '12' bound as text goes into a 16-bit column as the number; text that is no number is refused.
+    cn.ExecuteEach("INSERT INTO tbl_Location ( Location_Code ) VALUES ( ? )", {{"12"}});
+    EXPECT_EQ(stored("tbl_Location", "Location_Code", "Location_Name IS NULL"), "integer:12");
+    EXPECT_EQ(errorOf([&] { cn.ExecuteEach("INSERT INTO tbl_Location ( Location_Code ) VALUES ( ? )", {{"x"}}); }),
+              ado::errTypeMismatchDb);
+    // A row with more or fewer values than markers is refused, not cut or padded with Null.
+    for (const QStringList& row : {QStringList{"20"}, QStringList{"21", "name", "extra"}})
+        EXPECT_NE(errorOf([&] {
+                      cn.ExecuteEach("INSERT INTO tbl_Location ( Location_Code, Location_Name ) VALUES ( ?, ? )",
+                                     {row});
+                  }),
+                  0)
+            << row.join(u',').toStdString();
+    EXPECT_EQ(count("SELECT * FROM tbl_Location WHERE Location_Code IN (20, 21)"), 0);
+    // The fail hook sees the statement as written.
+    cn.setFailHook([](const QString& sql) { return sql.contains("tbl_ReadCsv"); });
+    EXPECT_EQ(errorOf([&] { cn.ExecuteEach(insert, {{"9", "", "", "", "", "", ""}}); }), ado::errProvider);
+    cn.setFailHook(nullptr);
+    EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv"), 3);
+}
+
 TEST_F(TemplateDb, FailHookFailsTheChosenStatementOnly) {
     cn.setFailHook([](const QString& sql) { return sql.contains("tbl_Model"); });
     EXPECT_EQ(errorOf([&] { cn.Execute("INSERT INTO tbl_Model (Model_Code) VALUES (1)"); }), ado::errProvider);

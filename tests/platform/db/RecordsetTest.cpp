@@ -81,6 +81,13 @@ TEST_F(Ledger, FieldsOfAnEmptyResultAndTheirTypes) {
     rs.Open("SELECT * FROM tbl_ReadCsv", cn);
     EXPECT_EQ(rs.Fields("Renewalday").Type(), ado::adLongVarWChar);
     EXPECT_EQ(rs.Fields(1).Name(), "Group");
+    rs.Close();
+    // Yes/No and Double, which only a scratch table of this copy has.
+    exec("CREATE TABLE tbl_Kinds (Flag BIT, Amount DOUBLE, Note TEXT)");
+    rs.Open("SELECT * FROM tbl_Kinds", cn);
+    EXPECT_EQ(rs.Fields("Flag").Type(), ado::adBoolean);
+    EXPECT_EQ(rs.Fields("Amount").Type(), ado::adDouble);
+    EXPECT_EQ(rs.Fields("Note").Type(), ado::adLongVarWChar);
 }
 
 TEST_F(Ledger, NavigatesLikeAStaticCursor) {
