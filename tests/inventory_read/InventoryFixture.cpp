@@ -46,23 +46,6 @@ QString InventoryTest::writeInventory(const QString& name, const QStringList& li
     return writeFile(name, crlf(QStringList{kHeader} + lines));
 }
 
-std::vector<QStringList> InventoryTest::rows(const QString& query) {
-    std::vector<QStringList> out;
-    ado::Recordset rs;
-    rs.Open(query, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
-    while (!rs.EOF()) {
-        QStringList r;
-        for (int i = 0; i < rs.FieldCount(); ++i) {
-            const ado::Value& v = rs.Fields(i).value();
-            r << (v.isNull() ? QString("<null>") : v.toText());
-        }
-        out.push_back(r);
-        rs.MoveNext();
-    }
-    rs.Close();
-    return out;
-}
-
 QString InventoryTest::pclist(int key, const QString& column) {
     return scalar(QString("SELECT [%1] FROM tbl_Pclist WHERE MainKey = %2").arg(column).arg(key));
 }

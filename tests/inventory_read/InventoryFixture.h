@@ -26,8 +26,6 @@ protected:
     // A file of the header and these lines.
     QString writeInventory(const QString& name, const QStringList& lines);
 
-    // Every row of a query on the program's connection, each field as text ("<null>" for Null).
-    std::vector<QStringList> rows(const QString& query);
     // One column of one PC ("<null>", "<none>" when the row is missing).
     QString pclist(int key, const QString& column);
     QString computerList(int key, const QString& column);

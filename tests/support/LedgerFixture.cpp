@@ -1,12 +1,21 @@
 #include "tests/support/LedgerFixture.h"
 
+#include <QFile>
+
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
 #include "platform/db/Ado.h"
+#include "platform/text/Cp932.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
 
 namespace testsupport {
+
+QByteArray cp932Lines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += cp932::encode(line) + "\r\n";
+    return bytes;
+}
 
 void LedgerTest::SetUp() {
     resetGlobals();
@@ -53,6 +62,54 @@ int LedgerTest::count(const QString& query) {
     ado::Recordset rs;
     rs.Open(query, side(m_folder->dbPath()), ado::adOpenStatic, ado::adLockReadOnly);
     return rs.RecordCount();
+}
+
+std::vector<QStringList> LedgerTest::rows(const QString& query) {
+    std::vector<QStringList> out;
+    ado::Recordset rs;
+    rs.Open(query, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
+    while (!rs.EOF()) {
+        QStringList r;
+        for (int i = 0; i < rs.FieldCount(); ++i) {
+            const ado::Value& v = rs.Fields(i).value();
+            r << (v.isNull() ? QString("<null>") : v.toText());
+        }
+        out.push_back(r);
+        rs.MoveNext();
+    }
+    rs.Close();
+    return out;
+}
+
+void LedgerTest::addPc(const Pc& pc) {
+    sql(QString("INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
+                "Deleted_Flug) VALUES (%1, %2, %3, 0, 0, %4)")
+            .arg(pc.key)
+            .arg(pc.location)
+            .arg(pc.user)
+            .arg(pc.deleted));
+    sql(QString("INSERT INTO tbl_Pclist (MainKey, Computer_Name) VALUES (%1, '%2')").arg(pc.key).arg(pc.computerName));
+}
+
+void LedgerTest::addLocation(int code, const QString& name, const QString& availableFlug) {
+    sql(QString("INSERT INTO tbl_Location (Location_Code, Location_Name, Location_Comment, Available_flug) "
+                "VALUES (%1, '%2', '', '%3')")
+            .arg(code)
+            .arg(name, availableFlug));
+}
+
+void LedgerTest::addUser(int code, const QString& name, const QString& availableFlug) {
+    sql(QString("INSERT INTO tbl_User (User_Code, User_Name, User_Comment, Available_flug, kana, "
+                "Employee_SerialNumber, Acount_Name, logon_Password, Section_Code, Division_Code) "
+                "VALUES (%1, '%2', '', '%3', '', '', '', '', 0, 0)")
+            .arg(code)
+            .arg(name, availableFlug));
+}
+
+void LedgerTest::writeIni(const QStringList& lines) {
+    QFile f(m_folder->file("DB.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(cp932Lines(lines));
 }
 
 }  // namespace testsupport

@@ -3,12 +3,27 @@
 // template database, fresh globals, the dialog script armed, every window unloaded at the end.
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "tests/support/AppFolder.h"
 
 namespace testsupport {
+
+// One PC row in both tables; codes point at master rows the test made (0 = the reserved row).
+struct Pc {
+    int key;
+    QString computerName;
+    int location = 0;
+    int user = 0;
+    int deleted = 0;
+};
+
+// The lines in CP932, each followed by CR LF: "DB.ini" and the exports as stored.
+[[nodiscard]] QByteArray cp932Lines(const QStringList& lines);
 
 class LedgerTest : public ::testing::Test {
 protected:
@@ -22,6 +37,15 @@ protected:
     // First column of the first row of a query, as text ("<null>" for Null, "<none>" for no row).
     QString scalar(const QString& query);
     int count(const QString& query);
+    // Every row of a query on the program's own connection (gCn), each field as text ("<null>" for Null).
+    std::vector<QStringList> rows(const QString& query);
+
+    // Seeds behind the program's back.
+    void addPc(const Pc& pc);
+    void addLocation(int code, const QString& name, const QString& availableFlug = "0");
+    void addUser(int code, const QString& name, const QString& availableFlug = "0");
+    // Writes "DB.ini" in the program folder.
+    void writeIni(const QStringList& lines);
 
     std::unique_ptr<AppFolder> m_folder;
 };

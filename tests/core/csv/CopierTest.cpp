@@ -23,26 +23,7 @@ const QString kPrinterStart = "INSERT INTO tbl_Printer_Management ( [Update], Pr
 const QString kEnvQuery = "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Environmental')";
 const QString kEnvStart = "INSERT INTO tbl_Environmental ( [Update], Environmental_Name, Environmental_Path, [Key] ) VALUES(";
 
-class CopierTest : public CsvTest {
-protected:
-    // Every row of a query on the program's connection, each field as text ("<null>" for Null).
-    std::vector<QStringList> rows(const QString& query) {
-        std::vector<QStringList> out;
-        ado::Recordset rs;
-        rs.Open(query, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
-        while (!rs.EOF()) {
-            QStringList r;
-            for (int i = 0; i < rs.FieldCount(); ++i) {
-                const ado::Value& v = rs.Fields(i).value();
-                r << (v.isNull() ? QString("<null>") : v.toText());
-            }
-            out.push_back(r);
-            rs.MoveNext();
-        }
-        rs.Close();
-        return out;
-    }
-};
+using CopierTest = CsvTest;
 
 TEST_F(CopierTest, TheFourListsCopyEachMatchingLineInStagedOrder) {
     stageLines({

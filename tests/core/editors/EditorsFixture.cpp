@@ -10,7 +10,6 @@
 
 #include "core/Registration.h"
 #include "core/frm_Edit_DropDownCombo.h"
-#include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
@@ -123,12 +122,6 @@ const MasterTable& masterTable(const QString& table) {
         if (table == t.table) return t;
     ADD_FAILURE() << "no master table " << table.toStdString();
     return kMasterTables[0];
-}
-
-QByteArray iniText(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines) bytes += cp932::encode(line) + "\r\n";
-    return bytes;
 }
 
 }  // namespace editors

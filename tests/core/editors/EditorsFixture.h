@@ -77,6 +77,6 @@ inline constexpr MasterTable kMasterTables[] = {
 [[nodiscard]] const MasterTable& masterTable(const QString& table);
 
 // CP932 bytes of lines, each ended by CR LF.
-[[nodiscard]] QByteArray iniText(const QStringList& lines);
+using testsupport::cp932Lines;
 
 }  // namespace editors

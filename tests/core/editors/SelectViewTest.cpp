@@ -80,7 +80,7 @@ protected:
     void writeIni(const QStringList& lines) {
         QFile f(iniPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(iniText(lines));
+        f.write(cp932Lines(lines));
     }
     QByteArray iniBytes() const {
         QFile f(iniPath());
@@ -185,7 +185,7 @@ TEST_F(SelectViewTest, ApplyRefillsTheListAndWritesTheViewByteForByte) {
     clickOption(m_win->Opt_ASC_DESC[1]);
     trigger(m_win, "Mnu_Update");
 
-    const QByteArray first = iniText(viewLines(0, 0, {{"Computer_Name", "コンピュータ名", "DESC"}}, {1, 8}) +
+    const QByteArray first = cp932Lines(viewLines(0, 0, {{"Computer_Name", "コンピュータ名", "DESC"}}, {1, 8}) +
                                      QStringList{""} + mainLines(0, kUnnamed));
     EXPECT_EQ(iniBytes(), first);
     EXPECT_FALSE(m_win->Mnu_Update->isEnabled());
@@ -207,7 +207,7 @@ TEST_F(SelectViewTest, ApplyRefillsTheListAndWritesTheViewByteForByte) {
     clickColumnRow(3);
     clickColumnRow(3);
     trigger(m_win, "Mnu_Update");
-    EXPECT_EQ(iniBytes(), iniText(mainLines(0, kUnnamed) + QStringList{""} +
+    EXPECT_EQ(iniBytes(), cp932Lines(mainLines(0, kUnnamed) + QStringList{""} +
                                   viewLines(0, 0, {{"Computer_Name", "コンピュータ名", "DESC"}}, {1, 8})));
     EXPECT_EQ(ui::findForm("frm_SelectView"), m_win);  // the window stays open
 }
@@ -219,7 +219,7 @@ TEST_F(SelectViewTest, ApplyReplacesEveryOldKeyOfTheView) {
     start();
     clickColumnRow(3);  // ユーザ off: 1 and 8 stay
     trigger(m_win, "Mnu_Update");
-    EXPECT_EQ(iniBytes(), iniText(QStringList{"[Main]", "SectionNumber=1", "SectionName1=一覧", "SectionName0=",
+    EXPECT_EQ(iniBytes(), cp932Lines(QStringList{"[Main]", "SectionNumber=1", "SectionName1=一覧", "SectionName0=",
                                               "SectionName2=", "SectionName3=", "SectionName4=", "SectionName5=",
                                               "SectionName6=", "SectionName7=", ""} +
                                   viewLines(1, 0, {}, {1, 8})));
@@ -247,7 +247,7 @@ TEST_F(SelectViewTest, SortKeysMoveUpOverABlankRow) {
     EXPECT_EQ(m_win->cmb_key[2]->text(), "");
     EXPECT_TRUE(m_win->Opt_ASC_DESC[4]->isChecked());  // the unused row shows 昇順
     EXPECT_EQ(iniBytes(),
-              iniText(viewLines(0, 0, {{"Location_Name", "設置場所", "ASC"}, {"Computer_Name", "コンピュータ名", "DESC"}},
+              cp932Lines(viewLines(0, 0, {{"Location_Name", "設置場所", "ASC"}, {"Computer_Name", "コンピュータ名", "DESC"}},
                                 {8}) +
                       QStringList{""} + mainLines(0, kUnnamed)));
 }
@@ -317,7 +317,7 @@ TEST_F(SelectViewTest, FilterOptionShowsTheStoredKeysAgainAndFiltersOnApply) {
     EXPECT_EQ(gOptDel, 1);
     EXPECT_EQ(gSelectNumber, 0);
     EXPECT_EQ(mainColumn(2), QStringList({"PC-C"}));
-    EXPECT_EQ(iniBytes(), iniText(viewLines(0, 1, {}, {8}) + QStringList{""} + mainLines(0, kUnnamed)));
+    EXPECT_EQ(iniBytes(), cp932Lines(viewLines(0, 1, {}, {8}) + QStringList{""} + mainLines(0, kUnnamed)));
 }
 
 TEST_F(SelectViewTest, SelectAllAndNone) {
@@ -335,7 +335,7 @@ TEST_F(SelectViewTest, SelectAllAndNone) {
     trigger(m_win, "Mnu_Update");
     EXPECT_EQ(gSelColumnCount, 0);
     EXPECT_EQ(m_main->MSFlexGrid_Main->Cols(), 2);
-    EXPECT_EQ(iniBytes(), iniText(mainLines(0, kUnnamed) + QStringList{""} + viewLines(0, 0, {}, {})));
+    EXPECT_EQ(iniBytes(), cp932Lines(mainLines(0, kUnnamed) + QStringList{""} + viewLines(0, 0, {}, {})));
 }
 
 TEST_F(SelectViewTest, RenameAlwaysWritesTheNameKeyOnly) {
@@ -369,7 +369,7 @@ TEST_F(SelectViewTest, RenameAlwaysWritesTheNameKeyOnly) {
         EXPECT_EQ(shown.back().title, "名称変更");
         EXPECT_EQ(shown.back().defaultText, "");
         EXPECT_EQ(viewCaption(3), c.menu);
-        EXPECT_EQ(iniBytes(), iniText({"[Main]", "SectionNumber=3", "SectionName3=" + c.stored, "", "[3]", "OptDel=0"}));
+        EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "SectionNumber=3", "SectionName3=" + c.stored, "", "[3]", "OptDel=0"}));
         EXPECT_FALSE(m_win->Mnu_Update->isEnabled());
         ui::unloadAll(ui::vbFormCode);
         settle();
@@ -435,7 +435,7 @@ TEST_F(SelectViewTest, CloseCommandWritesTheViewNumberTheCloseBoxNothing) {
     m_win->closeWithReason(ui::vbFormControlMenu);
     settle();
     EXPECT_EQ(ui::findForm("frm_SelectView"), nullptr);
-    EXPECT_EQ(iniBytes(), iniText({"[Main]", "SectionNumber=0", "SectionName0=既定"}));
+    EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "SectionNumber=0", "SectionName0=既定"}));
     EXPECT_EQ(gSectionNumber, 4);  // the list keeps the new view until the program ends
 
     m_win = load<frm_SelectView>("frm_SelectView");
@@ -444,7 +444,7 @@ TEST_F(SelectViewTest, CloseCommandWritesTheViewNumberTheCloseBoxNothing) {
     trigger(m_win, "Mnu_Close");
     settle();
     EXPECT_EQ(ui::findForm("frm_SelectView"), nullptr);
-    EXPECT_EQ(iniBytes(), iniText({"[Main]", "SectionNumber=6", "SectionName0=既定"}));
+    EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "SectionNumber=6", "SectionName0=既定"}));
 }
 
 // A write the system refuses is told once per command, not once per key and not never.
@@ -462,7 +462,7 @@ TEST_F(SelectViewTest, RefusedWriteIsReportedOncePerCommand) {
         trigger(m_win, command);
         EXPECT_EQ(msgBoxPrompts(), QStringList({"iniファイル書き込み失敗"}));
     }
-    EXPECT_EQ(iniBytes(), iniText({"[Main]", "SectionNumber=0"}));
+    EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "SectionNumber=0"}));
     QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 

@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include "core/Mdl_gData.h"
-#include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
@@ -51,12 +50,6 @@ void ProbeForm::Form_Load() {
     });
 }
 
-QByteArray cp932Lines(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines) bytes += cp932::encode(line) + "\r\n";
-    return bytes;
-}
-
 void MainMenuTest::SetUp() {
     LedgerTest::SetUp();
     probeLoads().clear();
@@ -88,37 +81,6 @@ void MainMenuTest::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent
 void MainMenuTest::drain() {
     QCoreApplication::processEvents();
     settle();
-}
-
-void MainMenuTest::addPc(const Pc& pc) {
-    sql(QString("INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
-                "Deleted_Flug) VALUES (%1, %2, %3, 0, 0, %4)")
-            .arg(pc.key)
-            .arg(pc.location)
-            .arg(pc.user)
-            .arg(pc.deleted));
-    sql(QString("INSERT INTO tbl_Pclist (MainKey, Computer_Name) VALUES (%1, '%2')").arg(pc.key).arg(pc.computerName));
-}
-
-void MainMenuTest::addLocation(int code, const QString& name) {
-    sql(QString("INSERT INTO tbl_Location (Location_Code, Location_Name, Location_Comment, Available_flug) "
-                "VALUES (%1, '%2', '', '0')")
-            .arg(code)
-            .arg(name));
-}
-
-void MainMenuTest::addUser(int code, const QString& name) {
-    sql(QString("INSERT INTO tbl_User (User_Code, User_Name, User_Comment, Available_flug, kana, "
-                "Employee_SerialNumber, Acount_Name, logon_Password, Section_Code, Division_Code) "
-                "VALUES (%1, '%2', '', '0', '', '', '', '', 0, 0)")
-            .arg(code)
-            .arg(name));
-}
-
-void MainMenuTest::writeIni(const QStringList& lines) {
-    QFile f(m_folder->file("DB.ini"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(cp932Lines(lines));
 }
 
 void MainMenuTest::writeThreeColumnView() {

@@ -36,13 +36,7 @@ protected:
 // Every window class the main menu opens.
 const QStringList& openedClasses();
 
-struct Pc {
-    int key;
-    QString computerName;
-    int location = 0;
-    int user = 0;
-    int deleted = 0;
-};
+using testsupport::Pc;
 
 class MainMenuTest : public testsupport::LedgerTest {
 protected:
@@ -53,10 +47,6 @@ protected:
     frm_Main* start();
     static void settle();
 
-    void addPc(const Pc& pc);
-    void addLocation(int code, const QString& name);
-    void addUser(int code, const QString& name);
-    void writeIni(const QStringList& lines);
     // View 0 with the columns 設置場所, ユーザ, コンピュータ名 (grid columns 2, 3, 4), sorted by computer name.
     void writeThreeColumnView();
 
@@ -88,6 +78,6 @@ extern bool g_probeClosesItself;
 // Class names whose factory gives no window, as for a subsystem not built yet.
 QStringList& unbuiltClasses();
 
-QByteArray cp932Lines(const QStringList& lines);
+using testsupport::cp932Lines;
 
 }  // namespace mainmenu

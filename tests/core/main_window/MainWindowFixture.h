@@ -10,14 +10,8 @@
 
 namespace mainwindow {
 
-// One PC row in both tables; codes point at master rows the test made (0 = the reserved row).
-struct Pc {
-    int key;
-    QString computerName;
-    int location = 0;
-    int user = 0;
-    int deleted = 0;
-};
+using testsupport::cp932Lines;
+using testsupport::Pc;
 
 class MainWindowTest : public testsupport::LedgerTest {
 protected:
@@ -29,12 +23,7 @@ protected:
     // Unload from code, and let Qt delete what was unloaded.
     static void settle();
 
-    void addPc(const Pc& pc);
-    void addLocation(int code, const QString& name, const QString& availableFlug = "0");
-    void addUser(int code, const QString& name, const QString& availableFlug = "0");
-
-    // "DB.ini" in the program folder: the lines are joined with CR LF and written in CP932.
-    void writeIni(const QStringList& lines);
+    // "DB.ini" in the program folder.
     [[nodiscard]] QByteArray iniBytes() const;
     [[nodiscard]] bool iniExists() const;
     [[nodiscard]] QString iniPath() const;
@@ -48,7 +37,5 @@ protected:
 // The folder of this process's single-instance lock (XDG_RUNTIME_DIR).
 QString instanceLockFolder();
 
-// CP932 bytes of lines joined by CR LF, with a final CR LF.
-QByteArray iniText(const QStringList& lines);
 
 }  // namespace mainwindow

@@ -240,7 +240,7 @@ TEST_F(StartupTest, QuitWritesTheGeometryInPlaceAndClosesTheDatabase) {
     expected[5] = "FormSizeHight=9750";
     expected[6] = "FormTop=750";
     expected[7] = "FormLeft=600";
-    EXPECT_EQ(iniBytes(), iniText(expected));
+    EXPECT_EQ(iniBytes(), cp932Lines(expected));
     EXPECT_FALSE(dbOpen());
     EXPECT_TRUE(alive.isNull());
     EXPECT_TRUE(ui::loadedForms().empty());
@@ -252,7 +252,7 @@ TEST_F(StartupTest, QuitWithoutIniCreatesSectionMainInWriteOrder) {
     m->setTop(3000);
     m->Mnu_Program_Quit_Click();
     settle();
-    EXPECT_EQ(iniBytes(), iniText({"[Main]", "FormTop=3000", "FormLeft=1500", "FormSizeWidth=14835",
+    EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "FormTop=3000", "FormLeft=1500", "FormSizeWidth=14835",
                                    "FormSizeHight=10530"}));
 }
 
