@@ -4,7 +4,6 @@
 //   import_files_per_s=X peak_rss_mb=Y
 // Target on the project machine: at least 100 files per second for N=500, under 200 MB.
 // Usage: bench_import [N]   (N defaults to 500)
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +20,7 @@
 #include "platform/db/Ado.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
@@ -105,12 +105,6 @@ QByteArray inventoryFile(int file) {
     return bytes;
 }
 
-long peakRssMb() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;  // KB on Linux
-}
-
 int pcCount() {
     ado::Recordset rs;
     rs.Open("SELECT MainKey FROM tbl_Computer_List WHERE MainKey > 0", gCn(), ado::adOpenStatic, ado::adLockReadOnly);
@@ -175,7 +169,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double perSecond = ms > 0 ? files * 1000.0 / double(ms) : double(files) * 1000.0;
-    std::printf("import_files_per_s=%.0f peak_rss_mb=%ld\n", perSecond, peakRssMb());
+    std::printf("import_files_per_s=%.0f peak_rss_mb=%ld\n", perSecond, bench::peakRssMb());
 
     window->Unload();
     (void)fnc_DB_Close();

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 #include "core/ColumnCatalogue.h"
 #include "core/Mdl_Access_mdb.h"
@@ -17,6 +16,7 @@
 #include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
@@ -114,12 +114,6 @@ void seed(const QString& dbPath) {
     cn.Close();
 }
 
-long peakRssMb() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;  // KB on Linux
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,7 +166,7 @@ int main(int argc, char** argv) {
         for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
         return 1;
     }
-    std::printf("list_fill_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(ms), peakRssMb());
+    std::printf("list_fill_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(ms), bench::peakRssMb());
 
     (void)fnc_DB_Close();
     delete main;

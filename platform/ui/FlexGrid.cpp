@@ -471,23 +471,14 @@ void FlexGrid::setCols(int cols) {
     touched();
 }
 
-void FlexGrid::setFixedRows(int n) {
-    if (n < 0 || n > 1) badValue();
-    if (n == m_model->fixedRows) return;
-    m_model->fixedRows = n;
-    if (frozen()) {
-        m_model->dirty = true;
-        return;
-    }
-    m_model->reset();
-    applyLayout();
-    touched();
-}
+void FlexGrid::setFixedRows(int n) { setFixedCount(m_model->fixedRows, n); }
 
-void FlexGrid::setFixedCols(int n) {
+void FlexGrid::setFixedCols(int n) { setFixedCount(m_model->fixedCols, n); }
+
+void FlexGrid::setFixedCount(int& count, int n) {
     if (n < 0 || n > 1) badValue();
-    if (n == m_model->fixedCols) return;
-    m_model->fixedCols = n;
+    if (n == count) return;
+    count = n;
     if (frozen()) {
         m_model->dirty = true;
         return;

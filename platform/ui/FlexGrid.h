@@ -133,6 +133,8 @@ private:
     void touched();
     void updateFreeze();
     void applyLayout();
+    // FixedRows and FixedCols: 0 or 1, and the grid laid out again unless its redraw is frozen.
+    void setFixedCount(int& count, int n);
     void applyColumn(int col);
     void applyRow(int row);
     void applyFixedMetrics();

@@ -6,22 +6,6 @@ namespace {
 using dbtest::errorOf;
 using dbtest::TemplateDb;
 
-const char* const kListQuery =
-    "SELECT tbl_Pclist.*, tbl_Computer_List.*, tbl_Location.Location_Name, tbl_Location.Available_flug, "
-    "tbl_User.User_Name, tbl_User.User_Comment, tbl_User.Available_flug, tbl_User.kana, "
-    "tbl_User.Employee_SerialNumber, "
-    "tbl_User.Acount_Name, tbl_User.logon_Password, tbl_Section.Section_Name, tbl_Section.Available_flug, "
-    "tbl_Division.Division_Name, tbl_Division.Available_flug, tbl_Manufacturer.Manufacturer_Name, "
-    "tbl_Manufacturer.Available_flug, tbl_Model.Model_Name, tbl_Model.Available_flug FROM tbl_Computer_List, "
-    "tbl_Pclist, tbl_User, tbl_Section, tbl_Location, tbl_Division, tbl_Manufacturer, tbl_Model WHERE "
-    "(((tbl_Computer_List.Location_Code)=([tbl_Location].[Location_Code])) AND "
-    "((tbl_Computer_List.User_Code)=([tbl_User].[User_Code])) AND "
-    "((tbl_User.Section_Code)=([tbl_Section].[Section_Code])) "
-    "AND ((tbl_User.Division_Code)=([tbl_Division].[Division_Code])) AND "
-    "((tbl_Computer_List.Manufacturer_Code)=([tbl_Manufacturer].[Manufacturer_Code])) AND "
-    "((tbl_Computer_List.Model_Code)=([tbl_Model].[Model_Code])) AND ((tbl_Pclist.MainKey) = "
-    "(tbl_Computer_List.MainKey)))  AND (tbl_Computer_List.Deleted_Flug = 0)  ORDER BY Location_Name ASC;";
-
 // The PC record editor's save query: one updatable row over the join of the two PC tables.
 QString editorQuery(int key) {
     return QStringLiteral(
@@ -43,7 +27,9 @@ protected:
 
 TEST_F(Ledger, DuplicatedColumnNamesComeBackQualified) {
     ado::Recordset rs;
-    rs.Open(kListQuery, cn);
+    rs.Open(QString::fromUtf8(dbtest::kViewSelect) +
+                " AND (tbl_Computer_List.Deleted_Flug = 0)  ORDER BY Location_Name ASC;",
+            cn);
     ASSERT_EQ(rs.RecordCount(), 2);  // PC 5 and the reserved PC 0
     EXPECT_EQ(rs.FieldCount(), 115 + 22 + 17);
     EXPECT_EQ(rs.Fields(0).Name(), "tbl_Pclist.MainKey");
