@@ -2,19 +2,23 @@
 
 #include "core/Registration.h"
 #include "core/frm_Main.h"
+#include "inventory_compare/Registration.h"
+#include "inventory_read/Registration.h"
+#include "licences/Registration.h"
+#include "pc_record/Registration.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
-#ifdef VONDARI_HAS_INVENTORY_READ
-#include "inventory_read/Registration.h"
-#endif
+#include "registers/Registration.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(true);
     registerCoreForms();
-#ifdef VONDARI_HAS_INVENTORY_READ
     registerInventoryReadForms();
-#endif
+    registerPcRecordForms();
+    registerInventoryCompareForms();
+    registerLicenceForms();
+    registerRegisterForms();
     // Log-off, shut-down and SIGTERM (our task list) close the main window with their own reason:
     // the connection is closed and every window unloaded, the geometry is not saved.
     ui::installSessionHandlers([](int unloadMode) {

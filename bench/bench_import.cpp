@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench/BenchSupport.h"
 #include "core/Mdl_Access_mdb.h"
 #include "inventory_read/Catalogue.h"
 #include "inventory_read/FileControls.h"
@@ -20,7 +21,6 @@
 #include "platform/db/Ado.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
-#include "bench/BenchSupport.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "bench/BenchSupport.h"
 #include "core/ColumnCatalogue.h"
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
@@ -16,7 +17,6 @@
 #include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
-#include "bench/BenchSupport.h"
 
 namespace {
 
@@ -26,10 +26,9 @@ constexpr int kMasters = 8;  // rows per master table besides the reserved one; 
 // Flag columns hold "1" or "0": the CPU feature flags (the CPU text columns other than the four names and
 // the cache units), the connection settings and the drives.
 bool isFlagColumn(const QString& name) {
-    static const QStringList flags = {"Internet_Connection", "Modem_Connection", "LAN_Connection",
-                                      "PROXY_Connection",    "OfflineMode",      "RASInstalled",
-                                      "Floppydisk_Drive",    "Cdrom_Drive",      "DVD_Drive",
-                                      "Cdr_Drive",           "Mo_Drive",         "Combo_Drive"};
+    static const QStringList flags = {"Internet_Connection", "Modem_Connection", "LAN_Connection",   "PROXY_Connection",
+                                      "OfflineMode",         "RASInstalled",     "Floppydisk_Drive", "Cdrom_Drive",
+                                      "DVD_Drive",           "Cdr_Drive",        "Mo_Drive",         "Combo_Drive"};
     static const QStringList cpuTexts = {"CPU_Name", "CPU_ID", "CPU_NameString", "CPU_SerialNumber"};
     if (name.startsWith("CPU_")) return !cpuTexts.contains(name) && !name.endsWith("_unit", Qt::CaseInsensitive);
     return flags.contains(name);
@@ -39,20 +38,20 @@ bool isFlagColumn(const QString& name) {
 QString valueFor(const QString& name, int type, int key) {
     if (name.compare("MainKey", Qt::CaseInsensitive) == 0) return QString::number(key);
     switch (type) {
-    case ado::adSmallInt:
-        return QString::number(key % 100);
-    case ado::adInteger:
-        if (name.startsWith("SysHD_")) return QString::number(80026361 + key * 1000);
-        if (name.startsWith("Memory_") || name.startsWith("Pagefile_")) return QString::number(523760 + key);
-        return QString::number(2400 + key);
-    case ado::adDate:
-        return QString("'2005/%1/%2'").arg(1 + key % 12).arg(1 + key % 28);
-    default:
-        if (isFlagColumn(name)) return key % 2 ? "'1'" : "'0'";
-        if (name.compare("IPAddress", Qt::CaseInsensitive) == 0)
-            return QString("'192.168.%1.%2'").arg(key / 250).arg(key % 250);
-        if (name == "Update") return "'2005/04/01 12:00:00'";
-        return QString("'%1 %2'").arg(name).arg(key);
+        case ado::adSmallInt:
+            return QString::number(key % 100);
+        case ado::adInteger:
+            if (name.startsWith("SysHD_")) return QString::number(80026361 + key * 1000);
+            if (name.startsWith("Memory_") || name.startsWith("Pagefile_")) return QString::number(523760 + key);
+            return QString::number(2400 + key);
+        case ado::adDate:
+            return QString("'2005/%1/%2'").arg(1 + key % 12).arg(1 + key % 28);
+        default:
+            if (isFlagColumn(name)) return key % 2 ? "'1'" : "'0'";
+            if (name.compare("IPAddress", Qt::CaseInsensitive) == 0)
+                return QString("'192.168.%1.%2'").arg(key / 250).arg(key % 250);
+            if (name == "Update") return "'2005/04/01 12:00:00'";
+            return QString("'%1 %2'").arg(name).arg(key);
     }
 }
 

@@ -34,7 +34,8 @@ QString gridExportCells(const ui::FlexGrid& grid, int row, const std::vector<int
 
 void fnc_Write_GridText(ui::FlexGrid& grid, const QString& path, const GridExportLayout& layout) {
     const std::vector<int> columns = layout.columns.empty() ? columnsAfterRowNumbers(grid) : layout.columns;
-    const GridExportLayout::LineBuilder build = layout.line ? layout.line : GridExportLayout::LineBuilder(gridExportCells);
+    const GridExportLayout::LineBuilder build =
+        layout.line ? layout.line : GridExportLayout::LineBuilder(gridExportCells);
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) raiseFileError(path);
@@ -59,8 +60,7 @@ void fnc_Write_GridText(ui::FlexGrid& grid, const QString& path, const GridExpor
     }
 }
 
-bool fnc_Export_Grid(ui::FlexGrid& grid, ui::FileDialogSpec& dialog, QWidget* parent,
-                     const GridExportLayout& layout) {
+bool fnc_Export_Grid(ui::FlexGrid& grid, ui::FileDialogSpec& dialog, QWidget* parent, const GridExportLayout& layout) {
     dialog.title = QStringLiteral("CSV書き出し");
     dialog.filters = {QStringLiteral("全て(*.*)"), QStringLiteral("*.*"), QStringLiteral("CSVファイル"),
                       QStringLiteral("*.csv")};

@@ -17,12 +17,12 @@ struct GridExportLayout {
     // Builds the text of one grid row from the listed columns, without its tail and line break.
     using LineBuilder = std::function<QString(const ui::FlexGrid& grid, int row, const std::vector<int>& columns)>;
 
-    std::vector<int> columns;  // columns written, in order; empty: 1 to the last (column 0 left out)
-    LineBuilder line;          // empty: gridExportCells
-    int firstRow = 0;          // the caption row 0 is written unless a layout starts lower
+    std::vector<int> columns;          // columns written, in order; empty: 1 to the last (column 0 left out)
+    LineBuilder line;                  // empty: gridExportCells
+    int firstRow = 0;                  // the caption row 0 is written unless a layout starts lower
     std::optional<QString> firstLine;  // written before the rows as it stands, with CR LF only
-    QString lineTail = " ";    // after each built line, before CR LF
-    bool silentFailure = false;  // a failure closes the file and ends with no box
+    QString lineTail = " ";            // after each built line, before CR LF
+    bool silentFailure = false;        // a failure closes the file and ends with no box
 };
 
 // The default line: each listed cell's text followed by ",".

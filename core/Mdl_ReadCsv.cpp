@@ -118,8 +118,7 @@ bool fnc_Read_CsvFile(const QString& fullPath) {
     return true;
 }
 
-bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key,
-                            qint16 layout) {
+bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key, qint16 layout) {
     std::optional<OwnTransaction> trans;
     try {
         trans.emplace();
@@ -162,15 +161,32 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
 
                 QStringList values;
                 switch (layout) {
-                    case 1: values = {item, subItem}; break;
-                    case 2: values = {subItem, contents}; break;
-                    case 3: values = {subItem, contents, unit}; break;
-                    case 4: values = {item, subItem, contents, unit}; break;
-                    case 5: values = {renewalday, subItem, contents, unit}; break;
-                    case 6: values = {renewalday, item, subItem, contents, unit}; break;
-                    case 7: values = {renewalday, subItem, contents}; break;
-                    case 8: values = {renewalday, item, subItem}; break;
-                    default: break;  // no values: the statement fails and nothing is inserted
+                    case 1:
+                        values = {item, subItem};
+                        break;
+                    case 2:
+                        values = {subItem, contents};
+                        break;
+                    case 3:
+                        values = {subItem, contents, unit};
+                        break;
+                    case 4:
+                        values = {item, subItem, contents, unit};
+                        break;
+                    case 5:
+                        values = {renewalday, subItem, contents, unit};
+                        break;
+                    case 6:
+                        values = {renewalday, item, subItem, contents, unit};
+                        break;
+                    case 7:
+                        values = {renewalday, subItem, contents};
+                        break;
+                    case 8:
+                        values = {renewalday, item, subItem};
+                        break;
+                    default:
+                        break;  // no values: the statement fails and nothing is inserted
                 }
                 QString tuple;
                 for (const QString& v : values) tuple += "'" + v + "', ";

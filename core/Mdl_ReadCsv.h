@@ -17,8 +17,7 @@ bool fnc_Read_CsvFile(const QString& fullPath);
 
 // Inserts one list row per staged row the query returns, in the given layout (1 to 8); the key goes
 // last, in apostrophes. Every error is ignored. Always false.
-bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key,
-                            qint16 layout);
+bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key, qint16 layout);
 
 namespace readcsv {
 

@@ -62,9 +62,9 @@ protected:
     // Stepping through the list with the arrow keys or the wheel picks the item it shows, even after
     // typing (VB raises Click then too); otherwise the box would show an item the row does not take.
     void keyPressEvent(QKeyEvent* e) override {
-        const bool step = !(e->modifiers() & Qt::ControlModifier) &&
-                          (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_PageUp ||
-                           e->key() == Qt::Key_PageDown);
+        const bool step =
+            !(e->modifiers() & Qt::ControlModifier) && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down ||
+                                                        e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown);
         if (step) m_typed = false;
         QComboBox::keyPressEvent(e);
     }

@@ -55,8 +55,7 @@ frm_Edit_Table::frm_Edit_Table(QWidget* parent) : ui::Form(QStringLiteral("frm_E
     on(Mnu_Add, &frm_Edit_Table::Mnu_Add_Click);
     on(Mnu_Update, &frm_Edit_Table::Mnu_Update_Click);
     on(Mnu_Delete, &frm_Edit_Table::Mnu_Delete_Click);
-    connect(MSFlexGrid_Edit, &ui::FlexGrid::Click, this,
-            [this] { ui::guarded([&] { MSFlexGrid_Edit_Click(); }); });
+    connect(MSFlexGrid_Edit, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { MSFlexGrid_Edit_Click(); }); });
 }
 
 frm_Edit_Table::~frm_Edit_Table() = default;

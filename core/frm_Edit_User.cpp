@@ -46,8 +46,8 @@ struct UserField {
     const char* field;
 };
 constexpr UserField kUserFields[] = {
-    {3, "User_Name"},    {4, "kana"},        {5, "User_Comment"},
-    {6, "Employee_SerialNumber"}, {7, "Acount_Name"}, {8, "logon_Password"},
+    {3, "User_Name"},   {4, "kana"},           {5, "User_Comment"}, {6, "Employee_SerialNumber"},
+    {7, "Acount_Name"}, {8, "logon_Password"},
 };
 
 QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
@@ -64,9 +64,9 @@ frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edi
         int left, top, width;
     };
     constexpr LabelSpec kLabels[8] = {
-        {"部", 240, 7200, 495},         {"課", 240, 7560, 495},       {"ユーザ名", 240, 7920, 975},
-        {"ふりがな", 240, 8280, 975},   {"アカウント", 4080, 7200, 1215}, {"パスワード", 4080, 7560, 975},
-        {"補記", 4080, 7920, 855},      {"社員番号", 4080, 8280, 975},
+        {"部", 240, 7200, 495},       {"課", 240, 7560, 495},           {"ユーザ名", 240, 7920, 975},
+        {"ふりがな", 240, 8280, 975}, {"アカウント", 4080, 7200, 1215}, {"パスワード", 4080, 7560, 975},
+        {"補記", 4080, 7920, 855},    {"社員番号", 4080, 8280, 975},
     };
     for (int i = 0; i < 8; ++i) {
         Label[i] = place(new QLabel(QString::fromUtf8(kLabels[i].caption)), QStringLiteral("Label(%1)").arg(i),
@@ -83,7 +83,8 @@ frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edi
         {8, 5160, 7560, 2115}, {5, 5160, 7920, 2115}, {6, 5160, 8280, 2115},
     };
     for (const BoxSpec& b : kBoxes) {
-        tbxEdit[b.index] = place(new QLineEdit, QStringLiteral("tbxEdit(%1)").arg(b.index), b.left, b.top, b.width, 300);
+        tbxEdit[b.index] =
+            place(new QLineEdit, QStringLiteral("tbxEdit(%1)").arg(b.index), b.left, b.top, b.width, 300);
         tbxEdit[b.index]->installEventFilter(this);
     }
     tbx_Section_Code = place(new QLineEdit, QStringLiteral("tbx_Section_Code"), 600, 7200, 500, 300);
@@ -96,7 +97,7 @@ frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edi
     lbr_Key = place(new QLabel, QStringLiteral("lbr_Key"), 7440, 7200, 500, 255);
     lbr_Key->setVisible(false);
 
-    QWidget* order[] = {tbxEdit[8], tbxEdit[7], tbxEdit[6],     tbxEdit[3],  tbxEdit[4],
+    QWidget* order[] = {tbxEdit[8], tbxEdit[7],      tbxEdit[6],  tbxEdit[3],  tbxEdit[4],
                         tbxEdit[5], MSFlexGrid_Edit, cmb_Section, cmb_Division};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
@@ -355,9 +356,9 @@ void frm_Edit_User::Mnu_Update_Click() {
     if (!tbx_Division_Code->text().isEmpty()) divisionCode = vb::CInt(tbx_Division_Code->text());
 
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM tbl_User  WHERE (((User_Code)=") + QString::number(key) +
-                QStringLiteral("));"),
-            gCn(), ado::adOpenDynamic, ado::adLockOptimistic);
+    rs.Open(
+        QStringLiteral("SELECT * FROM tbl_User  WHERE (((User_Code)=") + QString::number(key) + QStringLiteral("));"),
+        gCn(), ado::adOpenDynamic, ado::adLockOptimistic);
     if (rs.RecordCount() < 1) {
         rs.Close();
         return;

@@ -24,9 +24,9 @@ public:
 
     // Controls.
     ui::FlexGrid* MSFlexGrid_Edit = nullptr;
-    DropDownCombo* cmb_Section = nullptr;   // departments (部)
-    DropDownCombo* cmb_Division = nullptr;  // sections (課)
-    std::array<QLineEdit*, 9> tbxEdit{};    // indexes 3..8 exist
+    DropDownCombo* cmb_Section = nullptr;    // departments (部)
+    DropDownCombo* cmb_Division = nullptr;   // sections (課)
+    std::array<QLineEdit*, 9> tbxEdit{};     // indexes 3..8 exist
     QLineEdit* tbx_Section_Code = nullptr;   // hidden: code last chosen in the department list, "" for none
     QLineEdit* tbx_Division_Code = nullptr;  // hidden: likewise for the section list
     QLabel* lbr_Key = nullptr;               // hidden: the selected user's code

@@ -84,8 +84,8 @@ frm_Main::frm_Main(QWidget* parent) : ui::Form("frm_Main", parent) {
     setCaption("Vondari");
     setClientSize(kClientWidth, kClientHeight);
 
-    MSFlexGrid_Main = place(new ui::FlexGrid(client()), "MSFlexGrid_Main", kGridLeft, kGridTop, kGridWidth,
-                            kGridHeight);
+    MSFlexGrid_Main =
+        place(new ui::FlexGrid(client()), "MSFlexGrid_Main", kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");

@@ -81,7 +81,7 @@ void frm_Main::Mnu_AddNew_Click() {
         if (!confirmed(QStringLiteral("レコードを新規作成しますか？"))) return;
 
         const qint16 maxKey = fnc_Get_MaxMainKey();
-        if (maxKey == 0 && !ledgerHasNoPcs()) return;  // the lookup failed and has said so
+        if (maxKey == 0 && !ledgerHasNoPcs()) return;                  // the lookup failed and has said so
         const QString key = QString::number(vb::addInt16(maxKey, 1));  // past 32767: overflow, nothing written
 
         // Both rows and their codes, or nothing: a half-made PC would stay invisible in every list.
@@ -90,8 +90,9 @@ void frm_Main::Mnu_AddNew_Click() {
         for (const char* table : {"tbl_Computer_List", "tbl_PClist"}) {
             cn.Execute(QStringLiteral("INSERT INTO ") + table + " (MainKey) VALUES (" + key + ")");
             if (cn.lastRecordsAffected() != 1)
-                throw vb::Error(vb::errDatabase, QStringLiteral("%1 に MainKey %2 の行を作成できませんでした。")
-                                                     .arg(QString::fromUtf8(table), key));
+                throw vb::Error(
+                    vb::errDatabase,
+                    QStringLiteral("%1 に MainKey %2 の行を作成できませんでした。").arg(QString::fromUtf8(table), key));
         }
         for (const char* column : {"Location_Code", "User_Code", "Manufacturer_Code", "Model_Code", "Deleted_Flug"})
             cn.Execute(QStringLiteral("UPDATE tbl_Computer_List SET tbl_Computer_List.[") + column +

@@ -1,7 +1,6 @@
 // The main window's PC list: the fill with its formatting, the row highlight, the selection by click
 // and the hand-over of the selected PC by double click.
 #include <QAction>
-
 #include <array>
 #include <vector>
 
@@ -44,9 +43,9 @@ struct SizeRule {
     const char* unit;
 };
 constexpr SizeRule kSizes[] = {
-    {"SysHD_Full", 1000000, "GB"},   {"SysHD_Used", 1000000, "GB"},  {"SysHD_Free", 1000000, "GB"},
-    {"Memory_Full", 1000, "MB"},     {"Memory_Used", 1000, "MB"},    {"Pagefile_Full", 1000, "MB"},
-    {"Pagefile_Used", 1000, "MB"},   {"Pagefile_Free", 1000, "MB"},
+    {"SysHD_Full", 1000000, "GB"}, {"SysHD_Used", 1000000, "GB"}, {"SysHD_Free", 1000000, "GB"},
+    {"Memory_Full", 1000, "MB"},   {"Memory_Used", 1000, "MB"},   {"Pagefile_Full", 1000, "MB"},
+    {"Pagefile_Used", 1000, "MB"}, {"Pagefile_Free", 1000, "MB"},
 };
 
 constexpr const char* kDriveFlags[] = {"Floppydisk_Drive", "Cdrom_Drive", "DVD_Drive",
@@ -58,7 +57,7 @@ constexpr const char* kConnectionFlags[] = {"Internet_Connection", "Modem_Connec
 struct ColumnRule {
     enum class Kind { Plain, Retired, Size, Drive, Connection };
     Kind kind = Kind::Plain;
-    QString flagField;  // Retired
+    QString flagField;   // Retired
     double divisor = 1;  // Size
     QString unit;        // Size
 };
@@ -167,25 +166,25 @@ bool frm_Main::fnc_View_PClist() {
                 QString text = v.toText();
                 const ColumnRule& rule = rules[std::size_t(j)];
                 switch (rule.kind) {
-                case ColumnRule::Kind::Plain:
-                    break;
-                case ColumnRule::Kind::Retired:
-                    if (isOne(flags[std::size_t(j)]->value())) grid.setCellBackColor(r, col, grey);
-                    break;
-                case ColumnRule::Kind::Size:
-                    if (v.toDouble() > 1000) {
-                        text = vb::Format(double(v.toInt32()) / rule.divisor, "###,###") + rule.unit;
+                    case ColumnRule::Kind::Plain:
+                        break;
+                    case ColumnRule::Kind::Retired:
+                        if (isOne(flags[std::size_t(j)]->value())) grid.setCellBackColor(r, col, grey);
+                        break;
+                    case ColumnRule::Kind::Size:
+                        if (v.toDouble() > 1000) {
+                            text = vb::Format(double(v.toInt32()) / rule.divisor, "###,###") + rule.unit;
+                            grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                        }
+                        break;
+                    case ColumnRule::Kind::Drive:
                         grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
-                    }
-                    break;
-                case ColumnRule::Kind::Drive:
-                    grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
-                    text = isOne(v) ? QStringLiteral("装備") : QStringLiteral("-");
-                    break;
-                case ColumnRule::Kind::Connection:
-                    grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
-                    text = isOne(v) ? QStringLiteral("有効") : QStringLiteral("-");
-                    break;
+                        text = isOne(v) ? QStringLiteral("装備") : QStringLiteral("-");
+                        break;
+                    case ColumnRule::Kind::Connection:
+                        grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                        text = isOne(v) ? QStringLiteral("有効") : QStringLiteral("-");
+                        break;
                 }
                 grid.setTextMatrix(r, col, text);
             }

@@ -46,8 +46,8 @@ void frm_Main::buildMenu() {
     Mnu_Edit_Users = addItem(Mnu_Managements, "Mnu_Edit_Users", "ユーザ");
     const QString tableCaptions[] = {"部署", "課", "設置場所", "メーカー", "モデル"};
     for (int index = 1; index <= 5; ++index) {
-        Mnu_Edit_Table[index] = addItem(Mnu_Managements, QString("Mnu_Edit_Table(%1)").arg(index),
-                                        tableCaptions[index - 1]);
+        Mnu_Edit_Table[index] =
+            addItem(Mnu_Managements, QString("Mnu_Edit_Table(%1)").arg(index), tableCaptions[index - 1]);
         connect(Mnu_Edit_Table[index], &QAction::triggered, this, [this, index] { Mnu_Edit_Table_Click(index); });
     }
     addSeparator(Mnu_Managements);

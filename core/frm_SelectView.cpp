@@ -46,19 +46,24 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
     Lst_Select->setSelectionMode(QAbstractItemView::MultiSelection);
 
     Frame1 = place(new QGroupBox(QStringLiteral("表示")), QStringLiteral("Frame1"), 3480, 120, 4215, 735);
-    OptDel[0] = inFrame(Frame1, new QRadioButton(QStringLiteral("設置")), QStringLiteral("OptDel(0)"), 480, 360, 1455, 255);
-    OptDel[1] = inFrame(Frame1, new QRadioButton(QStringLiteral("撤去")), QStringLiteral("OptDel(1)"), 2520, 360, 1455, 255);
+    OptDel[0] =
+        inFrame(Frame1, new QRadioButton(QStringLiteral("設置")), QStringLiteral("OptDel(0)"), 480, 360, 1455, 255);
+    OptDel[1] =
+        inFrame(Frame1, new QRadioButton(QStringLiteral("撤去")), QStringLiteral("OptDel(1)"), 2520, 360, 1455, 255);
 
     Label1 = place(new QLabel(QStringLiteral("最優先されるキー")), QStringLiteral("Label1"), 3600, 1080, 2055, 300);
-    Label2 = place(new QLabel(QStringLiteral("2番目に優先されるキー")), QStringLiteral("Label2"), 3600, 2040, 1815, 300);
-    Label3 = place(new QLabel(QStringLiteral("3番目に優先されるキー")), QStringLiteral("Label3"), 3600, 3000, 2055, 300);
+    Label2 =
+        place(new QLabel(QStringLiteral("2番目に優先されるキー")), QStringLiteral("Label2"), 3600, 2040, 1815, 300);
+    Label3 =
+        place(new QLabel(QStringLiteral("3番目に優先されるキー")), QStringLiteral("Label3"), 3600, 3000, 2055, 300);
 
     constexpr int kRowTop[3] = {1320, 2280, 3240};
     constexpr int kFrameTop[3] = {1200, 2160, 3120};
     constexpr int kHolderTop[3] = {3840, 4200, 4560};
     for (int k = 0; k < 3; ++k) {
         cmb_Order[k] = place(new DropDownCombo, QStringLiteral("cmb_Order(%1)").arg(k), 3480, kRowTop[k], 2000, 300);
-        Frm_ASC_DESC[k] = place(new QGroupBox, QStringLiteral("Frm_ASC_DESC(%1)").arg(k), 5640, kFrameTop[k], 2055, 615);
+        Frm_ASC_DESC[k] =
+            place(new QGroupBox, QStringLiteral("Frm_ASC_DESC(%1)").arg(k), 5640, kFrameTop[k], 2055, 615);
         Opt_ASC_DESC[2 * k] = inFrame(Frm_ASC_DESC[k], new QRadioButton(QStringLiteral("昇順")),
                                       QStringLiteral("Opt_ASC_DESC(%1)").arg(2 * k), 120, 240, 855, 255);
         Opt_ASC_DESC[2 * k + 1] = inFrame(Frm_ASC_DESC[k], new QRadioButton(QStringLiteral("降順")),
@@ -71,9 +76,9 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
     setStatusBar(StatusBar1);
 
     // The column list, the three key boxes, then the filter and the direction options.
-    QWidget* order[] = {Lst_Select,        cmb_Order[0],      cmb_Order[1],      cmb_Order[2],
-                        OptDel[0],         OptDel[1],         Opt_ASC_DESC[0],   Opt_ASC_DESC[1],
-                        Opt_ASC_DESC[2],   Opt_ASC_DESC[3],   Opt_ASC_DESC[4],   Opt_ASC_DESC[5]};
+    QWidget* order[] = {Lst_Select,      cmb_Order[0],    cmb_Order[1],    cmb_Order[2],
+                        OptDel[0],       OptDel[1],       Opt_ASC_DESC[0], Opt_ASC_DESC[1],
+                        Opt_ASC_DESC[2], Opt_ASC_DESC[3], Opt_ASC_DESC[4], Opt_ASC_DESC[5]};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
     Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + kIdeo.repeated(6));
@@ -359,9 +364,9 @@ void frm_SelectView::Mnu_SetNameStr_Click() {
     const qint16 n = gSectionNumber;
     if (n < 0 || n >= qint16(gSectionName.size())) return;  // no name slot for it (a hand-edited file)
     if (n <= 7) {
-        const QString answer = ui::InputBox(QStringLiteral("項目") + QString::number(n) +
-                                                QStringLiteral("に名前をつけてください"),
-                                            QStringLiteral("名称変更"), QString());
+        const QString answer =
+            ui::InputBox(QStringLiteral("項目") + QString::number(n) + QStringLiteral("に名前をつけてください"),
+                         QStringLiteral("名称変更"), QString());
         if (!answer.isEmpty()) gSectionName[n] = answer;
     }
     {

@@ -34,10 +34,10 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    std::array<DropDownCombo*, 3> cmb_Order{};       // the key boxes, showing captions
+    std::array<DropDownCombo*, 3> cmb_Order{};  // the key boxes, showing captions
     std::array<QGroupBox*, 3> Frm_ASC_DESC{};
-    std::array<QRadioButton*, 6> Opt_ASC_DESC{};     // 2k 昇順, 2k+1 降順 of key row k
-    std::array<QLineEdit*, 3> cmb_key{};             // hidden holders: field name of each row's key
+    std::array<QRadioButton*, 6> Opt_ASC_DESC{};  // 2k 昇順, 2k+1 降順 of key row k
+    std::array<QLineEdit*, 3> cmb_key{};          // hidden holders: field name of each row's key
     QStatusBar* StatusBar1 = nullptr;
 
     QMenu* Mnu_File = nullptr;

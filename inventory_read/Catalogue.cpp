@@ -19,6 +19,7 @@ constexpr SelectorFields SC = SelectorFields::SubItemContents;
 
 // Number, label, target column, table, rule, selector fields, Japanese selector, English selector, applied.
 // A unit entry carries the selectors of its value entry.
+// clang-format off
 const std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {1, "コンピュータ名", "Computer_Name", P, Text, IS, {"LAN", "コンピュータ名"}, {"LAN", "Computer name"}, true},
     {2, "ワークグループ名", "Workgroup", P, Text, IS, {"LAN", "ワークグループ"}, {"LAN", "Workgroup name"}, true},
@@ -128,6 +129,7 @@ const std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {106, "Model", "Type_Number", C, Text, IS, {"System", "Model"}, {"System", "Model"}, true},
     {107, "Serial", "Sereals_Number", C, Text, IS, {"BIOS", "SerialNo"}, {"BIOS", "SerialNo"}, true},
 }};
+// clang-format on
 
 const CatalogueEntry& catalogueEntry(int number) {
     Q_ASSERT(number >= 1 && number <= kCatalogueSize);
@@ -136,10 +138,12 @@ const CatalogueEntry& catalogueEntry(int number) {
 
 QString selectorFieldName(SelectorFields fields, int which) {
     switch (fields) {
-        case SelectorFields::GroupItem: return which == 0 ? QStringLiteral("Group") : QStringLiteral("Item");
+        case SelectorFields::GroupItem:
+            return which == 0 ? QStringLiteral("Group") : QStringLiteral("Item");
         case SelectorFields::SubItemContents:
             return which == 0 ? QStringLiteral("SubItem") : QStringLiteral("Contents");
-        case SelectorFields::ItemSubItem: break;
+        case SelectorFields::ItemSubItem:
+            break;
     }
     return which == 0 ? QStringLiteral("Item") : QStringLiteral("SubItem");
 }
@@ -191,8 +195,7 @@ QString quotedPclist(const QString& column, const QString& value, const QString&
 }
 
 QString numberPclist(const QString& column, qint32 value, const QString& key) {
-    return "UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "] = " + QString::number(value) +
-           " WHERE MainKey = " + key;
+    return "UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "] = " + QString::number(value) + " WHERE MainKey = " + key;
 }
 
 // One step for the PC: an entry, or a value entry with its unit entry.

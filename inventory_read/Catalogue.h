@@ -42,9 +42,9 @@ struct Selector {
 };
 
 struct CatalogueEntry {
-    int number;           // 1 to 107
-    const char* label;    // shown by the comparison grid (UTF-8)
-    const char* column;   // target column
+    int number;          // 1 to 107
+    const char* label;   // shown by the comparison grid (UTF-8)
+    const char* column;  // target column
     TargetTable table;
     Rule rule;
     SelectorFields fields;
@@ -79,9 +79,9 @@ extern const std::array<CatalogueEntry, kCatalogueSize> kCatalogue;
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last);
 
 // The value rules on their own (exposed for the comparison window and for tests).
-[[nodiscard]] QString cutText(const QString& value);      // first 255 characters
-[[nodiscard]] qint32 wholeNumber(const QString& value);   // 0 when no 32-bit whole number
-[[nodiscard]] QString cpuFlag(const QString& contents);   // "1" / "0"
-[[nodiscard]] QString settingFlag(const QString& unit);   // "1" / "0"
+[[nodiscard]] QString cutText(const QString& value);     // first 255 characters
+[[nodiscard]] qint32 wholeNumber(const QString& value);  // 0 when no 32-bit whole number
+[[nodiscard]] QString cpuFlag(const QString& contents);  // "1" / "0"
+[[nodiscard]] QString settingFlag(const QString& unit);  // "1" / "0"
 
 }  // namespace inventory

@@ -50,8 +50,7 @@ std::optional<qint16> newMainKey() {
 
 bool hasRow(const QString& table, const QString& key) {
     ado::Recordset rs;
-    rs.Open("SELECT MainKey FROM " + table + " WHERE MainKey = " + key, gCn(), ado::adOpenStatic,
-            ado::adLockReadOnly);
+    rs.Open("SELECT MainKey FROM " + table + " WHERE MainKey = " + key, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
     const bool found = rs.RecordCount() != 0;
     rs.Close();
     return found;
@@ -103,8 +102,7 @@ FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
         fnc_Update_FromReadCsv(*key, set, 1, 1);
         fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Location_Code] = 0 WHERE MainKey = " + k);
         fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[User_Code] = 0 WHERE MainKey = " + k);
-        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Manufacturer_Code] = 0 WHERE MainKey = " +
-                        k);
+        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Manufacturer_Code] = 0 WHERE MainKey = " + k);
         fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Model_Code] = 0 WHERE MainKey = " + k);
         fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Asset_Code] = 0 WHERE MainKey = " + k);
         fnc_Update_FromReadCsv(*key, set, 2, kCatalogueSize);
@@ -168,11 +166,20 @@ QString skippedFilesMessage(const std::vector<SkippedFile>& skipped) {
     for (const SkippedFile& s : skipped) {
         QString why;
         switch (s.why) {
-            case Skip::NotInventory: why = QStringLiteral("Harvikのファイルではありません"); break;
-            case Skip::Unreadable: why = QStringLiteral("ファイルを読めません"); break;
-            case Skip::NoKey: why = QStringLiteral("新しいキーを作れません"); break;
-            case Skip::NotCreated: why = QStringLiteral("PCを登録できません"); break;
-            case Skip::None: break;
+            case Skip::NotInventory:
+                why = QStringLiteral("Harvikのファイルではありません");
+                break;
+            case Skip::Unreadable:
+                why = QStringLiteral("ファイルを読めません");
+                break;
+            case Skip::NoKey:
+                why = QStringLiteral("新しいキーを作れません");
+                break;
+            case Skip::NotCreated:
+                why = QStringLiteral("PCを登録できません");
+                break;
+            case Skip::None:
+                break;
         }
         text += u'\n' + s.name;
         if (!why.isEmpty()) text += QStringLiteral("（") + why + QStringLiteral("）");

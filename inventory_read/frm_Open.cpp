@@ -63,8 +63,7 @@ void frm_Open::buildMenu() {
     Mnu_Close = addItem(Mnu_File, "Mnu_Close", QStringLiteral("閉じる"), QKeySequence(QStringLiteral("Ctrl+W")));
 
     connect(Mnu_ReadCSV, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_ReadCSV_Click(); }); });
-    connect(Mnu_Read_English, &QAction::triggered, this,
-            [this] { ui::guarded([this] { Mnu_Read_English_Click(); }); });
+    connect(Mnu_Read_English, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_Read_English_Click(); }); });
     connect(Mnu_Close, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_Close_Click(); }); });
 }
 

@@ -129,8 +129,7 @@ void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>&
     long changed = 0;
     m_recordsAffected = 0;
     for (const QStringList& row : rows) {
-        if (shouldFail(sql))
-            throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+        if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
         // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
         if (int(row.size()) != markers)
             throw vb::Error(errTooFewParameters,

@@ -22,9 +22,9 @@ namespace {
 struct Answer {
     enum class Kind { MsgBox, Input, File, Printer };
     Kind kind;
-    int result = 0;      // MsgBox
-    QString text;        // Input / File
-    bool ok = true;      // Input / File: false = Cancel; Printer: OK chosen
+    int result = 0;  // MsgBox
+    QString text;    // Input / File
+    bool ok = true;  // Input / File: false = Cancel; Printer: OK chosen
 };
 
 struct Script {
@@ -57,21 +57,31 @@ std::optional<Answer> take(const script::Shown& shown, Answer::Kind kind, Fits f
 // The results a box with these buttons can give.
 std::vector<int> possibleResults(int buttons) {
     switch (buttons & 7) {
-        case vbOKCancel: return {vbOK, vbCancel};
-        case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
-        case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
-        case vbYesNo: return {vbYes, vbNo};
-        case vbRetryCancel: return {vbRetry, vbCancel};
-        default: return {vbOK};
+        case vbOKCancel:
+            return {vbOK, vbCancel};
+        case vbAbortRetryIgnore:
+            return {vbAbort, vbRetry, vbIgnore};
+        case vbYesNoCancel:
+            return {vbYes, vbNo, vbCancel};
+        case vbYesNo:
+            return {vbYes, vbNo};
+        case vbRetryCancel:
+            return {vbRetry, vbCancel};
+        default:
+            return {vbOK};
     }
 }
 
 int defaultResult(int buttons) {
     switch (buttons & 7) {
-        case vbOKOnly: return vbOK;
-        case vbYesNo: return vbNo;
-        case vbAbortRetryIgnore: return vbAbort;  // the box has no Cancel
-        default: return vbCancel;
+        case vbOKOnly:
+            return vbOK;
+        case vbYesNo:
+            return vbNo;
+        case vbAbortRetryIgnore:
+            return vbAbort;  // the box has no Cancel
+        default:
+            return vbCancel;
     }
 }
 
@@ -94,11 +104,21 @@ int realMsgBox(const QString& prompt, int buttons, const QString& title) {
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(prompt));
     switch (buttons & 0x70) {
-        case vbCritical: box.setIcon(QMessageBox::Critical); break;
-        case vbQuestion: box.setIcon(QMessageBox::Question); break;
-        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
-        case vbInformation: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case vbCritical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case vbQuestion:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case vbExclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case vbInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     struct Btn {
         int result;
@@ -106,8 +126,8 @@ int realMsgBox(const QString& prompt, int buttons, const QString& title) {
         const char16_t* text;
     };
     static constexpr Btn kButtons[] = {
-        {vbOK, QMessageBox::Ok, u"OK"},          {vbCancel, QMessageBox::Cancel, u"キャンセル"},
-        {vbAbort, QMessageBox::Abort, u"中止"},  {vbRetry, QMessageBox::Retry, u"再試行"},
+        {vbOK, QMessageBox::Ok, u"OK"},           {vbCancel, QMessageBox::Cancel, u"キャンセル"},
+        {vbAbort, QMessageBox::Abort, u"中止"},   {vbRetry, QMessageBox::Retry, u"再試行"},
         {vbIgnore, QMessageBox::Ignore, u"無視"}, {vbYes, QMessageBox::Yes, u"はい"},
         {vbNo, QMessageBox::No, u"いいえ"},
     };
@@ -169,8 +189,12 @@ std::optional<QString> realFileDialog(const FileDialogSpec& spec, QWidget* paren
 
 std::optional<QString> fileDialog(const FileDialogSpec& spec, QWidget* parent, bool save) {
     if (!theScript().enabled) return realFileDialog(spec, parent, save);
-    script::Shown shown{save ? script::Shown::Kind::SaveFile : script::Shown::Kind::OpenFile, spec.title,
-                        spec.title, 0, spec.fileName, spec};
+    script::Shown shown{save ? script::Shown::Kind::SaveFile : script::Shown::Kind::OpenFile,
+                        spec.title,
+                        spec.title,
+                        0,
+                        spec.fileName,
+                        spec};
     const auto a = take(shown, Answer::Kind::File, [](const Answer&) { return true; });
     if (!a || !a->ok) return std::nullopt;
     return a->text;

@@ -44,10 +44,10 @@ void ShowStdError(const std::exception& e);  // vb::Error keeps its number; anyt
 
 // Common dialog, file open and save.
 struct FileDialogSpec {
-    QString title;          // DialogTitle
-    QStringList filters;    // pairs flattened: {"全て(*.*)", "*.*", "CSVファイル", "*.csv"}
-    int filterIndex = 1;    // 1-based, as FilterIndex
-    QString fileName;       // starting name (the dialog keeps the last one in its window)
+    QString title;        // DialogTitle
+    QStringList filters;  // pairs flattened: {"全て(*.*)", "*.*", "CSVファイル", "*.csv"}
+    int filterIndex = 1;  // 1-based, as FilterIndex
+    QString fileName;     // starting name (the dialog keeps the last one in its window)
     QString initDir;
     bool multiSelect = false;
 };

@@ -32,15 +32,24 @@ struct Cell {
 
 Qt::Alignment qtAlignment(int flex, const QString& text) {
     switch (flex) {
-        case flexAlignLeftTop: return Qt::AlignLeft | Qt::AlignTop;
-        case flexAlignLeftCenter: return Qt::AlignLeft | Qt::AlignVCenter;
-        case flexAlignLeftBottom: return Qt::AlignLeft | Qt::AlignBottom;
-        case flexAlignCenterTop: return Qt::AlignHCenter | Qt::AlignTop;
-        case flexAlignCenterCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-        case flexAlignCenterBottom: return Qt::AlignHCenter | Qt::AlignBottom;
-        case flexAlignRightTop: return Qt::AlignRight | Qt::AlignTop;
-        case flexAlignRightCenter: return Qt::AlignRight | Qt::AlignVCenter;
-        case flexAlignRightBottom: return Qt::AlignRight | Qt::AlignBottom;
+        case flexAlignLeftTop:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case flexAlignLeftCenter:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case flexAlignLeftBottom:
+            return Qt::AlignLeft | Qt::AlignBottom;
+        case flexAlignCenterTop:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case flexAlignCenterCenter:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case flexAlignCenterBottom:
+            return Qt::AlignHCenter | Qt::AlignBottom;
+        case flexAlignRightTop:
+            return Qt::AlignRight | Qt::AlignTop;
+        case flexAlignRightCenter:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case flexAlignRightBottom:
+            return Qt::AlignRight | Qt::AlignBottom;
         default: {
             // General: numbers to the right, text to the left.
             bool number = false;
@@ -64,8 +73,8 @@ public:
     int fixedRows = 1;
     int fixedCols = 1;
     std::vector<std::vector<Cell>> cells;  // [row][col]
-    std::vector<int> colWidth;  // twips, -1 = default
-    std::map<int, int> rowHeight;  // twips, only rows given one
+    std::vector<int> colWidth;             // twips, -1 = default
+    std::map<int, int> rowHeight;          // twips, only rows given one
 
     // What the view was last told.
     int pubRows = 0;
@@ -161,10 +170,14 @@ public:
         const Cell* c = index.isValid() ? viewCell(index.row(), index.column()) : nullptr;
         if (!c) return {};
         switch (role) {
-            case Qt::DisplayRole: return c->text;
-            case Qt::BackgroundRole: return c->hasBack ? QVariant(QColor::fromRgb(c->back)) : QVariant();
-            case Qt::TextAlignmentRole: return int(qtAlignment(c->align < 0 ? int(flexAlignGeneral) : int(c->align), c->text));
-            default: return {};
+            case Qt::DisplayRole:
+                return c->text;
+            case Qt::BackgroundRole:
+                return c->hasBack ? QVariant(QColor::fromRgb(c->back)) : QVariant();
+            case Qt::TextAlignmentRole:
+                return int(qtAlignment(c->align < 0 ? int(flexAlignGeneral) : int(c->align), c->text));
+            default:
+                return {};
         }
     }
 
@@ -248,8 +261,9 @@ void FlexGrid::paintCell(QPainter* p, const QRect& rect, int row, int col, bool 
     if (c && !c->text.isEmpty()) {
         p->setPen(Qt::black);
         const QRect inner = rect.adjusted(2, 1, -3, -2);
-        p->drawText(inner, int(qtAlignment(c->align < 0 ? int(flexAlignGeneral) : int(c->align), c->text)) | Qt::TextSingleLine,
-                    c->text);
+        p->drawText(
+            inner, int(qtAlignment(c->align < 0 ? int(flexAlignGeneral) : int(c->align), c->text)) | Qt::TextSingleLine,
+            c->text);
     }
     if (row == m_row && col == m_col && hasFocus() && !fixed) {
         QPen pen(Qt::black);
@@ -753,8 +767,8 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
 
 bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove)
         return QTableView::eventFilter(watched, event);
     auto* me = static_cast<QMouseEvent*>(event);
     if (type == QEvent::MouseMove || me->button() != Qt::LeftButton) return true;
@@ -794,12 +808,24 @@ void FlexGrid::keyPressEvent(QKeyEvent* e) {
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     const int page = std::max(1, viewport()->height() / std::max(1, px(defaultRowHeight())) - 1);
     switch (e->key()) {
-        case Qt::Key_Up: row = std::max(firstRow, row - 1); break;
-        case Qt::Key_Down: row = std::min(lastRow, row + 1); break;
-        case Qt::Key_Left: col = std::max(firstCol, col - 1); break;
-        case Qt::Key_Right: col = std::min(lastCol, col + 1); break;
-        case Qt::Key_PageUp: row = std::max(firstRow, row - page); break;
-        case Qt::Key_PageDown: row = std::min(lastRow, row + page); break;
+        case Qt::Key_Up:
+            row = std::max(firstRow, row - 1);
+            break;
+        case Qt::Key_Down:
+            row = std::min(lastRow, row + 1);
+            break;
+        case Qt::Key_Left:
+            col = std::max(firstCol, col - 1);
+            break;
+        case Qt::Key_Right:
+            col = std::min(lastCol, col + 1);
+            break;
+        case Qt::Key_PageUp:
+            row = std::max(firstRow, row - page);
+            break;
+        case Qt::Key_PageDown:
+            row = std::min(lastRow, row + page);
+            break;
         case Qt::Key_Home:
             col = firstCol;
             if (ctrl) row = firstRow;
@@ -808,7 +834,9 @@ void FlexGrid::keyPressEvent(QKeyEvent* e) {
             col = lastCol;
             if (ctrl) row = lastRow;
             break;
-        default: e->ignore(); return;
+        default:
+            e->ignore();
+            return;
     }
     moveCurrent(row, col);
     scrollToCell(row, col);

@@ -239,8 +239,7 @@ void Form::placeWidget(QWidget* widget, const QString& name, int left, int top, 
     if (!widget->parentWidget()) widget->setParent(m_client);
     widget->setObjectName(name);
     widget->setGeometry(px(left), px(top), px(width), px(height));
-    if (widget->parentWidget()->isVisible() && !widget->testAttribute(Qt::WA_WState_ExplicitShowHide))
-        widget->show();
+    if (widget->parentWidget()->isVisible() && !widget->testAttribute(Qt::WA_WState_ExplicitShowHide)) widget->show();
 }
 
 QMenu* Form::addMenu(const QString& name, const QString& caption) {

@@ -90,7 +90,10 @@ protected:
     virtual void Form_Resize() {}
     virtual void Form_LostFocus() {}
     // Return true to cancel the close.
-    virtual bool Form_QueryUnload(int unloadMode) { (void)unloadMode; return false; }
+    virtual bool Form_QueryUnload(int unloadMode) {
+        (void)unloadMode;
+        return false;
+    }
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;
@@ -113,12 +116,12 @@ private:
     QWidget* m_client = nullptr;
     bool m_loaded = false;
     bool m_unloading = false;
-    bool m_gone = false;          // unloaded; the object waits for deleteLater
+    bool m_gone = false;           // unloaded; the object waits for deleteLater
     bool m_closingByCode = false;  // our own close() after an unload from code
     bool m_wasActive = false;
-    QSize m_designClient;         // twips; empty when never set
-    int m_clientMenuHeight = 0;   // menu bar height when the client size was applied
-    QSize m_outer{-1, -1};        // pixels asked for by setWidth/setHeight before the frame was known
+    QSize m_designClient;        // twips; empty when never set
+    int m_clientMenuHeight = 0;  // menu bar height when the client size was applied
+    QSize m_outer{-1, -1};       // pixels asked for by setWidth/setHeight before the frame was known
     QEventLoop* m_modalLoop = nullptr;
 };
 

@@ -1,5 +1,9 @@
 #include "platform/ui/Forms.h"
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
@@ -9,9 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"

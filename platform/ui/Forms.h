@@ -23,7 +23,9 @@ Form* form(const QString& className);
 // unregistered class opens nothing and gives nullptr.
 Form* showForm(const QString& className, int modal);
 template <class F>
-F* formOf(const QString& className) { return static_cast<F*>(form(className)); }
+F* formOf(const QString& className) {
+    return static_cast<F*>(form(className));
+}
 
 // Every loaded window, in load order.
 [[nodiscard]] std::vector<Form*> loadedForms();

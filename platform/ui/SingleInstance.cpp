@@ -1,13 +1,14 @@
 #include "platform/ui/SingleInstance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QStandardPaths>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace ui {
 

@@ -59,9 +59,9 @@ TEST(Catalogue, EntriesAreNumberedInOrderWithPairsFollowedByTheirUnits) {
 }
 
 TEST(Catalogue, TheCpuFlagsComeInTheirOrder) {
-    const char* flags[] = {"FPU",  "VME",  "DE",   "PSE",   "TSC",  "MSR",   "PAE",     "MCE",  "CX8",  "APIC", "SEP",
-                           "MTRR", "PGE",  "MCA",  "CMOV",  "PAT",  "PSE36", "PSN",     "MMX",  "FXSR", "SSE",  "SSE2",
-                           "HTT",  "TM",   "3DNow", "3DNowEx", "SSE3", "MONITOR", "DSCPL", "EST",  "TM2",  "CID"};
+    const char* flags[] = {"FPU",  "VME", "DE",    "PSE",     "TSC",  "MSR",     "PAE",   "MCE", "CX8",  "APIC", "SEP",
+                           "MTRR", "PGE", "MCA",   "CMOV",    "PAT",  "PSE36",   "PSN",   "MMX", "FXSR", "SSE",  "SSE2",
+                           "HTT",  "TM",  "3DNow", "3DNowEx", "SSE3", "MONITOR", "DSCPL", "EST", "TM2",  "CID"};
     for (int i = 0; i < 32; ++i) {
         const auto& e = catalogueEntry(53 + i);
         const QString f = QString::fromLatin1(flags[i]);
@@ -82,13 +82,20 @@ TEST(Catalogue, LabelsAndColumnsAreTheLedgersOwn) {
         const char* label;
         const char* column;
     } cases[] = {
-        {1, "コンピュータ名", "Computer_Name"},     {4, "IPアドレス(16)", "IPAddress_16num"},
-        {5, "更新日", "Update"},                    {8, "メモリ全容量 単位", "Memory_Full_unit"},
-        {11, "Cドライブ 全容量", "SysHD_Full"},      {12, "Cドライブ全容量 単位", "SysHD_Full_unit"},
-        {23, "Cドライブ ドライブ名", "SysHD_Driveletter"}, {31, "IE 更新Version", "IE_SP"},
-        {36, "CPU Number of processors", "CPU_Unit"}, {87, "LAN ドメイン", "DomeinName"},
-        {96, "PrimaryDNS", "PrimaryDNS"},          {97, "PrimaryDNS", "PrimaryDNS"},
-        {105, "Start Page", "Start_Page"},         {106, "Model", "Type_Number"},
+        {1, "コンピュータ名", "Computer_Name"},
+        {4, "IPアドレス(16)", "IPAddress_16num"},
+        {5, "更新日", "Update"},
+        {8, "メモリ全容量 単位", "Memory_Full_unit"},
+        {11, "Cドライブ 全容量", "SysHD_Full"},
+        {12, "Cドライブ全容量 単位", "SysHD_Full_unit"},
+        {23, "Cドライブ ドライブ名", "SysHD_Driveletter"},
+        {31, "IE 更新Version", "IE_SP"},
+        {36, "CPU Number of processors", "CPU_Unit"},
+        {87, "LAN ドメイン", "DomeinName"},
+        {96, "PrimaryDNS", "PrimaryDNS"},
+        {97, "PrimaryDNS", "PrimaryDNS"},
+        {105, "Start Page", "Start_Page"},
+        {106, "Model", "Type_Number"},
         {107, "Serial", "Sereals_Number"},
     };
     for (const Case& c : cases) {
@@ -120,7 +127,8 @@ TEST(Catalogue, ExactlyTheNamedEntriesShareTheirSelectorsAcrossLabelSets) {
     // The Item values the label sets name differently.
     QSet<QString> differentItems;
     for (const auto& e : kCatalogue)
-        if (e.fields == SelectorFields::ItemSubItem && QString::fromUtf8(e.japanese.first) != QString::fromUtf8(e.english.first))
+        if (e.fields == SelectorFields::ItemSubItem &&
+            QString::fromUtf8(e.japanese.first) != QString::fromUtf8(e.english.first))
             differentItems.insert(QString::fromUtf8(e.japanese.first) + "/" + QString::fromUtf8(e.english.first));
     EXPECT_EQ(differentItems, (QSet<QString>{"メモリ/Memory", "ページファイル/PageFile", "画面/Screen"}));
 }
@@ -139,9 +147,9 @@ TEST_F(InventoryTest, TheTargetsAreTheProfileColumnsOfTheSchema) {
     QSet<QString> schema;
     for (const QString& f : fieldNames("tbl_Pclist")) schema.insert(f.toLower());
     QSet<QString> notFilled = schema - pclistTargets;
-    EXPECT_EQ(notFilled, (QSet<QString>{"mainkey", "productkey", "userpassword", "version_number", "servicepack",
-                                        "floppydisk_drive", "cdrom_drive", "dvd_drive", "cdr_drive", "mo_drive",
-                                        "combo_drive"}));
+    EXPECT_EQ(notFilled,
+              (QSet<QString>{"mainkey", "productkey", "userpassword", "version_number", "servicepack",
+                             "floppydisk_drive", "cdrom_drive", "dvd_drive", "cdr_drive", "mo_drive", "combo_drive"}));
     EXPECT_TRUE((pclistTargets - schema).isEmpty()) << "a target that tbl_Pclist lacks";
     QSet<QString> computer;
     for (const QString& f : fieldNames("tbl_Computer_List")) computer.insert(f.toLower());

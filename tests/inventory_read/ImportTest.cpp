@@ -64,8 +64,8 @@ TEST_F(InventoryTest, NewKeysFollowTheHighestKeyInListOrder) {
     for (int k = 1; k <= 7; ++k) addPc(k, QString("OLD%1").arg(k));
     copySample("inventory_en.csv");
     copySample("inventory_ja.csv");
-    const inventory::ReadRun run =
-        inventory::runReadLoop(allSelected(m_folder->path(), {"inventory_en.csv", "inventory_ja.csv"}), LabelSet::English);
+    const inventory::ReadRun run = inventory::runReadLoop(
+        allSelected(m_folder->path(), {"inventory_en.csv", "inventory_ja.csv"}), LabelSet::English);
     EXPECT_TRUE(run.staged);
     EXPECT_EQ(run.imported, 2);
     EXPECT_EQ(run.keys, (std::vector<qint16>{8, 9}));
@@ -73,7 +73,8 @@ TEST_F(InventoryTest, NewKeysFollowTheHighestKeyInListOrder) {
     EXPECT_EQ(pclist(8, "Computer_Name"), "SALES-PC07");
     EXPECT_EQ(pclist(9, "Computer_Name"), "");  // the Japanese file, read with English labels
     EXPECT_EQ(pclist(9, "Update"), "2005/04/01 12：30：45") << "the second file did not land on key 9";
-    for (int k = 1; k <= 7; ++k) EXPECT_EQ(pclist(k, "Computer_Name"), QString("OLD%1").arg(k)) << "an existing PC changed";
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_EQ(pclist(k, "Computer_Name"), QString("OLD%1").arg(k)) << "an existing PC changed";
 }
 
 TEST_F(InventoryTest, TheFirstPcOfALedgerHoldingOnlyTheReservedPcGetsKey1) {
@@ -95,7 +96,8 @@ TEST_F(InventoryTest, TheSameFileTwiceGivesTwoPcsWithTheSameProfileAndLists) {
 
 // Broken files create no PC, the others are imported, and each skipped file is named with its reason.
 TEST_F(InventoryTest, BrokenFilesAreSkippedByNameAndTheOthersImported) {
-    for (const char* f : {"broken_header.csv", "broken_empty.csv", "broken_bom.csv", "inventory_ja.csv", "inventory_en.csv"})
+    for (const char* f :
+         {"broken_header.csv", "broken_empty.csv", "broken_bom.csv", "inventory_ja.csv", "inventory_en.csv"})
         copySample(f);
     QDir(m_folder->path()).mkdir("folder.csv");
     const QStringList names = {"broken_header.csv", "inventory_ja.csv", "broken_empty.csv", "broken_bom.csv",
@@ -103,8 +105,10 @@ TEST_F(InventoryTest, BrokenFilesAreSkippedByNameAndTheOthersImported) {
     const inventory::ReadRun run = inventory::runReadLoop(allSelected(m_folder->path(), names), LabelSet::Japanese);
     EXPECT_EQ(run.keys, (std::vector<qint16>{1, 2}));
     ASSERT_EQ(run.skipped.size(), 5u);
-    const std::pair<QString, Skip> want[] = {{"broken_header.csv", Skip::NotInventory}, {"broken_empty.csv", Skip::NotInventory},
-                                             {"broken_bom.csv", Skip::NotInventory},    {"vanished.csv", Skip::Unreadable},
+    const std::pair<QString, Skip> want[] = {{"broken_header.csv", Skip::NotInventory},
+                                             {"broken_empty.csv", Skip::NotInventory},
+                                             {"broken_bom.csv", Skip::NotInventory},
+                                             {"vanished.csv", Skip::Unreadable},
                                              {"folder.csv", Skip::Unreadable}};
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(run.skipped[i].name, want[i].first);
@@ -149,10 +153,7 @@ TEST_F(InventoryTest, AFileWithoutAFreshKeyWritesNothing) {
     } cases[] = {
         {"the highest key is 32767", [this] { addPc(32767, "LAST"); }, Skip::NoKey, 32767},
         {"the key lookup fails",
-         [] {
-             gCn().setFailHook([](const QString& s) { return s.contains("MAX( MainKey )"); });
-         },
-         Skip::NoKey, 0},
+         [] { gCn().setFailHook([](const QString& s) { return s.contains("MAX( MainKey )"); }); }, Skip::NoKey, 0},
         {"a stray profile row holds the next key",
          [this] {
              addPc(7, "SEVEN");
@@ -160,9 +161,7 @@ TEST_F(InventoryTest, AFileWithoutAFreshKeyWritesNothing) {
          },
          Skip::NotCreated, 8},
         {"the PC insert fails",
-         [] {
-             gCn().setFailHook([](const QString& s) { return s.startsWith("INSERT INTO tbl_PClist"); });
-         },
+         [] { gCn().setFailHook([](const QString& s) { return s.startsWith("INSERT INTO tbl_PClist"); }); },
          Skip::NotCreated, 0},
     };
     for (const Case& c : cases) {
@@ -186,7 +185,8 @@ TEST_F(InventoryTest, AFileWithoutAFreshKeyWritesNothing) {
         EXPECT_EQ(count("SELECT * FROM tbl_Pclist"), profilesBefore);
         EXPECT_EQ(pclist(c.strayKey, "Computer_Name"), strayName);
         EXPECT_EQ(pclist(c.strayKey, "Workgroup"), strayGroup);
-        for (const char* t : {"tbl_ApplicationsList", "tbl_Device_Management", "tbl_Printer_Management", "tbl_Environmental"})
+        for (const char* t :
+             {"tbl_ApplicationsList", "tbl_Device_Management", "tbl_Printer_Management", "tbl_Environmental"})
             EXPECT_EQ(count(QString("SELECT * FROM %1").arg(t)), 0) << t;
         EXPECT_EQ(rows("SELECT SubItem FROM tbl_ReadCsv"), (std::vector<QStringList>{{"Previous"}}))
             << "the staging of a skipped file is undone too";
@@ -197,8 +197,8 @@ TEST_F(InventoryTest, AFileWithoutAFreshKeyWritesNothing) {
 // Single steps that fail are passed over and the file is committed all the same.
 TEST_F(InventoryTest, AFailingStepInsideAFileLeavesThatValueAndKeepsTheRest) {
     gCn().setFailHook([](const QString& s) {
-        return s.contains("tbl_Pclist.[CPU_Clock]") ||                        // a statement the database refuses
-               s.contains("SubItem = 'Number of processors'") ||              // a lookup that fails
+        return s.contains("tbl_Pclist.[CPU_Clock]") ||            // a statement the database refuses
+               s.contains("SubItem = 'Number of processors'") ||  // a lookup that fails
                (s.startsWith("INSERT INTO tbl_ApplicationsList") && s.contains("Office Suite"));  // one list row
     });
     const inventory::FileResult r = inventory::fnc_Import_File(copySample("inventory_ja.csv"), LabelSet::Japanese);
@@ -253,7 +253,8 @@ TEST_F(InventoryTest, OneFileRunsItsStatementsInTheReadersOrder) {
     EXPECT_EQ(statements[2], "UPDATE tbl_Pclist SET tbl_Pclist.[Computer_Name] = 'PC1' WHERE MainKey = 1");
     EXPECT_EQ(statements[3], "UPDATE tbl_Computer_List SET tbl_Computer_List.[Location_Code] = 0 WHERE MainKey = 1");
     EXPECT_EQ(statements[4], "UPDATE tbl_Computer_List SET tbl_Computer_List.[User_Code] = 0 WHERE MainKey = 1");
-    EXPECT_EQ(statements[5], "UPDATE tbl_Computer_List SET tbl_Computer_List.[Manufacturer_Code] = 0 WHERE MainKey = 1");
+    EXPECT_EQ(statements[5],
+              "UPDATE tbl_Computer_List SET tbl_Computer_List.[Manufacturer_Code] = 0 WHERE MainKey = 1");
     EXPECT_EQ(statements[6], "UPDATE tbl_Computer_List SET tbl_Computer_List.[Model_Code] = 0 WHERE MainKey = 1");
     EXPECT_EQ(statements[7], "UPDATE tbl_Computer_List SET tbl_Computer_List.[Asset_Code] = 0 WHERE MainKey = 1");
     EXPECT_EQ(statements[8], "UPDATE tbl_Pclist SET tbl_Pclist.[Workgroup] = '' WHERE MainKey = 1");

@@ -87,23 +87,30 @@ void InventoryTest::expectPcAsExpected(int key, const QString& sampleName, inven
     EXPECT_EQ(columns, 104 + 3 + 6) << "the catalogue columns of both tables, the five codes and the removal flag";
     const QString k = QString::number(key);
     EXPECT_EQ(rows("SELECT [Update], Application_Name, Application_Version, Application_Path, [Key] FROM "
-                   "tbl_ApplicationsList WHERE [Key] = " + k),
+                   "tbl_ApplicationsList WHERE [Key] = " +
+                   k),
               apps);
     EXPECT_EQ(rows("SELECT [Update], Device_Category, Device_Name, Device_Provider, Device_Version, [Key] FROM "
-                   "tbl_Device_Management WHERE [Key] = " + k),
+                   "tbl_Device_Management WHERE [Key] = " +
+                   k),
               devices);
-    EXPECT_EQ(rows("SELECT [Update], Printer_Name, PrinterPorts_Name, [Key] FROM tbl_Printer_Management WHERE [Key] = " + k),
-              printers);
-    EXPECT_EQ(rows("SELECT [Update], Environmental_Name, Environmental_Path, [Key] FROM tbl_Environmental WHERE [Key] = " + k),
-              envs);
+    EXPECT_EQ(
+        rows("SELECT [Update], Printer_Name, PrinterPorts_Name, [Key] FROM tbl_Printer_Management WHERE [Key] = " + k),
+        printers);
+    EXPECT_EQ(
+        rows("SELECT [Update], Environmental_Name, Environmental_Path, [Key] FROM tbl_Environmental WHERE [Key] = " +
+             k),
+        envs);
     // Columns no inventory file fills.
-    for (const char* c : {"ProductKey", "UserPassword", "Version_Number", "ServicePack", "Floppydisk_Drive", "Combo_Drive"})
+    for (const char* c :
+         {"ProductKey", "UserPassword", "Version_Number", "ServicePack", "Floppydisk_Drive", "Combo_Drive"})
         EXPECT_EQ(pclist(key, c), "<null>") << c;
 }
 
 int InventoryTest::orphanRows() {
     int n = 0;
-    for (const char* t : {"tbl_ApplicationsList", "tbl_Device_Management", "tbl_Printer_Management", "tbl_Environmental"})
+    for (const char* t :
+         {"tbl_ApplicationsList", "tbl_Device_Management", "tbl_Printer_Management", "tbl_Environmental"})
         n += count(QString("SELECT * FROM %1 WHERE [Key] NOT IN (SELECT MainKey FROM tbl_Computer_List)").arg(t));
     n += count("SELECT * FROM tbl_Pclist WHERE MainKey NOT IN (SELECT MainKey FROM tbl_Computer_List)");
     n += count("SELECT * FROM tbl_Computer_List WHERE MainKey NOT IN (SELECT MainKey FROM tbl_Pclist)");

@@ -1,12 +1,11 @@
 // A process killed in the middle of a read command leaves every PC either complete or absent.
 #include <gtest/gtest.h>
-
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QThread>
+#include <csignal>
 
 #include "core/Mdl_Access_mdb.h"
 #include "inventory_read/Import.h"
@@ -30,8 +29,8 @@ protected:
     }
 
     // Runs the read loop in a child process on its own connection. Nothing of this process may hold the
-    // database file open across the fork (each case starts on a fresh program folder). `killer` sees every statement the child
-    // issues (with the number of files whose staging began) and returns true where the child is to die.
+    // database file open across the fork (each case starts on a fresh program folder). `killer` sees every statement
+    // the child issues (with the number of files whose staging began) and returns true where the child is to die.
     // `ready` gets a byte once the child has opened the database. Returns the child's pid.
     pid_t startChild(const QStringList& names, std::function<bool(const QString&, int)> killer, int readyFd) {
         gCn_ptr.reset();  // SQLite connections must not cross a fork: the child opens its own
@@ -92,7 +91,8 @@ TEST_F(KillTest, AKillAtAnyPointOfAFileLeavesNoHalfPc) {
              return files == 3 && s.startsWith("INSERT INTO tbl_Device_Management") && ++n == 1;
          },
          2},
-        {"right after the third file", [](const QString& s, int files) { return files == 4 && s.startsWith("DELETE"); }, 3},
+        {"right after the third file", [](const QString& s, int files) { return files == 4 && s.startsWith("DELETE"); },
+         3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);

@@ -31,9 +31,18 @@ TEST_F(RulesTest, WholeNumbersRoundHalvesToEvenAndGiveZeroForNoNumber) {
         const char* contents;
         const char* stored;
     } cases[] = {
-        {"2400", "2400"},          {" 2400 ", "2400"},   {"512 MB", "0"},  {"2.5", "2"},
-        {"3.5", "4"},              {"-7", "-7"},         {"", "0"},        {"abc", "0"},
-        {"2147483647", "2147483647"}, {"2147483648", "0"}, {"-2147483648", "-2147483648"}, {"-2147483649", "0"},
+        {"2400", "2400"},
+        {" 2400 ", "2400"},
+        {"512 MB", "0"},
+        {"2.5", "2"},
+        {"3.5", "4"},
+        {"-7", "-7"},
+        {"", "0"},
+        {"abc", "0"},
+        {"2147483647", "2147483647"},
+        {"2147483648", "0"},
+        {"-2147483648", "-2147483648"},
+        {"-2147483649", "0"},
     };
     for (const Case& c : cases) {
         apply({QString("1,Hard,CPU,Clock,%1,MHz,r").arg(c.contents)}, 34, 34);
@@ -75,12 +84,13 @@ TEST_F(RulesTest, FlagsCompareExactly) {
         const char* cpu;      // as a CPU flag's Contents
         const char* setting;  // as a setting's Unit
     } cases[] = {
-        {"TRUE", "1", "0"}, {"True", "0", "1"}, {"true", "0", "0"},  {"1", "1", "1"},      {"0", "0", "0"},
-        {"FALSE", "0", "0"}, {"False", "0", "0"}, {"", "0", "0"},    {" TRUE", "0", "0"},  {"yes", "0", "0"},
+        {"TRUE", "1", "0"},  {"True", "0", "1"},  {"true", "0", "0"}, {"1", "1", "1"},     {"0", "0", "0"},
+        {"FALSE", "0", "0"}, {"False", "0", "0"}, {"", "0", "0"},     {" TRUE", "0", "0"}, {"yes", "0", "0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        apply({QString("1,Hard,CPU,MCA,%1,,r").arg(c.text), QString("2,Soft,IE,Setting,LAN経由,%1,r").arg(c.text)}, 53, 107);
+        apply({QString("1,Hard,CPU,MCA,%1,,r").arg(c.text), QString("2,Soft,IE,Setting,LAN経由,%1,r").arg(c.text)}, 53,
+              107);
         EXPECT_EQ(value("CPU_MCA"), c.cpu);
         EXPECT_EQ(value("LAN_Connection"), c.setting);
         EXPECT_EQ(value("CPU_FPU"), "0") << "a flag without its line";
@@ -90,8 +100,8 @@ TEST_F(RulesTest, FlagsCompareExactly) {
 
 TEST_F(RulesTest, TheDateComesFromItsLabelSetsOwnLineIntoBothTables) {
     const QString longDay = "2006/01/15 9:05:00 " + QString(300, u'x');
-    const QStringList lines = {"1,Soft,Windows,Version,XP,,2006/01/15 9:05:00", "2,Create,DateTime,2005/04/01 12:30:45,,,r",
-                               "3,Soft,Windows,ProductID,1,," + longDay};
+    const QStringList lines = {"1,Soft,Windows,Version,XP,,2006/01/15 9:05:00",
+                               "2,Create,DateTime,2005/04/01 12:30:45,,,r", "3,Soft,Windows,ProductID,1,," + longDay};
     apply(lines, 5, 5, LabelSet::Japanese);
     EXPECT_EQ(computerList(8, "Update"), "2005/04/01 12：30：45");
     EXPECT_EQ(value("Update"), "2005/04/01 12：30：45");
@@ -109,7 +119,9 @@ TEST_F(RulesTest, TheIpKeyIsMadeOfTheWholeAddressOfTheFirstMatchingLine) {
         const char* key;
     } cases[] = {{"", ""}, {"192.168.1.10", "C0A8010A"}, {"10.1", "0A000001"}, {"abc", "FFFFFFFF"}};
     for (const Case& c : cases) {
-        apply({QString("1,Network,Adapter,IPアドレス,%1,,r").arg(c.address), "2,Network,Adapter,IPアドレス,10.9.9.9,,r"}, 3, 4);
+        apply(
+            {QString("1,Network,Adapter,IPアドレス,%1,,r").arg(c.address), "2,Network,Adapter,IPアドレス,10.9.9.9,,r"},
+            3, 4);
         EXPECT_EQ(value("IPAddress"), c.address);
         EXPECT_EQ(value("IPAddress_16num"), c.key) << c.address;
     }
@@ -117,7 +129,8 @@ TEST_F(RulesTest, TheIpKeyIsMadeOfTheWholeAddressOfTheFirstMatchingLine) {
 
 TEST_F(RulesTest, TextIsTakenFromTheFirstMatchingLineWithItsCharactersReplaced) {
     apply({"1,Network,LAN,コンピュータ名,FIRST's #1;x:y,,r", "2,Network,LAN,コンピュータ名,SECOND,,r",
-           "3,Soft,IE,Setting,Start Page,http://example/,r", "4,Hard,System,Model,M-1\\2,,r", "5,Hard,BIOS,SerialNo,S:1,,r"},
+           "3,Soft,IE,Setting,Start Page,http://example/,r", "4,Hard,System,Model,M-1\\2,,r",
+           "5,Hard,BIOS,SerialNo,S:1,,r"},
           1, 107);
     EXPECT_EQ(value("Computer_Name"), "FIRST’s ＃1；x：y");
     EXPECT_EQ(value("Start_Page"), "http：//example/");
@@ -150,7 +163,9 @@ TEST_F(RulesTest, WithoutAnyCatalogueLineEveryEntryWritesItsPreset) {
                           "UPDATE tbl_Computer_List SET tbl_Computer_List.Sereals_Number = '' WHERE MainKey = 8"}) {
         EXPECT_NE(std::find(statements.begin(), statements.end(), QString::fromUtf8(s)), statements.end()) << s;
     }
-    auto at = [&statements](const char* s) { return std::find(statements.begin(), statements.end(), QString::fromUtf8(s)); };
+    auto at = [&statements](const char* s) {
+        return std::find(statements.begin(), statements.end(), QString::fromUtf8(s));
+    };
     EXPECT_LT(at("UPDATE tbl_Computer_List SET tbl_Computer_List.[Update] = '' WHERE MainKey = 8"),
               at("UPDATE tbl_Pclist SET tbl_Pclist.[Update] = '' WHERE MainKey = 8"));
     EXPECT_LT(at("UPDATE tbl_Pclist SET tbl_Pclist.[Memory_Full] = 0 WHERE MainKey = 8"),
@@ -165,10 +180,16 @@ TEST_F(RulesTest, WithoutAnyCatalogueLineEveryEntryWritesItsPreset) {
         switch (e.rule) {
             case inventory::Rule::Number:
             case inventory::Rule::Pair:
-            case inventory::Rule::CachePair: want = "0"; break;
+            case inventory::Rule::CachePair:
+                want = "0";
+                break;
             case inventory::Rule::CpuFlag:
-            case inventory::Rule::SettingFlag: want = "0"; break;
-            default: want = ""; break;
+            case inventory::Rule::SettingFlag:
+                want = "0";
+                break;
+            default:
+                want = "";
+                break;
         }
         EXPECT_EQ(value(e.columnName()), want) << e.number << " " << e.column;
     }

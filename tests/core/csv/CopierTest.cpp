@@ -14,14 +14,18 @@ namespace {
 // The selecting queries and statement starts, word for word.
 const QString kAppQuery = "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Soft' AND Item = 'Application')";
 const QString kAppStart =
-    "INSERT INTO tbl_ApplicationsList ( [Update], Application_Name, Application_Version, Application_Path, [Key] ) VALUES(";
+    "INSERT INTO tbl_ApplicationsList ( [Update], Application_Name, Application_Version, Application_Path, [Key] ) "
+    "VALUES(";
 const QString kDeviceQuery = "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Device')";
 const QString kDeviceStart =
-    "INSERT INTO tbl_Device_Management ( [Update], Device_Category, Device_Name, Device_Provider, Device_Version, [Key] ) VALUES(";
+    "INSERT INTO tbl_Device_Management ( [Update], Device_Category, Device_Name, Device_Provider, Device_Version, "
+    "[Key] ) VALUES(";
 const QString kPrinterQuery = "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Hard' AND Item = 'Printer')";
-const QString kPrinterStart = "INSERT INTO tbl_Printer_Management ( [Update], Printer_Name, PrinterPorts_Name, [Key] ) VALUES(";
+const QString kPrinterStart =
+    "INSERT INTO tbl_Printer_Management ( [Update], Printer_Name, PrinterPorts_Name, [Key] ) VALUES(";
 const QString kEnvQuery = "SELECT * FROM tbl_ReadCsv WHERE (Group = 'Environmental')";
-const QString kEnvStart = "INSERT INTO tbl_Environmental ( [Update], Environmental_Name, Environmental_Path, [Key] ) VALUES(";
+const QString kEnvStart =
+    "INSERT INTO tbl_Environmental ( [Update], Environmental_Name, Environmental_Path, [Key] ) VALUES(";
 
 using CopierTest = CsvTest;
 
@@ -42,13 +46,16 @@ TEST_F(CopierTest, TheFourListsCopyEachMatchingLineInStagedOrder) {
     EXPECT_FALSE(fnc_Insert_FromReadCsv(kEnvQuery, kEnvStart, "12", 8));
 
     using L = std::vector<QStringList>;
-    EXPECT_EQ(rows("SELECT [Key], [Update], Application_Name, Application_Version, Application_Path FROM tbl_ApplicationsList"),
+    EXPECT_EQ(rows("SELECT [Key], [Update], Application_Name, Application_Version, Application_Path FROM "
+                   "tbl_ApplicationsList"),
               (L{{"12", "2005/04/01 12：30：45", "App A", "1.0", "C：￥Program Files￥x"},
                  {"12", "2005/04/02", "App B", "2.0", ""},
                  {"12", "2005/04/05", "O’Neil’s", "3.0", "＃1"}}));
-    EXPECT_EQ(rows("SELECT [Key], [Update], Device_Category, Device_Name, Device_Provider, Device_Version FROM tbl_Device_Management"),
+    EXPECT_EQ(rows("SELECT [Key], [Update], Device_Category, Device_Name, Device_Provider, Device_Version FROM "
+                   "tbl_Device_Management"),
               (L{{"12", "2005/04/01", "ディスプレイ", "RADEON", "ATI", "6.14"}}));
-    EXPECT_EQ(rows("SELECT [Key], [Update], Printer_Name, PrinterPorts_Name, Printer_Driver_Version FROM tbl_Printer_Management"),
+    EXPECT_EQ(rows("SELECT [Key], [Update], Printer_Name, PrinterPorts_Name, Printer_Driver_Version FROM "
+                   "tbl_Printer_Management"),
               (L{{"12", "2005/04/03", "LP-9000C", "LPT1：", "<null>"}}));
     EXPECT_EQ(rows("SELECT [Key], [Update], Environmental_Name, Environmental_Path, Coments FROM tbl_Environmental"),
               (L{{"12", "2005/04/04", "Path", "C：￥WINDOWS；C：￥bin", "<null>"}}));
@@ -62,14 +69,9 @@ TEST_F(CopierTest, EveryLayoutWritesItsValuesInItsOrder) {
         qint16 layout;
         QStringList values;
     } cases[] = {
-        {1, {"i", "s"}},
-        {2, {"s", "c"}},
-        {3, {"s", "c", "u"}},
-        {4, {"i", "s", "c", "u"}},
-        {5, {"r", "s", "c", "u"}},
-        {6, {"r", "i", "s", "c", "u"}},
-        {7, {"r", "s", "c"}},
-        {8, {"r", "i", "s"}},
+        {1, {"i", "s"}},           {2, {"s", "c"}},           {3, {"s", "c", "u"}},
+        {4, {"i", "s", "c", "u"}}, {5, {"r", "s", "c", "u"}}, {6, {"r", "i", "s", "c", "u"}},
+        {7, {"r", "s", "c"}},      {8, {"r", "i", "s"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.layout);
@@ -107,7 +109,8 @@ TEST_F(CopierTest, NothingIsInsertedAndNothingShownWhenNoRowCanBe) {
 
 TEST_F(CopierTest, ARowThatFailsIsLeftOutAndTheOthersGoIn) {
     stageLines({"1,Soft,Application,A,1,p,r", "2,Soft,Application,B,1,p,r", "3,Soft,Application,C,1,p,r"});
-    gCn().setFailHook([](const QString& sql) { return sql.startsWith("INSERT INTO tbl_ApplicationsList") && sql.contains("'B'"); });
+    gCn().setFailHook(
+        [](const QString& sql) { return sql.startsWith("INSERT INTO tbl_ApplicationsList") && sql.contains("'B'"); });
     EXPECT_FALSE(fnc_Insert_FromReadCsv(kAppQuery, kAppStart, "12", 5));
     gCn().setFailHook({});
     EXPECT_EQ(rows("SELECT Application_Name FROM tbl_ApplicationsList"), (std::vector<QStringList>{{"A"}, {"C"}}));

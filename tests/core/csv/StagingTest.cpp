@@ -17,14 +17,15 @@ const Rows kPrevious = {{"1", "Soft", "Application", "Previous", "1.0", "C:\\pre
 const QStringList kPreviousLines = {"1,Soft,Application,Previous,1.0,C:\\prev,2004/01/01"};
 
 TEST_F(CsvTest, SevenFieldLinesStageOneRowEachInFileOrderWithValuesAsWritten) {
-    const QString path = writeFile("a.csv", crlf({kHeader,
-                                                  R"(1,Soft,Application,"Word",  11.0 ,C:\Office\,2005/04/01 12:30:45)",
-                                                  "2,Device,ディスプレイ アダプタ,RADEON,ATI,6.14,2005/04/01",
-                                                  "3,Hard,Printer,LP-9000C,LPT1:,,2005/04/01"}));
+    const QString path =
+        writeFile("a.csv", crlf({kHeader, R"(1,Soft,Application,"Word",  11.0 ,C:\Office\,2005/04/01 12:30:45)",
+                                 "2,Device,ディスプレイ アダプタ,RADEON,ATI,6.14,2005/04/01",
+                                 "3,Hard,Printer,LP-9000C,LPT1:,,2005/04/01"}));
     EXPECT_TRUE(fnc_Read_CsvFile(path));
-    EXPECT_EQ(staged(), (Rows{{"1", "Soft", "Application", "\"Word\"", "  11.0 ", "C:\\Office\\", "2005/04/01 12:30:45"},
-                             {"2", "Device", "ディスプレイ アダプタ", "RADEON", "ATI", "6.14", "2005/04/01"},
-                             {"3", "Hard", "Printer", "LP-9000C", "LPT1:", "", "2005/04/01"}}));
+    EXPECT_EQ(staged(),
+              (Rows{{"1", "Soft", "Application", "\"Word\"", "  11.0 ", "C:\\Office\\", "2005/04/01 12:30:45"},
+                    {"2", "Device", "ディスプレイ アダプタ", "RADEON", "ATI", "6.14", "2005/04/01"},
+                    {"3", "Hard", "Printer", "LP-9000C", "LPT1:", "", "2005/04/01"}}));
 }
 
 TEST_F(CsvTest, IrregularLinesStageWhatTheirCommasGive) {
@@ -98,11 +99,17 @@ TEST_F(CsvTest, LinesEndAsLineInputEndsThem) {
         QByteArray bytes;
         Rows rows;
     } cases[] = {
-        {"CR LF lines; the last ending makes no row", h + "\r\na,1\r\nb,2\r\n", {{"a", "", "", "", "", "", "1"}, {"b", "", "", "", "", "", "2"}}},
-        {"the last line may lack its ending", h + "\r\na,1\r\nb,2", {{"a", "", "", "", "", "", "1"}, {"b", "", "", "", "", "", "2"}}},
+        {"CR LF lines; the last ending makes no row",
+         h + "\r\na,1\r\nb,2\r\n",
+         {{"a", "", "", "", "", "", "1"}, {"b", "", "", "", "", "", "2"}}},
+        {"the last line may lack its ending",
+         h + "\r\na,1\r\nb,2",
+         {{"a", "", "", "", "", "", "1"}, {"b", "", "", "", "", "", "2"}}},
         {"a lone CR ends a line", h + "\ra,1\rb,2\r", {{"a", "", "", "", "", "", "1"}, {"b", "", "", "", "", "", "2"}}},
         {"a lone LF stays inside the line", h + "\r\na,x\ny\r\n", {{"a", "", "", "", "", "", "x\ny"}}},
-        {"blank lines at the end each add an empty row", h + "\r\na,1\r\n\r\n\r\n", {{"a", "", "", "", "", "", "1"}, {}, {}}},
+        {"blank lines at the end each add an empty row",
+         h + "\r\na,1\r\n\r\n\r\n",
+         {{"a", "", "", "", "", "", "1"}, {}, {}}},
         {"the header alone", h + "\r\n", {}},
         {"the header alone without its ending", h, {}},
     };
@@ -132,8 +139,8 @@ TEST_F(CsvTest, ARejectedFileReturnsFalseAndLeavesThePreviousFileStaged) {
         {"a blank before the first name", " Key,Group,Item,SubItem,Contents,Unit,Renewalday\r\n" + rest},
         {"a byte-order mark", "\xEF\xBB\xBFKey,Group,Item,SubItem,Contents,Unit,Renewalday\r\n" + rest},
         {"an empty first line", "\r\nKey,Group,Item,SubItem,Contents,Unit,Renewalday\r\n" + rest},
-        {"LF line ends make one long first line", "Key,Group,Item,SubItem,Contents,Unit,Renewalday\n" +
-                                                      QByteArray(rest).replace("\r\n", "\n")},
+        {"LF line ends make one long first line",
+         "Key,Group,Item,SubItem,Contents,Unit,Renewalday\n" + QByteArray(rest).replace("\r\n", "\n")},
         {"full-width commas", cp932::encode("Key，Group，Item，SubItem，Contents，Unit，Renewalday") + "\r\n" + rest},
         {"an empty file", ""},
     };
@@ -147,9 +154,10 @@ TEST_F(CsvTest, ARejectedFileReturnsFalseAndLeavesThePreviousFileStaged) {
 
 TEST_F(CsvTest, HeaderCheckAcceptsOnlyTheHeaderItself) {
     EXPECT_TRUE(fnc_Check_CsvHeader("Key,Group,Item,SubItem,Contents,Unit,Renewalday"));
-    for (const char* line : {"", "Key", "Key,Group,Item,SubItem,Contents,Unit,", "Key,Group,Item,SubItem,Contents,Unit,renewalday",
-                             "Key,Group,Item,SubItem,Contents,Unit,Renewalday\r", "Key,Group,Item,Subitem,Contents,Unit,Renewalday",
-                             "Key,Group,Item,SubItem,Contents,Unit,Renewalday,"}) {
+    for (const char* line :
+         {"", "Key", "Key,Group,Item,SubItem,Contents,Unit,", "Key,Group,Item,SubItem,Contents,Unit,renewalday",
+          "Key,Group,Item,SubItem,Contents,Unit,Renewalday\r", "Key,Group,Item,Subitem,Contents,Unit,Renewalday",
+          "Key,Group,Item,SubItem,Contents,Unit,Renewalday,"}) {
         EXPECT_FALSE(fnc_Check_CsvHeader(QString::fromLatin1(line))) << line;
     }
 }
@@ -158,8 +166,11 @@ TEST_F(CsvTest, HeaderCheckAcceptsOnlyTheHeaderItself) {
 // real backslash becomes "￥" when the value is read back.
 TEST_F(CsvTest, KanjiWithTrailByte5CStayWholeAndOnlyTheBackslashIsReplacedOnReading) {
     stageLines({"1,Soft,Application,表計算ソフト 十能 予定表,C:\\Program Files\\表\\,x,2005/04/01"});
-    EXPECT_EQ(staged(), (Rows{{"1", "Soft", "Application", "表計算ソフト 十能 予定表", "C:\\Program Files\\表\\", "x", "2005/04/01"}}));
-    const RecordValues v = fnc_Get_RecordValues("SELECT * FROM tbl_ReadCsv WHERE (Group = 'Soft' AND Item = 'Application')");
+    EXPECT_EQ(
+        staged(),
+        (Rows{{"1", "Soft", "Application", "表計算ソフト 十能 予定表", "C:\\Program Files\\表\\", "x", "2005/04/01"}}));
+    const RecordValues v =
+        fnc_Get_RecordValues("SELECT * FROM tbl_ReadCsv WHERE (Group = 'Soft' AND Item = 'Application')");
     EXPECT_EQ(v[3], "表計算ソフト 十能 予定表");
     EXPECT_EQ(v[4], "C：￥Program Files￥表￥");
     EXPECT_EQ(v[6], "2005/04/01");
@@ -168,13 +179,15 @@ TEST_F(CsvTest, KanjiWithTrailByte5CStayWholeAndOnlyTheBackslashIsReplacedOnRead
 
 TEST_F(CsvTest, BytesThatAreNoCp932BecomeReplacementCharactersWithoutSwallowingTheLineEnd) {
     QByteArray bytes = kHeader.toLatin1() + "\r\n";
-    bytes += "1,A\x80" "B,x\r\n";
+    bytes +=
+        "1,A\x80"
+        "B,x\r\n";
     bytes += "2,END\x81\r\n";  // a lead byte right before the line end
     bytes += "3,ok,y\r\n";
     ASSERT_TRUE(fnc_Read_CsvFile(writeFile("bytes.csv", bytes)));
     EXPECT_EQ(staged(), (Rows{{"1", QString("A") + QChar(0xFFFD) + "B", "", "", "", "", "x"},
-                             {"2", "", "", "", "", "", QString("END") + QChar(0xFFFD)},
-                             {"3", "ok", "", "", "", "", "y"}}));
+                              {"2", "", "", "", "", "", QString("END") + QChar(0xFFFD)},
+                              {"3", "ok", "", "", "", "", "y"}}));
 }
 
 TEST_F(CsvTest, AFileThatCannotBeReadRaisesAndLeavesTheStagingAlone) {

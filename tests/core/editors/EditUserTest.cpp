@@ -95,8 +95,8 @@ TEST_F(EditUserTest, ShowsUsersInUseWithTheirDepartmentAndSection) {
 
     ASSERT_EQ(grid()->Rows(), 3);
     ASSERT_EQ(grid()->Cols(), 10);
-    EXPECT_EQ(gridTexts(grid())[0],
-              QStringList({"", "Key", "部", "課", "ユーザ名", "ふりがな", "補記", "社員番号", "アカウント名", "パスワード"}));
+    EXPECT_EQ(gridTexts(grid())[0], QStringList({"", "Key", "部", "課", "ユーザ名", "ふりがな", "補記", "社員番号",
+                                                 "アカウント名", "パスワード"}));
     const int widths[10] = {0, 600, 1200, 1200, 1800, 2000, 1200, 1000, 1200, 1200};
     for (int c = 0; c < 10; ++c) EXPECT_EQ(grid()->ColWidth(c), widths[c]) << "column " << c;
     for (int c = 2; c < 10; ++c) EXPECT_EQ(grid()->cellAlignment(0, c), ui::flexAlignCenterBottom);
@@ -386,8 +386,8 @@ TEST_F(EditUserTest, OpensTheMasterTableEditorOnDepartmentsAndSections) {
         const char* caption;
         const char* table;
     };
-    for (const Case c : {Case{"Mnu_Section", "編集:( 部 )", "tbl_Section"},
-                         Case{"Mnu_Division", "編集:( 課 )", "tbl_Division"}}) {
+    for (const Case c :
+         {Case{"Mnu_Section", "編集:( 部 )", "tbl_Section"}, Case{"Mnu_Division", "編集:( 課 )", "tbl_Division"}}) {
         SCOPED_TRACE(c.menu);
         QString seenCaption, seenTable;
         bool wasModal = false;

@@ -2,11 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QTest>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QTest>
 
 #include "core/Registration.h"
 #include "core/frm_Edit_DropDownCombo.h"

@@ -31,7 +31,8 @@ struct Key {
 
 // The section of one view as the window writes it: unused key slots empty with "DESC".
 QStringList viewLines(int n, int optDel, const std::vector<Key>& keys, const QList<int>& columns) {
-    QStringList l{QString("[%1]").arg(n), QString("OptDel=%1").arg(optDel), QString("SelectNumber=%1").arg(keys.size())};
+    QStringList l{QString("[%1]").arg(n), QString("OptDel=%1").arg(optDel),
+                  QString("SelectNumber=%1").arg(keys.size())};
     for (int k = 0; k < 3; ++k) l << QString("KeyName%1=%2").arg(k).arg(k < int(keys.size()) ? keys[k].name : "");
     for (int k = 0; k < 3; ++k) l << QString("KeyCaption%1=%2").arg(k).arg(k < int(keys.size()) ? keys[k].caption : "");
     for (int k = 0; k < 3; ++k)
@@ -126,10 +127,10 @@ protected:
 };
 
 TEST_F(SelectViewTest, LoadShowsTheCurrentViewsState) {
-    writeIni({"[Main]", "SectionNumber=2", "SectionName0=全体", "SectionName2=撤去分", "",
-              "[2]", "OptDel=1", "SelectNumber=2", "KeyName0=Computer_Name", "KeyName1=Location_Name",
-              "KeyCaption0=コンピュータ名", "KeyCaption1=設置場所", "KeyASCDESC0=DESC", "KeyASCDESC1=ASC",
-              "MSFlexGrit_SelectNum=2", "MSFlexGrit_Select1=1", "MSFlexGrit_Select2=8"});
+    writeIni({"[Main]", "SectionNumber=2", "SectionName0=全体", "SectionName2=撤去分", "", "[2]", "OptDel=1",
+              "SelectNumber=2", "KeyName0=Computer_Name", "KeyName1=Location_Name", "KeyCaption0=コンピュータ名",
+              "KeyCaption1=設置場所", "KeyASCDESC0=DESC", "KeyASCDESC1=ASC", "MSFlexGrit_SelectNum=2",
+              "MSFlexGrit_Select1=1", "MSFlexGrit_Select2=8"});
     start();
     ASSERT_NE(m_win, nullptr);
     EXPECT_EQ(m_win->windowTitle(), "表示設定");
@@ -186,7 +187,7 @@ TEST_F(SelectViewTest, ApplyRefillsTheListAndWritesTheViewByteForByte) {
     trigger(m_win, "Mnu_Update");
 
     const QByteArray first = cp932Lines(viewLines(0, 0, {{"Computer_Name", "コンピュータ名", "DESC"}}, {1, 8}) +
-                                     QStringList{""} + mainLines(0, kUnnamed));
+                                        QStringList{""} + mainLines(0, kUnnamed));
     EXPECT_EQ(iniBytes(), first);
     EXPECT_FALSE(m_win->Mnu_Update->isEnabled());
     EXPECT_TRUE(gViewSQL.endsWith(" ORDER BY Computer_Name DESC;"));
@@ -208,7 +209,7 @@ TEST_F(SelectViewTest, ApplyRefillsTheListAndWritesTheViewByteForByte) {
     clickColumnRow(3);
     trigger(m_win, "Mnu_Update");
     EXPECT_EQ(iniBytes(), cp932Lines(mainLines(0, kUnnamed) + QStringList{""} +
-                                  viewLines(0, 0, {{"Computer_Name", "コンピュータ名", "DESC"}}, {1, 8})));
+                                     viewLines(0, 0, {{"Computer_Name", "コンピュータ名", "DESC"}}, {1, 8})));
     EXPECT_EQ(ui::findForm("frm_SelectView"), m_win);  // the window stays open
 }
 
@@ -219,10 +220,10 @@ TEST_F(SelectViewTest, ApplyReplacesEveryOldKeyOfTheView) {
     start();
     clickColumnRow(3);  // ユーザ off: 1 and 8 stay
     trigger(m_win, "Mnu_Update");
-    EXPECT_EQ(iniBytes(), cp932Lines(QStringList{"[Main]", "SectionNumber=1", "SectionName1=一覧", "SectionName0=",
-                                              "SectionName2=", "SectionName3=", "SectionName4=", "SectionName5=",
-                                              "SectionName6=", "SectionName7=", ""} +
-                                  viewLines(1, 0, {}, {1, 8})));
+    EXPECT_EQ(iniBytes(), cp932Lines(QStringList{"[Main]", "SectionNumber=1", "SectionName1=一覧",
+                                                 "SectionName0=", "SectionName2=", "SectionName3=", "SectionName4=",
+                                                 "SectionName5=", "SectionName6=", "SectionName7=", ""} +
+                                     viewLines(1, 0, {}, {1, 8})));
     EXPECT_EQ(mainHeader(), QStringList({"設置場所", "コンピュータ名"}));
 }
 
@@ -246,10 +247,11 @@ TEST_F(SelectViewTest, SortKeysMoveUpOverABlankRow) {
     EXPECT_EQ(m_win->cmb_Order[2]->currentText(), " ");
     EXPECT_EQ(m_win->cmb_key[2]->text(), "");
     EXPECT_TRUE(m_win->Opt_ASC_DESC[4]->isChecked());  // the unused row shows 昇順
-    EXPECT_EQ(iniBytes(),
-              cp932Lines(viewLines(0, 0, {{"Location_Name", "設置場所", "ASC"}, {"Computer_Name", "コンピュータ名", "DESC"}},
-                                {8}) +
-                      QStringList{""} + mainLines(0, kUnnamed)));
+    EXPECT_EQ(
+        iniBytes(),
+        cp932Lines(
+            viewLines(0, 0, {{"Location_Name", "設置場所", "ASC"}, {"Computer_Name", "コンピュータ名", "DESC"}}, {8}) +
+            QStringList{""} + mainLines(0, kUnnamed)));
 }
 
 TEST_F(SelectViewTest, UnpickedOrTypedKeyBoxKeepsItsKey) {
@@ -369,7 +371,8 @@ TEST_F(SelectViewTest, RenameAlwaysWritesTheNameKeyOnly) {
         EXPECT_EQ(shown.back().title, "名称変更");
         EXPECT_EQ(shown.back().defaultText, "");
         EXPECT_EQ(viewCaption(3), c.menu);
-        EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "SectionNumber=3", "SectionName3=" + c.stored, "", "[3]", "OptDel=0"}));
+        EXPECT_EQ(iniBytes(),
+                  cp932Lines({"[Main]", "SectionNumber=3", "SectionName3=" + c.stored, "", "[3]", "OptDel=0"}));
         EXPECT_FALSE(m_win->Mnu_Update->isEnabled());
         ui::unloadAll(ui::vbFormCode);
         settle();
@@ -383,8 +386,8 @@ TEST_F(SelectViewTest, EightViewsSwitchedWithoutWritingAnything) {
     for (int v = 0; v < 8; ++v) {
         // View v shows v + 1 columns (catalogue 1 .. v + 1), sorted by computer name, removed PCs in odd views.
         ini << "" << QString("[%1]").arg(v) << QString("OptDel=%1").arg(v % 2) << "SelectNumber=1"
-            << "KeyName0=Computer_Name" << "KeyCaption0=コンピュータ名"
-            << QString("KeyASCDESC0=%1").arg(v % 4 < 2 ? "ASC" : "DESC")
+            << "KeyName0=Computer_Name"
+            << "KeyCaption0=コンピュータ名" << QString("KeyASCDESC0=%1").arg(v % 4 < 2 ? "ASC" : "DESC")
             << QString("MSFlexGrit_SelectNum=%1").arg(v + 1);
         for (int i = 1; i <= v + 1; ++i) ini << QString("MSFlexGrit_Select%1=%2").arg(i).arg(i);
     }

@@ -134,7 +134,8 @@ protected:
     void SetUp() override {
         LedgerTest::SetUp();
         // Column 0 row numbers (or a key), three cells after it.
-        const QStringList rows[] = {{"Key", "ID", "氏名", "メール"}, {"1", "u1", "山田", "a@x"}, {"2", "u2", "", "b@x"}};
+        const QStringList rows[] = {
+            {"Key", "ID", "氏名", "メール"}, {"1", "u1", "山田", "a@x"}, {"2", "u2", "", "b@x"}};
         m_grid.setCols(4);
         m_grid.setRows(3);
         for (int r = 0; r < 3; ++r)
@@ -180,9 +181,12 @@ TEST_F(GridWriterTest, LayoutsOfTheListExports) {
 
     const Case cases[] = {
         {"default: columns 1 to the last", {}, {"ID,氏名,メール, ", "u1,山田,a@x, ", "u2,,b@x, "}},
-        {"another column list and a caption prefix", columnsZeroToLastWithoutKey,
+        {"another column list and a caption prefix",
+         columnsZeroToLastWithoutKey,
          {"#,Key,氏名,メール, ", "1,山田,a@x, ", "2,,b@x, "}},
-        {"a tail of its own", ownTail, {"#,氏名,メール,残さない,FALSE", "1,山田,a@x,残さない,FALSE", "2,,b@x,残さない,FALSE"}},
+        {"a tail of its own",
+         ownTail,
+         {"#,氏名,メール,残さない,FALSE", "1,山田,a@x,残さない,FALSE", "2,,b@x,残さない,FALSE"}},
         {"a first line and no caption row", firstLineNoCaptions, {"表示名,電子メール アドレス", "山田,a@x", ",b@x"}},
         {"an empty first line", firstLineBeforeCaptions, {"", "ID,氏名,メール, ", "u1,山田,a@x, ", "u2,,b@x, "}},
     };

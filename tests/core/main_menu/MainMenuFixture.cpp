@@ -27,10 +27,10 @@ QStringList& unbuiltClasses() {
 }
 
 const QStringList& openedClasses() {
-    static const QStringList names = {"frm_Open",       "frm_Inport",       "frm_Edit_User",
-                                      "frm_Edit_Table", "frm_Edit_Computer", "frm_Edit_License",
-                                      "frm_Edit_Mail",  "frm_Edit_Network", "frm_List_Application",
-                                      "frm_List_Printer", "frmAbout",       "frm_SelectView"};
+    static const QStringList names = {"frm_Open",         "frm_Inport",        "frm_Edit_User",
+                                      "frm_Edit_Table",   "frm_Edit_Computer", "frm_Edit_License",
+                                      "frm_Edit_Mail",    "frm_Edit_Network",  "frm_List_Application",
+                                      "frm_List_Printer", "frmAbout",          "frm_SelectView"};
     return names;
 }
 

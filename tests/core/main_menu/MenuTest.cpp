@@ -18,12 +18,12 @@ namespace {
 
 QString ideographic(int n) { return QString(n, QChar(0x3000)); }
 
-const QStringList kEntries = {"Mnu_Read_Harvik",  "Mnu_View_INPORT",   "Mnu_View_EXPORT",      "Mnu_Program_Quit",
-                              "Mnu_AddNew",       "Mnu_Search",        "Mnu_Delete",           "Mnu_ReplacePC",
-                              "Mnu_Edit_Users",   "Mnu_Edit_Table(1)", "Mnu_Edit_Table(2)",    "Mnu_Edit_Table(3)",
-                              "Mnu_Edit_Table(4)", "Mnu_Edit_Table(5)", "Mnu_Edit_profile",    "Mnu_Edit_License",
-                              "Mnu_Mail_Manegement", "Mnu_Network_Manegement", "View_ApplicationList",
-                              "Mnu_PrinterList",  "Mnu_About",         "Mnu_ViewUpdate",       "Mnu_View_Select"};
+const QStringList kEntries = {
+    "Mnu_Read_Harvik",   "Mnu_View_INPORT",     "Mnu_View_EXPORT",        "Mnu_Program_Quit",     "Mnu_AddNew",
+    "Mnu_Search",        "Mnu_Delete",          "Mnu_ReplacePC",          "Mnu_Edit_Users",       "Mnu_Edit_Table(1)",
+    "Mnu_Edit_Table(2)", "Mnu_Edit_Table(3)",   "Mnu_Edit_Table(4)",      "Mnu_Edit_Table(5)",    "Mnu_Edit_profile",
+    "Mnu_Edit_License",  "Mnu_Mail_Manegement", "Mnu_Network_Manegement", "View_ApplicationList", "Mnu_PrinterList",
+    "Mnu_About",         "Mnu_ViewUpdate",      "Mnu_View_Select"};
 
 class MenuTest : public MainMenuTest {
 protected:
@@ -332,7 +332,7 @@ TEST_F(MenuTest, ProfileOpensTheEditorOnTheClickedPcAndIsDisabledAgain) {
 
 TEST_F(MenuTest, EntriesOfWindowsNotBuiltYetOpenNothing) {
     startWithPcs();
-    unbuiltClasses() = {"frm_Inport", "frm_Edit_License", "frm_List_Application", "frm_Edit_Mail",
+    unbuiltClasses() = {"frm_Inport",       "frm_Edit_License", "frm_List_Application", "frm_Edit_Mail",
                         "frm_Edit_Network", "frm_List_Printer", "frm_Edit_Computer"};
     clickPc(7);
     const std::size_t before = ui::loadedForms().size();

@@ -57,14 +57,20 @@ protected:
         const QString k = QString::number(key);
         for (int i = 0; i < 2; ++i) {
             const QString n = QString::number(i);
-            sql("INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name) VALUES (" + k + ", '2005/04/01', 'App" + n + "')");
-            sql("INSERT INTO tbl_Device_Management ([Key], [Update], Device_Name) VALUES (" + k + ", '2005/04/01', 'Dev" + n + "')");
-            sql("INSERT INTO tbl_Environmental ([Key], [Update], Environmental_Name) VALUES (" + k + ", '2005/04/01', 'Env" + n + "')");
-            sql("INSERT INTO tbl_Printer_Management ([Key], [Update], Printer_Name) VALUES (" + k + ", '2005/04/01', 'Prn" + n + "')");
+            sql("INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name) VALUES (" + k +
+                ", '2005/04/01', 'App" + n + "')");
+            sql("INSERT INTO tbl_Device_Management ([Key], [Update], Device_Name) VALUES (" + k +
+                ", '2005/04/01', 'Dev" + n + "')");
+            sql("INSERT INTO tbl_Environmental ([Key], [Update], Environmental_Name) VALUES (" + k +
+                ", '2005/04/01', 'Env" + n + "')");
+            sql("INSERT INTO tbl_Printer_Management ([Key], [Update], Printer_Name) VALUES (" + k +
+                ", '2005/04/01', 'Prn" + n + "')");
         }
-        sql("INSERT INTO tbl_Mail_Management ([Key], User_Code, Conputer_Code, Mail_Address) VALUES (" + QString::number(100 + key) + ", 0, " + k + ", 'a@b')");
+        sql("INSERT INTO tbl_Mail_Management ([Key], User_Code, Conputer_Code, Mail_Address) VALUES (" +
+            QString::number(100 + key) + ", 0, " + k + ", 'a@b')");
         if (withLicence)
-            sql("INSERT INTO tbl_License_Dat ([Key], Application_Code, Computer_Code) VALUES (" + QString::number(200 + key) + ", 1, " + k + ")");
+            sql("INSERT INTO tbl_License_Dat ([Key], Application_Code, Computer_Code) VALUES (" +
+                QString::number(200 + key) + ", 1, " + k + ")");
     }
 
     const ui::script::Shown& lastShown() { return ui::script::shown().back(); }
@@ -164,8 +170,10 @@ TEST_F(RecordCommandsTest, NewRollsBackWhenAStatementFails) {
         return [column](const QString& sql) { return sql.startsWith("UPDATE") && sql.contains(column); };
     };
     const Case cases[] = {
-        {"first insert", [](const QString& sql) { return sql.contains("INSERT INTO tbl_Computer_List", Qt::CaseInsensitive); }},
-        {"second insert", [](const QString& sql) { return sql.contains("INSERT INTO tbl_Pclist", Qt::CaseInsensitive); }},
+        {"first insert",
+         [](const QString& sql) { return sql.contains("INSERT INTO tbl_Computer_List", Qt::CaseInsensitive); }},
+        {"second insert",
+         [](const QString& sql) { return sql.contains("INSERT INTO tbl_Pclist", Qt::CaseInsensitive); }},
         {"first update", update("Location_Code")},
         {"last update", update("Deleted_Flug")},
     };

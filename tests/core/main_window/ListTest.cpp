@@ -13,8 +13,8 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
-#include "tests/core/main_window/MainWindowFixture.h"
 #include "tests/core/main_window/GridClicks.h"
+#include "tests/core/main_window/MainWindowFixture.h"
 
 namespace mainwindow {
 namespace {

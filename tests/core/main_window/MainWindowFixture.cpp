@@ -25,7 +25,8 @@ void MainWindowTest::SetUp() {
     }();
     (void)isolated;
     // This process takes the lock first, so the window's own check passes instead of ending the test run.
-    ASSERT_FALSE(ui::anotherInstanceRunning()) << "another process holds the lock in " << instanceLockFolder().toStdString();
+    ASSERT_FALSE(ui::anotherInstanceRunning())
+        << "another process holds the lock in " << instanceLockFolder().toStdString();
 }
 
 void MainWindowTest::TearDown() {

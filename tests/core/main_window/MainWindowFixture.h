@@ -37,5 +37,4 @@ protected:
 // The folder of this process's single-instance lock (XDG_RUNTIME_DIR).
 QString instanceLockFolder();
 
-
 }  // namespace mainwindow

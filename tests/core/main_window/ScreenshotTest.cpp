@@ -41,18 +41,33 @@ TEST_F(MainWindowLook, DISABLED_Screenshot) {
                 .arg(k % 2)
                 .arg(k));
     }
-    writeIni({"[Main]", "FormSizeWidth=14835", "FormSizeHight=8000", "FormTop=50", "FormLeft=50", "[0]",
-              "OptDel=0", "SelectNumber=1", "KeyName0=Computer_Name", "KeyCaption0=コンピュータ名",
-              "KeyASCDESC0=ASC", "MSFlexGrit_SelectNum=8", "MSFlexGrit_Select1=1", "MSFlexGrit_Select2=4",
-              "MSFlexGrit_Select3=8", "MSFlexGrit_Select4=10", "MSFlexGrit_Select5=17", "MSFlexGrit_Select6=26",
-              "MSFlexGrit_Select7=28", "MSFlexGrit_Select8=36"});
+    writeIni({"[Main]",
+              "FormSizeWidth=14835",
+              "FormSizeHight=8000",
+              "FormTop=50",
+              "FormLeft=50",
+              "[0]",
+              "OptDel=0",
+              "SelectNumber=1",
+              "KeyName0=Computer_Name",
+              "KeyCaption0=コンピュータ名",
+              "KeyASCDESC0=ASC",
+              "MSFlexGrit_SelectNum=8",
+              "MSFlexGrit_Select1=1",
+              "MSFlexGrit_Select2=4",
+              "MSFlexGrit_Select3=8",
+              "MSFlexGrit_Select4=10",
+              "MSFlexGrit_Select5=17",
+              "MSFlexGrit_Select6=26",
+              "MSFlexGrit_Select7=28",
+              "MSFlexGrit_Select8=36"});
     frm_Main* m = start();
     m->Show(0);
     clickRow(m->MSFlexGrid_Main, 2);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 
     const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT")
-                                                                        : QStringLiteral("/tmp/vondari-main.png");
+                                                                         : QStringLiteral("/tmp/vondari-main.png");
     const QPixmap shot = m->grab();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(path));

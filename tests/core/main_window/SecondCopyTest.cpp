@@ -45,9 +45,8 @@ TEST(SecondCopyChild, DISABLED_Run) {
     vb::setAppPath(folder);
     ui::script::enable(true);
     ui::script::reset();
-    ui::script::onUnscripted([](const ui::script::Shown& s) {
-        say(QString("BOX|%1|%2|%3").arg(s.prompt, s.title).arg(s.buttons));
-    });
+    ui::script::onUnscripted(
+        [](const ui::script::Shown& s) { say(QString("BOX|%1|%2|%3").arg(s.prompt, s.title).arg(s.buttons)); });
     ShowSpy spy;
     qApp->installEventFilter(&spy);
     auto* main = new frm_Main;

@@ -159,10 +159,16 @@ TEST_F(StartupTest, BadIniValueEndsTheLoadWhereItStands) {
         {"SectionNumber no number: before the database", {"[Main]", "SectionNumber=abc"}, 13, false, 0},
         {"SectionNumber beyond 16 bits", {"[Main]", "SectionNumber=40000"}, 6, false, 0},
         {"FormTop no number: width and height read, connection open",
-         {"[Main]", "FormSizeWidth=12000", "FormTop=abc"}, 13, true, 12000},
+         {"[Main]", "FormSizeWidth=12000", "FormTop=abc"},
+         13,
+         true,
+         12000},
         {"FormSizeWidth beyond 32 bits", {"[Main]", "FormSizeWidth=99999999999"}, 6, true, 0},
         {"a view value no number: geometry applied, no list",
-         {"[Main]", "FormSizeWidth=12000", "[0]", "MSFlexGrit_SelectNum=x"}, 13, true, 12000},
+         {"[Main]", "FormSizeWidth=12000", "[0]", "MSFlexGrit_SelectNum=x"},
+         13,
+         true,
+         12000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -219,9 +225,20 @@ TEST_F(StartupTest, GridFollowsTheWindowButNeverBelowZero) {
 
 // "DB.ini" as the user's program left it, with the four keys in the order they were first written.
 QStringList savedIni() {
-    return {"[Main]", "SectionNumber=1", "SectionName0=全台", "SectionName1=ﾃｽﾄ表示", "FormSizeWidth=12000",
-            "FormSizeHight=9000", "FormTop=1500", "FormLeft=3000", "", "[1]", "OptDel=2", "SelectNumber=0",
-            "MSFlexGrit_SelectNum=1", "MSFlexGrit_Select1=8"};
+    return {"[Main]",
+            "SectionNumber=1",
+            "SectionName0=全台",
+            "SectionName1=ﾃｽﾄ表示",
+            "FormSizeWidth=12000",
+            "FormSizeHight=9000",
+            "FormTop=1500",
+            "FormLeft=3000",
+            "",
+            "[1]",
+            "OptDel=2",
+            "SelectNumber=0",
+            "MSFlexGrit_SelectNum=1",
+            "MSFlexGrit_Select1=8"};
 }
 
 TEST_F(StartupTest, QuitWritesTheGeometryInPlaceAndClosesTheDatabase) {
@@ -252,8 +269,8 @@ TEST_F(StartupTest, QuitWithoutIniCreatesSectionMainInWriteOrder) {
     m->setTop(3000);
     m->Mnu_Program_Quit_Click();
     settle();
-    EXPECT_EQ(iniBytes(), cp932Lines({"[Main]", "FormTop=3000", "FormLeft=1500", "FormSizeWidth=14835",
-                                   "FormSizeHight=10530"}));
+    EXPECT_EQ(iniBytes(),
+              cp932Lines({"[Main]", "FormTop=3000", "FormLeft=1500", "FormSizeWidth=14835", "FormSizeHight=10530"}));
 }
 
 // A window parked at the left or top edge keeps the position it had before.

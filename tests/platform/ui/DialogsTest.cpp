@@ -89,8 +89,11 @@ TEST_F(DialogScript, AnEmptyQueueCallsTheHandlerAndGivesTheSafeDefault) {
         int expected;
     };
     const Case cases[] = {
-        {ui::vbOKOnly, ui::vbOK},           {ui::vbOKCancel, ui::vbCancel}, {ui::vbYesNo, ui::vbNo},
-        {ui::vbYesNoCancel, ui::vbCancel},  {ui::vbRetryCancel, ui::vbCancel},
+        {ui::vbOKOnly, ui::vbOK},
+        {ui::vbOKCancel, ui::vbCancel},
+        {ui::vbYesNo, ui::vbNo},
+        {ui::vbYesNoCancel, ui::vbCancel},
+        {ui::vbRetryCancel, ui::vbCancel},
         {ui::vbAbortRetryIgnore, ui::vbAbort},
         {ui::vbYesNo + ui::vbCritical + ui::vbDefaultButton2, ui::vbNo},
     };
@@ -153,7 +156,8 @@ TEST_F(DialogScript, StandardErrorBoxFromExceptions) {
     ui::ShowStdError(vb::Error(6, "オーバーフローしました。"));
     ui::ShowStdError(std::runtime_error("disk full"));
     ASSERT_EQ(ui::script::shown().size(), 2u);
-    EXPECT_EQ(ui::script::shown()[0].prompt, QString("\r\n（エラーコード：6）\r\n（エラー内容：オーバーフローしました。）"));
+    EXPECT_EQ(ui::script::shown()[0].prompt,
+              QString("\r\n（エラーコード：6）\r\n（エラー内容：オーバーフローしました。）"));
     EXPECT_EQ(ui::script::shown()[1].prompt, QString("\r\n（エラーコード：0）\r\n（エラー内容：disk full）"));
 }
 
@@ -229,8 +233,15 @@ TEST(RealDialogs, MsgBoxButtonSetsAndIcons) {
     const Case cases[] = {
         {ui::vbOKOnly, {"OK"}, QMessageBox::NoIcon, "OK", ui::vbOK},
         {ui::vbOKCancel + ui::vbExclamation, {"OK", "キャンセル"}, QMessageBox::Warning, "キャンセル", ui::vbCancel},
-        {ui::vbAbortRetryIgnore + ui::vbCritical, {"中止", "再試行", "無視"}, QMessageBox::Critical, "無視", ui::vbIgnore},
-        {ui::vbYesNoCancel + ui::vbInformation, {"いいえ", "キャンセル", "はい"}, QMessageBox::Information, "はい",
+        {ui::vbAbortRetryIgnore + ui::vbCritical,
+         {"中止", "再試行", "無視"},
+         QMessageBox::Critical,
+         "無視",
+         ui::vbIgnore},
+        {ui::vbYesNoCancel + ui::vbInformation,
+         {"いいえ", "キャンセル", "はい"},
+         QMessageBox::Information,
+         "はい",
          ui::vbYes},
         {ui::vbRetryCancel, {"キャンセル", "再試行"}, QMessageBox::NoIcon, "再試行", ui::vbRetry},
     };
@@ -335,12 +346,11 @@ TEST(RealDialogs, PrinterDialogs) {
 // ---- colours ------------------------------------------------------------------------------------
 
 TEST(Colors, QBColorPalette) {
-    const int expected[16][3] = {{0, 0, 0},       {0, 0, 128},     {0, 128, 0},     {0, 128, 128},
-                                 {128, 0, 0},     {128, 0, 128},   {128, 128, 0},   {192, 192, 192},
-                                 {128, 128, 128}, {0, 0, 255},     {0, 255, 0},     {0, 255, 255},
-                                 {255, 0, 0},     {255, 0, 255},   {255, 255, 0},   {255, 255, 255}};
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(ui::QBColor(i), QColor(expected[i][0], expected[i][1], expected[i][2])) << i;
+    const int expected[16][3] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                 {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                 {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                 {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(ui::QBColor(i), QColor(expected[i][0], expected[i][1], expected[i][2])) << i;
     for (int bad : {-1, 16}) {
         try {
             (void)ui::QBColor(bad);

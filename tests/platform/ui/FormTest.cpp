@@ -57,7 +57,9 @@ protected:
     void Form_Unload() override { events.push_back("Unload"); }
 };
 
-int count(const std::vector<QString>& events, const QString& e) { return int(std::count(events.begin(), events.end(), e)); }
+int count(const std::vector<QString>& events, const QString& e) {
+    return int(std::count(events.begin(), events.end(), e));
+}
 
 void flushDeletes() {
     QCoreApplication::processEvents();

@@ -1,0 +1,5 @@
+#include "licences/Registration.h"
+
+#include "platform/ui/Forms.h"
+
+void registerLicenceForms() {}

@@ -1,0 +1,5 @@
+#include "pc_record/Registration.h"
+
+#include "platform/ui/Forms.h"
+
+void registerPcRecordForms() {}

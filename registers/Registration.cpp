@@ -1,0 +1,5 @@
+#include "registers/Registration.h"
+
+#include "platform/ui/Forms.h"
+
+void registerRegisterForms() {}

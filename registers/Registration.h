@@ -1,0 +1,3 @@
+#pragma once
+// Registers the mail and network registers and the printer list with the window service.
+void registerRegisterForms();
