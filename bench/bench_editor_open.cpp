@@ -23,6 +23,7 @@
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/TabStrip.h"
 #include "platform/ui/TreeView.h"
@@ -36,27 +37,31 @@ void seed(const QString& dbPath) {
     ado::Connection cn;
     cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
     ado::TransGuard trans(cn);
-    cn.Execute("INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
-               "Deleted_Flug, Type_Number, Sereals_Number) VALUES (1, 0, 0, 0, 0, 0, '2672-CBJ', 'SN-0001')");
-    cn.Execute("INSERT INTO tbl_Pclist (MainKey, Computer_Name, Workgroup, IPAddress, CPU_NameString, CPU_Clock, "
-               "Memory_Full, Memory_Full_unit, Memory_Used, Memory_Used_unit, SysHD_Full, SysHD_Full_unit, "
-               "SysHD_Used, SysHD_Used_unit, CPU_FPU, CPU_MMX, Internet_Connection, Cdrom_Drive) VALUES (1, "
-               "'PC-BENCH', 'OFFICE', '192.168.0.10', 'Pentium 4', 2800, 523760, 'KB', 300000, 'KB', 80026361, "
-               "'KB', 40000000, 'KB', '1', '1', '1', '1')");
+    cn.Execute(
+        "INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
+        "Deleted_Flug, Type_Number, Sereals_Number) VALUES (1, 0, 0, 0, 0, 0, '2672-CBJ', 'SN-0001')");
+    cn.Execute(
+        "INSERT INTO tbl_Pclist (MainKey, Computer_Name, Workgroup, IPAddress, CPU_NameString, CPU_Clock, "
+        "Memory_Full, Memory_Full_unit, Memory_Used, Memory_Used_unit, SysHD_Full, SysHD_Full_unit, "
+        "SysHD_Used, SysHD_Used_unit, CPU_FPU, CPU_MMX, Internet_Connection, Cdrom_Drive) VALUES (1, "
+        "'PC-BENCH', 'OFFICE', '192.168.0.10', 'Pentium 4', 2800, 523760, 'KB', 300000, 'KB', 80026361, "
+        "'KB', 40000000, 'KB', '1', '1', '1', '1')");
     std::vector<QStringList> apps;
     for (int i = 0; i < kApplications; ++i)
         apps.push_back({QString("Application %1").arg(i), QString("%1.%2").arg(i % 9).arg(i % 100),
                         QString("C:\\Program Files\\Vendor %1\\App %2").arg(i % 40).arg(i)});
-    cn.ExecuteEach("INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
-                   "Application_Path) VALUES (1, '2005/04/01', ?, ?, ?)",
-                   apps);
+    cn.ExecuteEach(
+        "INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
+        "Application_Path) VALUES (1, '2005/04/01', ?, ?, ?)",
+        apps);
     std::vector<QStringList> devices;
     for (int i = 0; i < kDevices; ++i)
         devices.push_back({QString::fromUtf8(pcrecord::kDeviceImageKeys[std::size_t(i % 30)]),
                            QString("Device %1").arg(i), "Provider", QString("5.1.%1").arg(i)});
-    cn.ExecuteEach("INSERT INTO tbl_Device_Management ([Key], [Update], Device_Category, Device_Name, "
-                   "Device_Provider, Device_Version) VALUES (1, '2005/04/01', ?, ?, ?, ?)",
-                   devices);
+    cn.ExecuteEach(
+        "INSERT INTO tbl_Device_Management ([Key], [Update], Device_Category, Device_Name, "
+        "Device_Provider, Device_Version) VALUES (1, '2005/04/01', ?, ?, ?, ?)",
+        devices);
     trans.commit();
     cn.Close();
 }
@@ -71,6 +76,7 @@ void clickTab(frm_Edit_Computer* editor, int tab) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ui::installFonts();
 
     QTemporaryDir folder;
     const QString db = folder.path() + "/pcdb.mdb";

@@ -1,5 +1,7 @@
 #include "pc_record/EditComputerTables.h"
 
+#include "platform/ui/Names.h"
+
 namespace pcrecord {
 
 // clang-format off
@@ -159,7 +161,7 @@ QString tabCaption(int tab) {
     };
     if (tab < 1 || tab > kTabCount) return {};
     const Tab& t = kTabs[tab - 1];
-    return QString::fromUtf8(t.text) + QString(t.padding, QChar(0x3000));
+    return QString::fromUtf8(t.text) + ui::kIdeo.repeated(t.padding);
 }
 
 }  // namespace pcrecord

@@ -127,5 +127,4 @@ private:
     // The loader of the selected tab, for tabs 3 to 6.
     void viewSelectedList(qint16 key);
     void showPage(int tab);
-
 };

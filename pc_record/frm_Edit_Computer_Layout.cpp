@@ -56,8 +56,8 @@ ui::TextBox* frm_Edit_Computer::datBox(QWidget* page, int i, int labelLeft, int 
                                        int top) {
     lbr_dat[i] = placeIn(page, new QLabel, ui::controlName(QStringLiteral("lbr_dat"), i), labelLeft, top + 30,
                          labelWidth, kLabelHeight);
-    tbx_Dat[i] =
-        placeIn(page, new ui::TextBox, ui::controlName(QStringLiteral("tbx_Dat"), i), boxLeft, top, boxWidth, kBoxHeight);
+    tbx_Dat[i] = placeIn(page, new ui::TextBox, ui::controlName(QStringLiteral("tbx_Dat"), i), boxLeft, top, boxWidth,
+                         kBoxHeight);
     return tbx_Dat[i];
 }
 
@@ -119,6 +119,7 @@ void frm_Edit_Computer::buildPages() {
     for (int i = 0; i < kTabCount; ++i) {
         auto* page = new QFrame;
         page->setFrameStyle(QFrame::Box | QFrame::Plain);
+        page->setAutoFillBackground(true);  // a page in front covers the ones shown before
         const int left = i == 0 ? 240 : 240 * (i - 1);
         const int topTw = i == 0 ? 3120 : 8040 + 120 * i;
         Picture_Page[i] = placeIn(client(), page, ui::controlName(QStringLiteral("Picture_Page"), i), left, topTw,
@@ -138,13 +139,15 @@ void frm_Edit_Computer::buildCpuPage(QFrame* page) {
         int first, labelLeft, labelWidth, boxLeft, boxWidth;
     } columns[] = {{5, 120, 1200, 1380, 2400}, {10, 3900, 1560, 5520, 1920}, {15, 7560, 1800, 9420, 1500}};
     for (const auto& c : columns)
-        for (int k = 0; k < 5; ++k) datBox(page, c.first + k, c.labelLeft, c.labelWidth, c.boxLeft, c.boxWidth, 120 + 360 * k);
+        for (int k = 0; k < 5; ++k)
+            datBox(page, c.first + k, c.labelLeft, c.labelWidth, c.boxLeft, c.boxWidth, 120 + 360 * k);
 
     Frame1 = placeIn(page, new QGroupBox(QStringLiteral("機能")), QStringLiteral("Frame1"), 120, 1980, 10815, 1875);
     for (int i = 0; i < kCpuFeatureCount; ++i) {
         const int left = 120 + (i % 8) * 1335;
         const int topTw = 300 + (i / 8) * 360;
-        ChkBox[i] = placeIn(Frame1, new ui::CheckBox, ui::controlName(QStringLiteral("ChkBox"), i), left, topTw, 255, 255);
+        ChkBox[i] =
+            placeIn(Frame1, new ui::CheckBox, ui::controlName(QStringLiteral("ChkBox"), i), left, topTw, 255, 255);
         lbr_CPU_Feature[i] = placeIn(Frame1, new QLabel, ui::controlName(QStringLiteral("lbr_CPU_Feature"), i),
                                      left + 285, topTw, 900, kLabelHeight);
     }
@@ -155,8 +158,8 @@ void frm_Edit_Computer::buildNetworkPage(QFrame* page) {
     for (int k = 0; k <= 7; ++k) datBox(page, 27 + k, 4440, 1560, 6060, 1800, 120 + 390 * k);
     for (int k = 0; k <= 1; ++k) datBox(page, 35 + k, 8040, 1200, 9300, 1620, 120 + 390 * k);
 
-    Frame2 = placeIn(page, new QGroupBox(QStringLiteral("IE設定環境")), QStringLiteral("Frame2"), 8040, 960, 2880,
-                     2280);
+    Frame2 =
+        placeIn(page, new QGroupBox(QStringLiteral("IE設定環境")), QStringLiteral("Frame2"), 8040, 960, 2880, 2280);
     for (int i = 0; i < kIeSettingCount; ++i)
         IE_Env[i] = placeIn(Frame2, new QLabel(QString::fromUtf8(kIeSettings[std::size_t(i)].caption)),
                             ui::controlName(QStringLiteral("IE_Env"), i), 240, 330 + 300 * i, 2400, kLabelHeight);
@@ -189,8 +192,8 @@ void frm_Edit_Computer::buildDrivePage(QFrame* page) {
     constexpr int labelTops[6] = {360, 720, 1200, 1560, 2040, 2400};
     constexpr int checkTops[6] = {360, 840, 1320, 1800, 2280, 2760};
     for (int i = 0; i < kDriveCount; ++i) {
-        lbr_Drive[i] = placeIn(page, new QLabel, ui::controlName(QStringLiteral("lbr_Drive"), i), 120, labelTops[i] + 15,
-                               i < 2 ? 2000 : 1995, 255);
+        lbr_Drive[i] = placeIn(page, new QLabel, ui::controlName(QStringLiteral("lbr_Drive"), i), 120,
+                               labelTops[i] + 15, i < 2 ? 2000 : 1995, 255);
         tbx_Drive[i] = placeIn(page, new ui::TextBox, ui::controlName(QStringLiteral("tbx_Drive"), i), 1920,
                                labelTops[i], 1500, 270);
         Chk_Drive[i] = placeIn(page, new ui::CheckBox, ui::controlName(QStringLiteral("Chk_Drive"), i), 6000,
@@ -207,4 +210,6 @@ void frm_Edit_Computer::buildMaintenancePage(QFrame* page) {
     for (int k = 0; k <= 8; ++k) datBox(page, 46 + k, 5460, 2400, 7920, 3000, 120 + 405 * k);
 }
 
-void frm_Edit_Computer::bindEvents() { ui::bind(TabStrip1, &ui::TabStrip::Click, this, &frm_Edit_Computer::TabStrip1_Click); }
+void frm_Edit_Computer::bindEvents() {
+    ui::bind(TabStrip1, &ui::TabStrip::Click, this, &frm_Edit_Computer::TabStrip1_Click);
+}

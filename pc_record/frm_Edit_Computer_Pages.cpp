@@ -228,9 +228,8 @@ bool frm_Edit_Computer::fnc_View_Drive(qint16 key) {
             return false;
         }
         for (int i = 0; i < kDriveCount; ++i)
-            Chk_Drive[std::size_t(i)]->setValue(equalsOne(rs.Fields(DriveFlagField[std::size_t(i)]).value())
-                                                    ? ui::vbChecked
-                                                    : ui::vbUnchecked);
+            Chk_Drive[std::size_t(i)]->setValue(
+                equalsOne(rs.Fields(DriveFlagField[std::size_t(i)]).value()) ? ui::vbChecked : ui::vbUnchecked);
         for (int i = 0; i < kDriveCount; ++i) {
             tbx_Drive[std::size_t(i)]->setText(QString());
             const ado::Value& v = rs.Fields(DriveField[std::size_t(i)]).value();

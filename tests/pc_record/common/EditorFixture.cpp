@@ -15,6 +15,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Printer.h"
 #include "platform/ui/SingleInstance.h"
 #include "platform/ui/TabStrip.h"
 #include "tests/support/AppFolder.h"
@@ -66,7 +67,7 @@ frm_Main* EditorTest::startMain() {
 
 frm_Edit_Computer* EditorTest::openFromList(int row) {
     if (!m_main) startMain();
-    EXPECT_TRUE(testsupport::doubleClickCell(m_main->MSFlexGrid_Main, row, 1));
+    EXPECT_TRUE(testsupport::doubleClickCell(m_main->MSFlexGrid_Main, row, 2));
     settle();
     return editor();
 }
@@ -133,8 +134,11 @@ void EditorTest::insertPc(int key, const Columns& pclist, const Columns& record)
         values << v;
     }
     sql(QStringLiteral("INSERT INTO tbl_Pclist (%1) VALUES (%2)").arg(names.join(", "), values.join(", ")));
-    Columns all = {{"Location_Code", "0"},     {"User_Code", "0"},   {"Manufacturer_Code", "0"},
-                   {"Model_Code", "0"},        {"Deleted_Flug", "0"}};
+    Columns all = {{"Location_Code", "0"},
+                   {"User_Code", "0"},
+                   {"Manufacturer_Code", "0"},
+                   {"Model_Code", "0"},
+                   {"Deleted_Flug", "0"}};
     for (const auto& [n, v] : record) {
         bool replaced = false;
         for (auto& [an, av] : all)
@@ -154,8 +158,8 @@ void EditorTest::insertPc(int key, const Columns& pclist, const Columns& record)
 }
 
 namespace {
-void addListRows(const std::function<void(const QString&)>& run, const QString& table,
-                 const QStringList& columns, int key, const std::vector<ListRow>& rows) {
+void addListRows(const std::function<void(const QString&)>& run, const QString& table, const QStringList& columns,
+                 int key, const std::vector<ListRow>& rows) {
     for (const ListRow& row : rows) {
         QStringList values{QString::number(key), QStringLiteral("'2005/04/01 12:30:45'")};
         for (const auto& v : row) values << listLiteral(v);
@@ -166,27 +170,23 @@ void addListRows(const std::function<void(const QString&)>& run, const QString& 
 }  // namespace
 
 void EditorTest::addApplications(int key, const std::vector<ListRow>& rows) {
-    addListRows(
-        [this](const QString& s) { sql(s); }, "tbl_ApplicationsList",
-        {"Application_Name", "Application_Path", "Application_Version"}, key, rows);
+    addListRows([this](const QString& s) { sql(s); }, "tbl_ApplicationsList",
+                {"Application_Name", "Application_Path", "Application_Version"}, key, rows);
 }
 
 void EditorTest::addPrinters(int key, const std::vector<ListRow>& rows) {
-    addListRows(
-        [this](const QString& s) { sql(s); }, "tbl_Printer_Management",
-        {"Printer_Name", "PrinterPorts_Name", "Printer_Driver_Version"}, key, rows);
+    addListRows([this](const QString& s) { sql(s); }, "tbl_Printer_Management",
+                {"Printer_Name", "PrinterPorts_Name", "Printer_Driver_Version"}, key, rows);
 }
 
 void EditorTest::addEnvironment(int key, const std::vector<ListRow>& rows) {
-    addListRows(
-        [this](const QString& s) { sql(s); }, "tbl_Environmental",
-        {"Environmental_Name", "Environmental_Path", "Coments"}, key, rows);
+    addListRows([this](const QString& s) { sql(s); }, "tbl_Environmental",
+                {"Environmental_Name", "Environmental_Path", "Coments"}, key, rows);
 }
 
 void EditorTest::addDevices(int key, const std::vector<ListRow>& rows) {
-    addListRows(
-        [this](const QString& s) { sql(s); }, "tbl_Device_Management",
-        {"Device_Category", "Device_Name", "Device_Provider", "Device_Version"}, key, rows);
+    addListRows([this](const QString& s) { sql(s); }, "tbl_Device_Management",
+                {"Device_Category", "Device_Name", "Device_Provider", "Device_Version"}, key, rows);
 }
 
 void EditorTest::clickTab(frm_Edit_Computer* e, int tab, Qt::MouseButton button) {

@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ui/Dialogs.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 class frm_Main;
 class frm_Edit_Computer;

@@ -13,6 +13,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ProgressBar.h"
 #include "platform/ui/TextBox.h"
+#include "platform/ui/TreeView.h"
 #include "tests/pc_record/common/EditorFixture.h"
 
 namespace pcrecordtest {
@@ -36,13 +37,13 @@ TEST_F(LoadTest, OpensOnceFromTheListAtTheMainWindowsPlace) {
     EXPECT_EQ(e->Top(), gFormTop);
     EXPECT_EQ(e->Left(), gFormLeft);
     EXPECT_EQ(e->Width(), 12000);
-    EXPECT_EQ(e->Height(), 8500);
+    EXPECT_NEAR(e->Height(), 8500, 14);  // whole pixels of 15 twips
     EXPECT_EQ(e->tbx_Key->text(), "2");  // the list row, not the key
     EXPECT_EQ(e->tbx_PC_Numbers->text(), "2");
     EXPECT_EQ(e->tbx_Dat[0]->text(), "SOUMU-PC01");
 
     // A second double click only brings it to the front, still on its PC.
-    EXPECT_TRUE(testsupport::doubleClickCell(m_main->MSFlexGrid_Main, 1, 1));
+    EXPECT_TRUE(testsupport::doubleClickCell(m_main->MSFlexGrid_Main, 1, 2));
     settle();
     EXPECT_EQ(editor(), e);
     EXPECT_EQ(e->ShownMainKey, imported);
@@ -74,8 +75,12 @@ TEST_F(LoadTest, ImportedPcFillsEveryBoxFromItsColumns) {
     const struct {
         int box;
         const char* caption;
-    } captions[] = {{0, "コンピュータ名"}, {27, "IPアドレス(16)"}, {30, "DHCPServer"}, {43, "資産区分(現金/リース)"},
-                    {47, "リース開始日(例2005/12/05)"}, {54, "OS"}};
+    } captions[] = {{0, "コンピュータ名"},
+                    {27, "IPアドレス(16)"},
+                    {30, "DHCPServer"},
+                    {43, "資産区分(現金/リース)"},
+                    {47, "リース開始日(例2005/12/05)"},
+                    {54, "OS"}};
     for (const auto& c : captions) EXPECT_EQ(e->lbr_dat[std::size_t(c.box)]->text(), QString::fromUtf8(c.caption));
 
     for (int i = 0; i < 32; ++i) {
@@ -96,8 +101,8 @@ TEST_F(LoadTest, FeatureFlagsAndInternetSettingsByStoredValue) {
     const struct {
         const char* stored;
         bool on;
-    } cases[] = {{"'1'", true}, {"1", true},   {"' 1'", true}, {"'1.0'", true}, {"'0'", false},
-                 {"'2'", false}, {"NULL", false}, {"''", false}, {"'x'", false}, {"'-1'", false}};
+    } cases[] = {{"'1'", true},  {"1", true},     {"' 1'", true}, {"'1.0'", true}, {"'0'", false},
+                 {"'2'", false}, {"NULL", false}, {"''", false},  {"'x'", false},  {"'-1'", false}};
     // One PC per case; the feature and the setting are the first of their tables.
     openDb();
     int key = 1;
