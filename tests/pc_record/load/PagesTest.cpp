@@ -108,10 +108,16 @@ TEST_F(PagesTest, KeysMoveBetweenTabsAndOtherButtonsDoNothing) {
     frm_Edit_Computer* e = openPc1();
     QTabBar* bar = e->TabStrip1->tabBar();
     bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Right);
+    for (int tab = 2; tab <= 8; ++tab) {
+        QTest::keyClick(bar, Qt::Key_Right);
+        settle();
+        EXPECT_EQ(e->TabStrip1->SelectedIndex(), tab);
+        EXPECT_EQ(pageInFront(e), tab - 1);
+    }
+    QTest::keyClick(bar, Qt::Key_Left);
     settle();
-    EXPECT_EQ(pageInFront(e), 1);
-    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(pageInFront(e), 6);
+    for (int tab = 6; tab >= 3; --tab) QTest::keyClick(bar, Qt::Key_Left);
     settle();
     EXPECT_EQ(pageInFront(e), 2);
     EXPECT_EQ(e->MSGrid_Application->TextMatrix(1, 1), "Word");
