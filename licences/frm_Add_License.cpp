@@ -1,7 +1,6 @@
 #include "licences/frm_Add_License.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <cmath>
 #include <optional>
@@ -13,8 +12,10 @@
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 
@@ -38,8 +39,8 @@ frm_Add_License::frm_Add_License(QWidget* parent) : ui::Form(QStringLiteral("frm
                             5640, 1935, 255);
     lbl_LicenseNum =
         place(new QLabel(QStringLiteral("購入数")), QStringLiteral("lbl_LicenseNum"), 4440, 5640, 975, 255);
-    tbx_LicenseName = place(new QLineEdit, QStringLiteral("tbx_LicenseName"), 120, 5880, 3345, 300);
-    tbx_LicenseNum = place(new QLineEdit, QStringLiteral("tbx_LicenseNum"), 4320, 5880, 1200, 300);
+    tbx_LicenseName = place(new ui::TextBox, QStringLiteral("tbx_LicenseName"), 120, 5880, 3345, 300);
+    tbx_LicenseNum = place(new ui::TextBox, QStringLiteral("tbx_LicenseNum"), 4320, 5880, 1200, 300);
     setTabOrder(MSFlexGrid_License, tbx_LicenseName);
     setTabOrder(tbx_LicenseName, tbx_LicenseNum);
 
@@ -54,16 +55,17 @@ frm_Add_License::frm_Add_License(QWidget* parent) : ui::Form(QStringLiteral("frm
     Mnu_View = addMenu(QStringLiteral("Mnu_View"), QStringLiteral("表示"));
     Mnu_ViewList = addItem(Mnu_View, QStringLiteral("Mnu_ViewList"), QStringLiteral("一覧更新"));
 
-    auto on = [this](QAction* a, void (frm_Add_License::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mnu_Close, &frm_Add_License::Mnu_Close_Click);
-    on(Mnu_AddRecord, &frm_Add_License::Mnu_AddRecord_Click);
-    on(Mnu_EditRecord, &frm_Add_License::Mnu_EditRecord_Click);
-    on(Mnu_DeleteRecord, &frm_Add_License::Mnu_DeleteRecord_Click);
-    on(Mnu_ViewList, &frm_Add_License::Mnu_ViewList_Click);
-    connect(MSFlexGrid_License, &ui::FlexGrid::Click, this,
-            [this] { ui::guarded([&] { MSFlexGrid_License_Click(); }); });
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Add_License::Mnu_Close_Click);
+    ui::bind(Mnu_AddRecord, &QAction::triggered, this, &frm_Add_License::Mnu_AddRecord_Click);
+    ui::bind(Mnu_EditRecord, &QAction::triggered, this, &frm_Add_License::Mnu_EditRecord_Click);
+    ui::bind(Mnu_DeleteRecord, &QAction::triggered, this, &frm_Add_License::Mnu_DeleteRecord_Click);
+    ui::bind(Mnu_ViewList, &QAction::triggered, this, &frm_Add_License::Mnu_ViewList_Click);
+    ui::bind(MSFlexGrid_License, &ui::FlexGrid::Click, this, &frm_Add_License::MSFlexGrid_License_Click);
+    ui::bind(tbx_LicenseName, &ui::TextBox::GotFocus, this, &frm_Add_License::tbx_LicenseName_GotFocus);
+    ui::bind(tbx_LicenseName, &ui::TextBox::LostFocus, this, &frm_Add_License::tbx_LicenseName_LostFocus);
+    ui::bind(tbx_LicenseNum, &ui::TextBox::GotFocus, this, &frm_Add_License::tbx_LicenseNum_GotFocus);
+    ui::bind(tbx_LicenseNum, &ui::TextBox::LostFocus, this, &frm_Add_License::tbx_LicenseNum_LostFocus);
+    ui::bind(tbx_LicenseNum, &ui::TextBox::KeyPress, this, &frm_Add_License::tbx_LicenseNum_KeyPress);
 }
 
 frm_Add_License::~frm_Add_License() = default;
@@ -134,7 +136,8 @@ bool frm_Add_License::fnc_View_LicenseKey() {
             grid.setCellBackColor(ui::QBColor(8));
         }
 
-        grid.setVisible(false);
+        // Hidden while the rows are written: drawn once, when shown again.
+        grid.setRedraw(false);
         grid.setRows(rs.RecordCount() + 1);
         ado::Field& key = rs.Fields(QStringLiteral("Key"));
         ado::Field& name = rs.Fields(QStringLiteral("Application_Name"));
@@ -148,6 +151,7 @@ bool frm_Add_License::fnc_View_LicenseKey() {
         }
 
         ListLoaded = true;
+        grid.setRedraw(true);
         grid.setVisible(true);
         rs.Close();
         return true;
@@ -155,42 +159,40 @@ bool frm_Add_License::fnc_View_LicenseKey() {
         ui::ShowStdError(e);
         if (rs.State() == ado::adStateOpen) rs.Close();
         // A grid hidden half-way through its rows would stay away until the next fill.
+        grid.setRedraw(true);
         grid.setVisible(true);
         m_fillFailed = true;
         return false;
     }
 }
 
+// Columns 0 to the last; the grid is hidden while the row is painted.
 void frm_Add_License::fnc_Set_RowColor(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_License;
-    if (row < 1 || row >= grid.Rows()) return;
-    grid.setVisible(false);
-    for (int c = 0; c < grid.Cols(); ++c) {
-        grid.setRow(row);
-        grid.setCol(c);
-        grid.setCellBackColor(ui::QBColor(colourIndex));
-    }
-    grid.setVisible(true);
+    MSFlexGrid_License->paintRow(
+        row, ui::QBColor(colourIndex),
+        {.firstCol = 0, .throughCurrentCell = true, .hold = ui::FlexGrid::RowPaint::Hold::Hide});
 }
 
 void frm_Add_License::MSFlexGrid_License_Click() {
-    ui::FlexGrid& grid = *MSFlexGrid_License;
-    if (grid.Row() == 0 || !ListLoaded) return;
-    const qint16 row = qint16(grid.Row());
-    const QString name = grid.TextMatrix(row, 1);
-    const QString units = grid.TextMatrix(row, 2);
+    ui::guarded([&] {
+        ui::FlexGrid& grid = *MSFlexGrid_License;
+        if (grid.Row() == 0 || !ListLoaded) return;
+        const qint16 row = qint16(grid.Row());
+        const QString name = grid.TextMatrix(row, 1);
+        const QString units = grid.TextMatrix(row, 2);
 
-    // The grid is refilled from the database on every click; a refill that failed has shown its box and
-    // leaves the selection and the boxes as they were.
-    (void)fnc_View_LicenseKey();
-    if (m_fillFailed) return;
-    CurRow = row;
-    tbx_LicenseName->setText(name);
-    tbx_LicenseNum->setText(units);
-    fnc_Set_RowColor(PrevRow, 15);
-    fnc_Set_RowColor(CurRow, 8);
-    PrevRow = CurRow;
-    setRecordCommands(true, true, true);
+        // The grid is refilled from the database on every click; a refill that failed has shown its box and
+        // leaves the selection and the boxes as they were.
+        (void)fnc_View_LicenseKey();
+        if (m_fillFailed) return;
+        CurRow = row;
+        tbx_LicenseName->setText(name);
+        tbx_LicenseNum->setText(units);
+        fnc_Set_RowColor(PrevRow, 15);
+        fnc_Set_RowColor(CurRow, 8);
+        PrevRow = CurRow;
+        setRecordCommands(true, true, true);
+    });
 }
 
 qint16 frm_Add_License::nextKey() {
@@ -215,80 +217,92 @@ qint16 frm_Add_License::nextKey() {
 }
 
 void frm_Add_License::Mnu_AddRecord_Click() {
-    const qint16 key = nextKey();
-    {
-        ado::TransGuard trans(gCn());
-        gCn().Execute(QStringLiteral("INSERT INTO tbl_License_Key ( [Key] ) VALUES ( ") + QString::number(key) +
-                      QStringLiteral(" );"));
-        trans.commit();
-    }
-    fnc_Init_Form();
-    setRecordCommands(true, false, false);
+    ui::guarded([&] {
+        const qint16 key = nextKey();
+        {
+            ado::TransGuard trans(gCn());
+            gCn().Execute(QStringLiteral("INSERT INTO tbl_License_Key ( [Key] ) VALUES ( ") + QString::number(key) +
+                          QStringLiteral(" );"));
+            trans.commit();
+        }
+        fnc_Init_Form();
+        setRecordCommands(true, false, false);
+    });
 }
 
 void frm_Add_License::Mnu_EditRecord_Click() {
-    const QString name = tbx_LicenseName->text();
-    const QString units = tbx_LicenseNum->text();
-    if (CurRow <= 0) return;
-    ui::FlexGrid& grid = *MSFlexGrid_License;
-    grid.setRow(CurRow);
-    grid.setCol(0);
-    const QString keyText = grid.Text();
-    if (keyText.isEmpty() || name.isEmpty() || units.isEmpty()) return;
-    const qint16 key = vb::CInt(keyText);
-    // A pasted number that is no whole number, or one past the column's range, stops here with its error.
-    const qint32 count = vb::CLng(units);
+    ui::guarded([&] {
+        const QString name = tbx_LicenseName->text();
+        const QString units = tbx_LicenseNum->text();
+        if (CurRow <= 0) return;
+        ui::FlexGrid& grid = *MSFlexGrid_License;
+        grid.setRow(CurRow);
+        grid.setCol(0);
+        const QString keyText = grid.Text();
+        if (keyText.isEmpty() || name.isEmpty() || units.isEmpty()) return;
+        const qint16 key = vb::CInt(keyText);
+        // A pasted number that is no whole number, or one past the column's range, stops here with its error.
+        const qint32 count = vb::CLng(units);
 
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM tbl_License_Key WHERE Key= ") + QString::number(key) + QStringLiteral(";"),
+        ado::Recordset rs;
+        rs.Open(
+            QStringLiteral("SELECT * FROM tbl_License_Key WHERE Key= ") + QString::number(key) + QStringLiteral(";"),
             gCn(), ado::adOpenStatic, ado::adLockOptimistic);
-    if (rs.RecordCount() > 0) {
-        rs.Fields(QStringLiteral("Application_Name")) = ado::Value(name);
-        rs.Fields(QStringLiteral("Unit_Num")) = ado::Value(count);
-        rs.Update();
-    }
+        if (rs.RecordCount() > 0) {
+            rs.Fields(QStringLiteral("Application_Name")) = ado::Value(name);
+            rs.Fields(QStringLiteral("Unit_Num")) = ado::Value(count);
+            rs.Update();
+        }
 
-    tbx_LicenseName->setText(QString());
-    tbx_LicenseNum->setText(QString());
-    (void)fnc_View_LicenseKey();
-    PrevRow = 1;
-    CurRow = 0;
-    setRecordCommands(true, false, false);
-    rs.Close();
+        tbx_LicenseName->setText(QString());
+        tbx_LicenseNum->setText(QString());
+        (void)fnc_View_LicenseKey();
+        PrevRow = 1;
+        CurRow = 0;
+        setRecordCommands(true, false, false);
+        rs.Close();
+    });
 }
 
 void frm_Add_License::Mnu_DeleteRecord_Click() {
-    if (ui::MsgBox(QStringLiteral("削除しますか？"), ui::vbYesNo | ui::vbQuestion, QStringLiteral("確認")) != ui::vbYes)
-        return;
-    if (CurRow < 1) return;
-    ui::FlexGrid& grid = *MSFlexGrid_License;
-    grid.setRow(CurRow);
-    grid.setCol(0);
-    const QString keyText = grid.Text();
-    if (keyText.isEmpty()) return;
-    const qint16 key = vb::CInt(keyText);
-    {
-        ado::TransGuard trans(gCn());
-        gCn().Execute(QStringLiteral("DELETE * FROM tbl_License_Key WHERE Key= ") + QString::number(key) +
-                      QStringLiteral(";"));
-        trans.commit();
-    }
-    grid.Clear();
-    (void)fnc_View_LicenseKey();
-    PrevRow = 1;
-    CurRow = 0;
-    setRecordCommands(true, false, false);
+    ui::guarded([&] {
+        if (ui::MsgBox(QStringLiteral("削除しますか？"), ui::vbYesNo | ui::vbQuestion, QStringLiteral("確認")) !=
+            ui::vbYes)
+            return;
+        if (CurRow < 1) return;
+        ui::FlexGrid& grid = *MSFlexGrid_License;
+        grid.setRow(CurRow);
+        grid.setCol(0);
+        const QString keyText = grid.Text();
+        if (keyText.isEmpty()) return;
+        const qint16 key = vb::CInt(keyText);
+        {
+            ado::TransGuard trans(gCn());
+            gCn().Execute(QStringLiteral("DELETE * FROM tbl_License_Key WHERE Key= ") + QString::number(key) +
+                          QStringLiteral(";"));
+            trans.commit();
+        }
+        grid.Clear();
+        (void)fnc_View_LicenseKey();
+        PrevRow = 1;
+        CurRow = 0;
+        setRecordCommands(true, false, false);
+    });
 }
 
 void frm_Add_License::Mnu_ViewList_Click() {
-    // After a failed fill the error box has said why; "no records" would be a second, wrong answer.
-    if (!fnc_View_LicenseKey() && !m_fillFailed) ui::MsgBox(QStringLiteral("レコードがありません"), ui::vbOKOnly);
+    ui::guarded([&] {
+        // After a failed fill the error box has said why; "no records" would be a second, wrong answer.
+        if (!fnc_View_LicenseKey() && !m_fillFailed) ui::MsgBox(QStringLiteral("レコードがありません"), ui::vbOKOnly);
+    });
 }
 
 void frm_Add_License::Mnu_Close_Click() {
-    if (auto* assignments = dynamic_cast<frm_Edit_License*>(ui::findForm(QStringLiteral("frm_Edit_License"))))
-        (void)assignments->View_ApplicatinList();
-    fnc_Form_Close();
+    ui::guarded([&] {
+        if (auto* assignments = dynamic_cast<frm_Edit_License*>(ui::findForm(QStringLiteral("frm_Edit_License"))))
+            (void)assignments->View_ApplicatinList();
+        fnc_Form_Close();
+    });
 }
 
 void frm_Add_License::tbx_LicenseName_GotFocus() { sub_Focus_Color(tbx_LicenseName, 1); }

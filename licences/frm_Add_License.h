@@ -8,11 +8,11 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 namespace ui {
 class FlexGrid;
-}
+class TextBox;
+}  // namespace ui
 
 class frm_Add_License : public ui::Form {
     Q_OBJECT
@@ -22,8 +22,8 @@ public:
 
     // Controls.
     ui::FlexGrid* MSFlexGrid_License = nullptr;
-    QLineEdit* tbx_LicenseName = nullptr;
-    QLineEdit* tbx_LicenseNum = nullptr;
+    ui::TextBox* tbx_LicenseName = nullptr;
+    ui::TextBox* tbx_LicenseNum = nullptr;
     QLabel* lbl_LicenseName = nullptr;
     QLabel* lbl_LicenseNum = nullptr;
 

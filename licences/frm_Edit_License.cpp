@@ -3,20 +3,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <utility>
 #include <vector>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_Sub.h"
 #include "core/Mdl_gData.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/db/Ado.h"
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/DropDownCombo.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 
@@ -36,14 +38,14 @@ const QString kPcQuery = QStringLiteral(
 using ComboItems = std::vector<std::pair<QString, int>>;
 
 // The combo's list replaced by the items; its text stays.
-void refillCombo(DropDownCombo* box, const ComboItems& items) {
+void refillCombo(ui::DropDownCombo* box, const ComboItems& items) {
     box->refill([&] {
         for (const auto& [text, data] : items) box->addListItem(text, data);
     });
 }
 
 // A combo's text set from code, as VB's Text property: no item is chosen by it.
-void setComboText(DropDownCombo* box, const QString& text) {
+void setComboText(ui::DropDownCombo* box, const QString& text) {
     box->setCurrentIndex(-1);
     box->setEditText(text);
 }
@@ -55,18 +57,19 @@ QString textOrBlank(const ado::Value& v) { return v.isNull() ? QStringLiteral(" 
 frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("frm_Edit_License"), parent) {
     setCaption(QStringLiteral("ライセンス管理"));
     setClientSize(11295, 9105);
-    const QFont listFont(QStringLiteral("ＭＳ ゴシック"), 9);
+    // The pick lists pad with blanks: they need the fixed-pitch face, full-width characters two cells wide.
+    const QFont listFont = ui::vbFont(QStringLiteral("ＭＳ ゴシック"), 9);
 
     auto label = [this](const QString& name, const QString& caption, int left, int top, int width, int height) {
         return place(new QLabel(caption), name, left, top, width, height);
     };
     auto box = [this, &listFont](const QString& name, int left, int top, int width, int height) {
-        QLineEdit* b = place(new QLineEdit, name, left, top, width, height);
+        ui::TextBox* b = place(new ui::TextBox, name, left, top, width, height);
         b->setFont(listFont);
         return b;
     };
     auto combo = [this, &listFont](const QString& name, int left, int top, int width, int height) {
-        DropDownCombo* c = place(new DropDownCombo, name, left, top, width, height);
+        ui::DropDownCombo* c = place(new ui::DropDownCombo, name, left, top, width, height);
         c->setFont(listFont);
         return c;
     };
@@ -98,16 +101,16 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     label(QStringLiteral("lbl_Purchase_Price"), QStringLiteral("単価"), 120, 7725, 1215, 255);
     tbx_Purchase_Price = box(QStringLiteral("tbx_Purchase_Price"), 1320, 7680, 2000, 300);
     label(QStringLiteral("lbl_Comment"), QStringLiteral("コメント"), 120, 8085, 1215, 255);
-    tbx_Comment = place(new QPlainTextEdit, QStringLiteral("tbx_Comment"), 1320, 8040, 3300, 780);
+    tbx_Comment = place(new ui::MultiLineTextBox, QStringLiteral("tbx_Comment"), 1320, 8040, 3300, 780);
     tbx_Comment->setFont(listFont);
 
     label(QStringLiteral("lbl_Application"), QStringLiteral("アプリケーション名"), 4680, 120, 2500, 255);
     cmb_Application = combo(QStringLiteral("cmb_Application"), 4680, 360, 2500, 300);
-    tbx_Application = box(QStringLiteral("tbx_Application"), 7320, 360, 400, 270);
+    tbx_Application = place(new QLineEdit, QStringLiteral("tbx_Application"), 7320, 360, 400, 270);
     tbx_Application->setVisible(false);
     label(QStringLiteral("lbl_Location"), QStringLiteral("設置場所"), 8160, 120, 2500, 255);
     cmb_Location = combo(QStringLiteral("cmb_Location"), 8160, 360, 2500, 300);
-    tbx_Location = box(QStringLiteral("tbx_Location"), 10680, 360, 400, 270);
+    tbx_Location = place(new QLineEdit, QStringLiteral("tbx_Location"), 10680, 360, 400, 270);
     tbx_Location->setVisible(false);
 
     FGrid_EditLicense = place(new ui::FlexGrid, QStringLiteral("FGrid_EditLicense"), kGridLeft, kGridTop,
@@ -139,26 +142,23 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     Add_ApplicationName =
         addItem(Mnu_Managements, QStringLiteral("Add_ApplicationName"), QStringLiteral("アプリケーションの登録"));
 
-    auto on = [this](QAction* a, void (frm_Edit_License::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mnu_Export, &frm_Edit_License::Mnu_Export_Click);
-    on(Mnu_Close, &frm_Edit_License::Mnu_Close_Click);
-    on(Mnu_AddRecord, &frm_Edit_License::Mnu_AddRecord_Click);
-    on(Mnu_Update, &frm_Edit_License::Mnu_Update_Click);
-    on(Mnu_DeleteRecord, &frm_Edit_License::Mnu_DeleteRecord_Click);
-    on(View_MSFlexGrid_License_assignment_Update, &frm_Edit_License::View_MSFlexGrid_License_assignment_Update_Click);
-    on(Add_ApplicationName, &frm_Edit_License::Add_ApplicationName_Click);
-    connect(FGrid_EditLicense, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { FGrid_EditLicense_Click(); }); });
-    connect(List_license, &ui::ListBox::Click, this, [this] { ui::guarded([&] { List_license_Click(); }); });
-    connect(List_ComuputerName, &ui::ListBox::Click, this,
-            [this] { ui::guarded([&] { List_ComuputerName_Click(); }); });
-    cmb_Application->DropDown = [this] { cmb_Application_DropDown(); };
-    cmb_Application->Click = [this] { cmb_Application_Click(); };
-    cmb_Location->DropDown = [this] { cmb_Location_DropDown(); };
-    cmb_Location->Click = [this] { cmb_Location_Click(); };
-    cmb_Payment_Type->DropDown = [this] { cmb_Payment_Type_DropDown(); };
-    cmb_AssetType->DropDown = [this] { cmb_AssetType_DropDown(); };
+    ui::bind(Mnu_Export, &QAction::triggered, this, &frm_Edit_License::Mnu_Export_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Edit_License::Mnu_Close_Click);
+    ui::bind(Mnu_AddRecord, &QAction::triggered, this, &frm_Edit_License::Mnu_AddRecord_Click);
+    ui::bind(Mnu_Update, &QAction::triggered, this, &frm_Edit_License::Mnu_Update_Click);
+    ui::bind(Mnu_DeleteRecord, &QAction::triggered, this, &frm_Edit_License::Mnu_DeleteRecord_Click);
+    ui::bind(View_MSFlexGrid_License_assignment_Update, &QAction::triggered, this,
+             &frm_Edit_License::View_MSFlexGrid_License_assignment_Update_Click);
+    ui::bind(Add_ApplicationName, &QAction::triggered, this, &frm_Edit_License::Add_ApplicationName_Click);
+    ui::bind(FGrid_EditLicense, &ui::FlexGrid::Click, this, &frm_Edit_License::FGrid_EditLicense_Click);
+    ui::bind(List_license, &ui::ListBox::Click, this, &frm_Edit_License::List_license_Click);
+    ui::bind(List_ComuputerName, &ui::ListBox::Click, this, &frm_Edit_License::List_ComuputerName_Click);
+    ui::bind(cmb_Application, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_Application_DropDown);
+    ui::bind(cmb_Application, &ui::DropDownCombo::Click, this, &frm_Edit_License::cmb_Application_Click);
+    ui::bind(cmb_Location, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_Location_DropDown);
+    ui::bind(cmb_Location, &ui::DropDownCombo::Click, this, &frm_Edit_License::cmb_Location_Click);
+    ui::bind(cmb_Payment_Type, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_Payment_Type_DropDown);
+    ui::bind(cmb_AssetType, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_AssetType_DropDown);
 }
 
 frm_Edit_License::~frm_Edit_License() = default;
@@ -202,7 +202,9 @@ bool frm_Edit_License::Form_QueryUnload(int) {
 
 void frm_Edit_License::fnc_Form_Close() { Unload(); }
 
-void frm_Edit_License::Mnu_Close_Click() { fnc_Form_Close(); }
+void frm_Edit_License::Mnu_Close_Click() {
+    ui::guarded([&] { fnc_Form_Close(); });
+}
 
 void frm_Edit_License::setRecordCommands(bool add, bool update, bool remove) {
     Mnu_AddRecord->setEnabled(add);
@@ -280,85 +282,103 @@ bool frm_Edit_License::fnc_View_ComputerList() {
 }
 
 void frm_Edit_License::List_license_Click() {
-    const int i = List_license->ListIndex();
-    if (i < 0) return;
-    tbx_LicenseName->setText(List_license->List(i));
-    tbx_LicenseKey->setText(QString::number(List_license->ItemData(i)));
-    if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty()) setRecordCommands(true, false, false);
+    ui::guarded([&] {
+        const int i = List_license->ListIndex();
+        if (i < 0) return;
+        tbx_LicenseName->setText(List_license->List(i));
+        tbx_LicenseKey->setText(QString::number(List_license->ItemData(i)));
+        if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty())
+            setRecordCommands(true, false, false);
+    });
 }
 
 void frm_Edit_License::List_ComuputerName_Click() {
-    const int i = List_ComuputerName->ListIndex();
-    if (i < 0) return;
-    tbx_ComputerName->setText(List_ComuputerName->List(i));
-    tbx_ComputerKey->setText(QString::number(List_ComuputerName->ItemData(i)));
-    if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty()) setRecordCommands(true, false, false);
+    ui::guarded([&] {
+        const int i = List_ComuputerName->ListIndex();
+        if (i < 0) return;
+        tbx_ComputerName->setText(List_ComuputerName->List(i));
+        tbx_ComputerKey->setText(QString::number(List_ComuputerName->ItemData(i)));
+        if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty())
+            setRecordCommands(true, false, false);
+    });
 }
 
 // ---- combos -------------------------------------------------------------------------------------
 // Each list is read whole before the combo is touched, so a failing query leaves the combo as it was.
 
 void frm_Edit_License::cmb_Application_DropDown() {
-    ComboItems items{{QStringLiteral(" "), 0}};
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM tbl_License_Key ORDER BY Application_Name;"), gCn(), ado::adOpenStatic,
-            ado::adLockOptimistic);
-    for (; !rs.EOF(); rs.MoveNext()) {
-        const ado::Value& name = rs.Fields(QStringLiteral("Application_Name")).value();
-        if (name.isNull())
-            items.emplace_back(QString(), 0);
-        else
-            items.emplace_back(name.toText(), rs.Fields(QStringLiteral("Key")).value().toInt32());
-    }
-    rs.Close();
-    refillCombo(cmb_Application, items);
+    ui::guarded([&] {
+        ComboItems items{{QStringLiteral(" "), 0}};
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM tbl_License_Key ORDER BY Application_Name;"), gCn(), ado::adOpenStatic,
+                ado::adLockOptimistic);
+        for (; !rs.EOF(); rs.MoveNext()) {
+            const ado::Value& name = rs.Fields(QStringLiteral("Application_Name")).value();
+            if (name.isNull())
+                items.emplace_back(QString(), 0);
+            else
+                items.emplace_back(name.toText(), rs.Fields(QStringLiteral("Key")).value().toInt32());
+        }
+        rs.Close();
+        refillCombo(cmb_Application, items);
+    });
 }
 
 void frm_Edit_License::cmb_Location_DropDown() {
-    ComboItems items{{QStringLiteral(" "), 0}};
-    ado::Recordset rs;
-    // Retired places and the reserved row 0 are offered too; choosing row 0 filters nothing.
-    rs.Open(QStringLiteral("SELECT * FROM tbl_Location ORDER BY Location_Code; "), gCn(), ado::adOpenStatic,
-            ado::adLockOptimistic);
-    for (; !rs.EOF(); rs.MoveNext()) {
-        const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
-        if (name.isNull())
-            items.emplace_back(QString(), 0);
-        else
-            items.emplace_back(name.toText(), rs.Fields(QStringLiteral("Location_Code")).value().toInt32());
-    }
-    rs.Close();
-    refillCombo(cmb_Location, items);
+    ui::guarded([&] {
+        ComboItems items{{QStringLiteral(" "), 0}};
+        ado::Recordset rs;
+        // Retired places and the reserved row 0 are offered too; choosing row 0 filters nothing.
+        rs.Open(QStringLiteral("SELECT * FROM tbl_Location ORDER BY Location_Code; "), gCn(), ado::adOpenStatic,
+                ado::adLockOptimistic);
+        for (; !rs.EOF(); rs.MoveNext()) {
+            const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
+            if (name.isNull())
+                items.emplace_back(QString(), 0);
+            else
+                items.emplace_back(name.toText(), rs.Fields(QStringLiteral("Location_Code")).value().toInt32());
+        }
+        rs.Close();
+        refillCombo(cmb_Location, items);
+    });
 }
 
 void frm_Edit_License::cmb_Payment_Type_DropDown() {
-    refillCombo(cmb_Payment_Type,
-                {{QStringLiteral(" "), 0}, {QStringLiteral("リース"), 1}, {QStringLiteral("現金"), 2}});
+    ui::guarded([&] {
+        refillCombo(cmb_Payment_Type,
+                    {{QStringLiteral(" "), 0}, {QStringLiteral("リース"), 1}, {QStringLiteral("現金"), 2}});
+    });
 }
 
 void frm_Edit_License::cmb_AssetType_DropDown() {
-    refillCombo(cmb_AssetType, {{QStringLiteral(" "), 0},
-                                {QStringLiteral("パッケージ FPP"), 1},
-                                {QStringLiteral("パッケージ PIPC"), 2},
-                                {QStringLiteral("License"), 3}});
+    ui::guarded([&] {
+        refillCombo(cmb_AssetType, {{QStringLiteral(" "), 0},
+                                    {QStringLiteral("パッケージ FPP"), 1},
+                                    {QStringLiteral("パッケージ PIPC"), 2},
+                                    {QStringLiteral("License"), 3}});
+    });
 }
 
 void frm_Edit_License::cmb_Application_Click() {
-    const int i = cmb_Application->currentIndex();
-    tbx_Application->setText(QString::number(i >= 0 ? cmb_Application->itemData(i).toInt() : 0));
-    fnc_Reset_SelectRow();
-    setComboText(cmb_AssetType, QString());
-    setComboText(cmb_Payment_Type, QString());
-    (void)fnc_View_LicenseList();
+    ui::guarded([&] {
+        const int i = cmb_Application->currentIndex();
+        tbx_Application->setText(QString::number(i >= 0 ? cmb_Application->itemData(i).toInt() : 0));
+        fnc_Reset_SelectRow();
+        setComboText(cmb_AssetType, QString());
+        setComboText(cmb_Payment_Type, QString());
+        (void)fnc_View_LicenseList();
+    });
 }
 
 void frm_Edit_License::cmb_Location_Click() {
-    const int i = cmb_Location->currentIndex();
-    tbx_Location->setText(QString::number(i >= 0 ? cmb_Location->itemData(i).toInt() : 0));
-    fnc_Reset_SelectRow();
-    setComboText(cmb_AssetType, QString());
-    setComboText(cmb_Payment_Type, QString());
-    (void)fnc_View_LicenseList();
+    ui::guarded([&] {
+        const int i = cmb_Location->currentIndex();
+        tbx_Location->setText(QString::number(i >= 0 ? cmb_Location->itemData(i).toInt() : 0));
+        fnc_Reset_SelectRow();
+        setComboText(cmb_AssetType, QString());
+        setComboText(cmb_Payment_Type, QString());
+        (void)fnc_View_LicenseList();
+    });
 }
 
 // ---- selection ----------------------------------------------------------------------------------
@@ -375,47 +395,45 @@ QString frm_Edit_License::fnc_Get_LicenseDatValue(qint16 Key, const QString& Fie
 }
 
 void frm_Edit_License::FGrid_EditLicense_Click() {
-    ui::FlexGrid& grid = *FGrid_EditLicense;
-    if (!ListLoaded || grid.Row() == 0) return;
-    const qint16 row = qint16(grid.Row());
+    ui::guarded([&] {
+        ui::FlexGrid& grid = *FGrid_EditLicense;
+        if (!ListLoaded || grid.Row() == 0) return;
+        const qint16 row = qint16(grid.Row());
 
-    // Everything is read before anything changes: a failing lookup leaves the window as it was.
-    const qint16 key = vb::CInt(grid.TextMatrix(row, 0));
-    const QString licenceKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Application_Code"));
-    const QString computerKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Computer_Code"));
-    auto cell = [&](int col) { return grid.TextMatrix(row, col); };
-    const QString licenceName = cell(2), computerName = cell(3), productId = cell(4), licenceNo = cell(5),
-                  installKey = cell(6), payment = cell(7), asset = cell(8), price = cell(13), comment = cell(14);
+        // Everything is read before anything changes: a failing lookup leaves the window as it was.
+        const qint16 key = vb::CInt(grid.TextMatrix(row, 0));
+        const QString licenceKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Application_Code"));
+        const QString computerKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Computer_Code"));
+        auto cell = [&](int col) { return grid.TextMatrix(row, col); };
+        const QString licenceName = cell(2), computerName = cell(3), productId = cell(4), licenceNo = cell(5),
+                      installKey = cell(6), payment = cell(7), asset = cell(8), price = cell(13), comment = cell(14);
 
-    grid.setVisible(false);
-    CurRow = row;
-    tbx_LicenseName->setText(licenceName);
-    if (!licenceKey.isEmpty()) tbx_LicenseKey->setText(licenceKey);
-    tbx_ComputerName->setText(computerName);
-    if (!computerKey.isEmpty()) tbx_ComputerKey->setText(computerKey);
-    tbx_ProductID->setText(productId);
-    tbx_Licence_No->setText(licenceNo);
-    tbx_Install_Key->setText(installKey);
-    setComboText(cmb_Payment_Type, payment);
-    setComboText(cmb_AssetType, asset);
-    tbx_Purchase_Price->setText(price);
-    tbx_Comment->setPlainText(comment);
-    fnc_Set_RowColor(PrevRow, 15);
-    fnc_Set_RowColor(CurRow, 8);
-    PrevRow = CurRow;
-    grid.setVisible(true);
-    setRecordCommands(false, true, true);
+        // Hidden while the boxes fill and both rows repaint: drawn once, when shown again.
+        grid.setRedraw(false);
+        CurRow = row;
+        tbx_LicenseName->setText(licenceName);
+        if (!licenceKey.isEmpty()) tbx_LicenseKey->setText(licenceKey);
+        tbx_ComputerName->setText(computerName);
+        if (!computerKey.isEmpty()) tbx_ComputerKey->setText(computerKey);
+        tbx_ProductID->setText(productId);
+        tbx_Licence_No->setText(licenceNo);
+        tbx_Install_Key->setText(installKey);
+        setComboText(cmb_Payment_Type, payment);
+        setComboText(cmb_AssetType, asset);
+        tbx_Purchase_Price->setText(price);
+        tbx_Comment->setText(comment);
+        fnc_Set_RowColor(PrevRow, 15);
+        fnc_Set_RowColor(CurRow, 8);
+        PrevRow = CurRow;
+        grid.setRedraw(true);
+        grid.setVisible(true);
+        setRecordCommands(false, true, true);
+    });
 }
 
 // Columns 0 (the hidden key) and 1 (the grey row numbers) keep their colours.
 void frm_Edit_License::fnc_Set_RowColor(qint16 Row, qint16 ColorIndex) {
-    ui::FlexGrid& grid = *FGrid_EditLicense;
-    if (Row <= 0) return;
-    for (int c = 2; c < grid.Cols(); ++c) {
-        grid.setRow(Row);
-        grid.setCol(c);
-        grid.setCellBackColor(ui::QBColor(ColorIndex));
-    }
+    FGrid_EditLicense->paintRow(Row, ui::QBColor(ColorIndex), {.firstCol = 2, .throughCurrentCell = true});
 }
 
 void frm_Edit_License::fnc_Reset_SelectRow() {
@@ -425,22 +443,26 @@ void frm_Edit_License::fnc_Reset_SelectRow() {
 }
 
 void frm_Edit_License::fnc_Clear_Form() {
-    for (QLineEdit* b : {tbx_LicenseKey, tbx_LicenseName, tbx_ComputerKey, tbx_ComputerName, tbx_ProductID,
-                         tbx_Licence_No, tbx_Install_Key})
+    for (ui::TextBox* b : {tbx_LicenseKey, tbx_LicenseName, tbx_ComputerKey, tbx_ComputerName, tbx_ProductID,
+                           tbx_Licence_No, tbx_Install_Key})
         b->setText(QString());
-    tbx_Comment->setPlainText(QString());
+    tbx_Comment->setText(QString());
     tbx_Purchase_Price->setText(QString());
 }
 
 // ---- refresh and the stock window ---------------------------------------------------------------
 
 void frm_Edit_License::View_MSFlexGrid_License_assignment_Update_Click() {
-    fnc_Reset_SelectRow();
-    fnc_Clear_Form();
-    setRecordCommands(false, false, false);
-    (void)fnc_View_LicenseList();
-    (void)View_ApplicatinList();
-    (void)fnc_View_ComputerList();
+    ui::guarded([&] {
+        fnc_Reset_SelectRow();
+        fnc_Clear_Form();
+        setRecordCommands(false, false, false);
+        (void)fnc_View_LicenseList();
+        (void)View_ApplicatinList();
+        (void)fnc_View_ComputerList();
+    });
 }
 
-void frm_Edit_License::Add_ApplicationName_Click() { ui::showForm(QStringLiteral("frm_Add_License"), 1); }
+void frm_Edit_License::Add_ApplicationName_Click() {
+    ui::guarded([] { ui::showForm(QStringLiteral("frm_Add_License"), ui::vbModal); });
+}

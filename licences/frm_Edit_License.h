@@ -10,15 +10,15 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 
-class DropDownCombo;
 class QAction;
-class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
 class ListBox;
+class MultiLineTextBox;
+class TextBox;
 }  // namespace ui
 
 class frm_Edit_License : public ui::Form {
@@ -29,21 +29,21 @@ public:
 
     // Controls.
     ui::ListBox* List_license = nullptr;
-    QLineEdit* tbx_LicenseKey = nullptr;
-    QLineEdit* tbx_LicenseName = nullptr;
+    ui::TextBox* tbx_LicenseKey = nullptr;
+    ui::TextBox* tbx_LicenseName = nullptr;
     ui::ListBox* List_ComuputerName = nullptr;
-    QLineEdit* tbx_ComputerKey = nullptr;
-    QLineEdit* tbx_ComputerName = nullptr;
-    QLineEdit* tbx_ProductID = nullptr;
-    QLineEdit* tbx_Licence_No = nullptr;
-    QLineEdit* tbx_Install_Key = nullptr;
-    DropDownCombo* cmb_Payment_Type = nullptr;
-    DropDownCombo* cmb_AssetType = nullptr;
-    QLineEdit* tbx_Purchase_Price = nullptr;
-    QPlainTextEdit* tbx_Comment = nullptr;
-    DropDownCombo* cmb_Application = nullptr;
+    ui::TextBox* tbx_ComputerKey = nullptr;
+    ui::TextBox* tbx_ComputerName = nullptr;
+    ui::TextBox* tbx_ProductID = nullptr;
+    ui::TextBox* tbx_Licence_No = nullptr;
+    ui::TextBox* tbx_Install_Key = nullptr;
+    ui::DropDownCombo* cmb_Payment_Type = nullptr;
+    ui::DropDownCombo* cmb_AssetType = nullptr;
+    ui::TextBox* tbx_Purchase_Price = nullptr;
+    ui::MultiLineTextBox* tbx_Comment = nullptr;
+    ui::DropDownCombo* cmb_Application = nullptr;
     QLineEdit* tbx_Application = nullptr;  // hidden: key of the licence filter
-    DropDownCombo* cmb_Location = nullptr;
+    ui::DropDownCombo* cmb_Location = nullptr;
     QLineEdit* tbx_Location = nullptr;  // hidden: code of the location filter
     ui::FlexGrid* FGrid_EditLicense = nullptr;
     ui::FileDialogSpec CommonDialog1;  // keeps the name chosen last in this window

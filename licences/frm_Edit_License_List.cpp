@@ -85,7 +85,8 @@ bool frm_Edit_License::fnc_View_LicenseList() {
         }
 
         ListLoaded = true;
-        grid.setVisible(false);
+        // Hidden while the cells are written: drawn once, when shown again.
+        grid.setRedraw(false);
         grid.Clear();
         grid.setCols(15);
         grid.setRows(rs.RecordCount() + 1);
@@ -139,6 +140,7 @@ bool frm_Edit_License::fnc_View_LicenseList() {
             r = vb::addInt16(r, 1);
         }
 
+        grid.setRedraw(true);
         grid.setVisible(true);
         fnc_Clear_Form();
         rs.Close();
@@ -147,6 +149,7 @@ bool frm_Edit_License::fnc_View_LicenseList() {
         ui::ShowStdError(e);
         if (rs.State() == ado::adStateOpen) rs.Close();
         // A fill that failed half-way shows what it wrote rather than leaving the grid away.
+        grid.setRedraw(true);
         grid.setVisible(true);
         return false;
     }
