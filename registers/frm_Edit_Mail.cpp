@@ -35,14 +35,10 @@ struct BoxLayout {
     int labelWidth = 1335;
 };
 constexpr BoxLayout kBoxLayout[8] = {
-    {"ログインID", 1560, 120, 120, 2000},
-    {"Windowsユーザ名", 1560, 120, 840, 2000, -1, 1695},
-    {"パスワード", 1560, 120, 1200, 2000},
-    {"メールアドレス", 4920, 3720, 480, 3400},
-    {"SMTP Server", 10560, 9000, 120, 2000},
-    {"POP Server", 10560, 9000, 480, 2000},
-    {"Mailアカウント", 10560, 9000, 840, 3400},
-    {"Mailパスワード", 10560, 9000, 1200, 2000, 1230},
+    {"ログインID", 1560, 120, 120, 2000},       {"Windowsユーザ名", 1560, 120, 840, 2000, -1, 1695},
+    {"パスワード", 1560, 120, 1200, 2000},      {"メールアドレス", 4920, 3720, 480, 3400},
+    {"SMTP Server", 10560, 9000, 120, 2000},    {"POP Server", 10560, 9000, 480, 2000},
+    {"Mailアカウント", 10560, 9000, 840, 3400}, {"Mailパスワード", 10560, 9000, 1200, 2000, 1230},
 };
 
 QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
@@ -116,9 +112,9 @@ void frm_Edit_Mail::buildControls() {
     Line1->setPalette(pal);
 
     // Grid first, the eight boxes, then the user, PC and location lists.
-    QWidget* order[] = {MSFlexGrid_Mail, tbx_tbl_Mail[0], tbx_tbl_Mail[1], tbx_tbl_Mail[2], tbx_tbl_Mail[3],
-                        tbx_tbl_Mail[4], tbx_tbl_Mail[5], tbx_tbl_Mail[6], tbx_tbl_Mail[7], cmb_User,
-                        cmb_Computer,    cmb_Location};
+    QWidget* order[] = {MSFlexGrid_Mail, tbx_tbl_Mail[0], tbx_tbl_Mail[1], tbx_tbl_Mail[2],
+                        tbx_tbl_Mail[3], tbx_tbl_Mail[4], tbx_tbl_Mail[5], tbx_tbl_Mail[6],
+                        tbx_tbl_Mail[7], cmb_User,        cmb_Computer,    cmb_Location};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
     connect(MSFlexGrid_Mail, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { MSFlexGrid_Mail_Click(); }); });
@@ -137,8 +133,8 @@ void frm_Edit_Mail::buildMenus() {
         addItem(Mnu_File, QStringLiteral("Mnu_Export_OE"), QStringLiteral("エクスポート(OutlookExpress用)"));
     Mnu_Export_beat = addItem(Mnu_File, QStringLiteral("Mnu_Export_beat"), QStringLiteral("エクスポート(beat-box用)"));
     separator01 = addSeparator(Mnu_File, QStringLiteral("separator01"));
-    Mnu_Close = addItem(Mnu_File, QStringLiteral("Mnu_Close"), QStringLiteral("閉じる"),
-                        QKeySequence(Qt::CTRL | Qt::Key_W));
+    Mnu_Close =
+        addItem(Mnu_File, QStringLiteral("Mnu_Close"), QStringLiteral("閉じる"), QKeySequence(Qt::CTRL | Qt::Key_W));
     Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("編集") + kIdeo.repeated(9));
     Mnu_AddRecord = addItem(Mnu_Edit, QStringLiteral("Mnu_AddRecord"), QStringLiteral("新規") + kIdeo.repeated(8));
     separator02 = addSeparator(Mnu_Edit, QStringLiteral("separator02"));
@@ -294,8 +290,7 @@ void frm_Edit_Mail::cmb_Computer_DropDown() {
         for (; !rs.EOF(); rs.MoveNext()) {
             const ado::Value& key = rs.Fields(QStringLiteral("tbl_Pclist.MainKey")).value();
             if (key.isNull() || key.toDouble() <= 0) continue;
-            cmb_Computer->addListItem(textOf(rs.Fields(QStringLiteral("Computer_Name")).value()) +
-                                          QStringLiteral(" ") +
+            cmb_Computer->addListItem(textOf(rs.Fields(QStringLiteral("Computer_Name")).value()) + QStringLiteral(" ") +
                                           textOf(rs.Fields(QStringLiteral("Location_Name")).value()),
                                       key.toInt16());
         }

@@ -41,8 +41,8 @@ public:
     QLineEdit* tbx_User = nullptr;      // hidden: the picked user's code, "" until picked
     QLineEdit* tbx_Computer = nullptr;  // hidden: the picked PC's MainKey, "" until picked
     QLineEdit* tbx_Location = nullptr;  // hidden: the location filter's code, "" until picked
-    QLabel* lbr_User = nullptr;      // "ユーザ名"
-    QLabel* lbr_Computer = nullptr;  // "コンピュータ名"
+    QLabel* lbr_User = nullptr;         // "ユーザ名"
+    QLabel* lbr_Computer = nullptr;     // "コンピュータ名"
     QLabel* Label7 = nullptr;
     QFrame* Line1 = nullptr;
     ui::FileDialogSpec CommonDialog1;

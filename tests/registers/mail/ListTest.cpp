@@ -16,19 +16,63 @@
 namespace mail {
 namespace {
 
-const QStringList kCaptions = {"Key",  "",  "ログインID",           "氏名",
-                               "ふりがな", "Windowsユーザ名", "パスワード", "メールアドレス",
-                               "SMTP", "POP", "メールBoxアカウント名", "メールBoxパスワード",
-                               "設置場所", "部", "課", "コンピュータ名",
-                               "IPアドレス", "OS"};
-const QStringList kSato = {"1", "2", "sato", "佐藤 花子", "さとう はなこ", "h-sato", "pw2", "sato@example.jp",
-                           "smtp.example.jp", "pop.example.jp", "sato", "mb2", "表参道", "営業部", "経理課",
-                           "OMOTE-NB01", "192.168.2.21", "Windows 2000 Professional"};
-const QStringList kSuzuki = {"2",  "5",  "suzuki", "鈴木 一郎", "すずき いちろう", "", "", "suzuki@example.jp", "", "",
-                             "suzuki", "", "旧倉庫", "総務部", "経理課", "SOKO-PC01", "", ""};
-const QStringList kYamada = {"3", "1", "yamada", "山田 太郎", "やまだ たろう", "t-yamada", "pw1", "yamada@example.jp",
-                             "192.168.1.2", "192.168.1.3", "yamada", "mb1", "本社", "総務部", "庶務課",
-                             "SOUMU-PC01", "192.168.1.11", "Windows XP Professional"};
+const QStringList kCaptions = {"Key",
+                               "",
+                               "ログインID",
+                               "氏名",
+                               "ふりがな",
+                               "Windowsユーザ名",
+                               "パスワード",
+                               "メールアドレス",
+                               "SMTP",
+                               "POP",
+                               "メールBoxアカウント名",
+                               "メールBoxパスワード",
+                               "設置場所",
+                               "部",
+                               "課",
+                               "コンピュータ名",
+                               "IPアドレス",
+                               "OS"};
+const QStringList kSato = {"1",
+                           "2",
+                           "sato",
+                           "佐藤 花子",
+                           "さとう はなこ",
+                           "h-sato",
+                           "pw2",
+                           "sato@example.jp",
+                           "smtp.example.jp",
+                           "pop.example.jp",
+                           "sato",
+                           "mb2",
+                           "表参道",
+                           "営業部",
+                           "経理課",
+                           "OMOTE-NB01",
+                           "192.168.2.21",
+                           "Windows 2000 Professional"};
+const QStringList kSuzuki = {
+    "2", "5",      "suzuki", "鈴木 一郎", "すずき いちろう", "", "", "suzuki@example.jp", "", "", "suzuki",
+    "",  "旧倉庫", "総務部", "経理課",    "SOKO-PC01",       "", ""};
+const QStringList kYamada = {"3",
+                             "1",
+                             "yamada",
+                             "山田 太郎",
+                             "やまだ たろう",
+                             "t-yamada",
+                             "pw1",
+                             "yamada@example.jp",
+                             "192.168.1.2",
+                             "192.168.1.3",
+                             "yamada",
+                             "mb1",
+                             "本社",
+                             "総務部",
+                             "庶務課",
+                             "SOUMU-PC01",
+                             "192.168.1.11",
+                             "Windows XP Professional"};
 
 // Grey cells of a row, by column.
 std::vector<int> greyColumns(const ui::FlexGrid* grid, int row) {
@@ -108,9 +152,12 @@ TEST_F(ListTest, TheLocationFilterListsTheAccountsOfOneLocationsPcs) {
         };
         const Case cases[] = {
             {3, "2", {kCaptions, kSato}},
-            {2, "1", {kCaptions, {"1", "1", "yamada", "山田 太郎", "やまだ たろう", "t-yamada", "pw1",
-                                  "yamada@example.jp", "192.168.1.2", "192.168.1.3", "yamada", "mb1", "本社", "総務部",
-                                  "庶務課", "SOUMU-PC01", "192.168.1.11", "Windows XP Professional"}}},
+            {2,
+             "1",
+             {kCaptions,
+              {"1", "1", "yamada", "山田 太郎", "やまだ たろう", "t-yamada", "pw1", "yamada@example.jp", "192.168.1.2",
+               "192.168.1.3", "yamada", "mb1", "本社", "総務部", "庶務課", "SOUMU-PC01", "192.168.1.11",
+               "Windows XP Professional"}}},
             {0, "0", {kCaptions, kSato, kSuzuki, kYamada}},
             {5, "0", {kCaptions, kSato, kSuzuki, kYamada}},
             {1, "0", {kCaptions, kSato, kSuzuki, kYamada}},

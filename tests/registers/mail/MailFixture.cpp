@@ -71,8 +71,7 @@ void MailTest::addMailUser(int code, const QString& name, const QString& kana, i
             .arg(division));
 }
 
-void MailTest::addPcAt(int key, const QString& name, int location, const QString& ip, const QString& os,
-                       int deleted) {
+void MailTest::addPcAt(int key, const QString& name, int location, const QString& ip, const QString& os, int deleted) {
     addPc({key, name, location, 0, deleted});
     sql(QString("UPDATE tbl_Pclist SET IPAddress = %1, Operating_System = %2 WHERE MainKey = %3")
             .arg(literal(ip), literal(os))
@@ -116,11 +115,13 @@ void MailTest::seedOffice() {
     addAccount(5, 3, 3, {"suzuki", QString(), "", "suzuki@example.jp", QString(), QString(), "suzuki", QString()});
 }
 
+frm_Main* MailTest::startMain() {
+    if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+    return m_main;
+}
+
 void MailTest::withRegister(const std::function<void(frm_Edit_Mail*)>& body) {
-    if (!m_main) {
-        m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
-        ASSERT_NE(m_main, nullptr);
-    }
+    ASSERT_NE(startMain(), nullptr);
     bool ran = false;
     QTimer::singleShot(0, [&] {
         auto* w = static_cast<frm_Edit_Mail*>(ui::findForm("frm_Edit_Mail"));
@@ -147,7 +148,9 @@ void MailTest::withRegister(const std::function<void(frm_Edit_Mail*)>& body) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void MailTest::clickRow(frm_Edit_Mail* w, int row, int col) { (void)testsupport::clickCell(w->MSFlexGrid_Mail, row, col); }
+void MailTest::clickRow(frm_Edit_Mail* w, int row, int col) {
+    (void)testsupport::clickCell(w->MSFlexGrid_Mail, row, col);
+}
 
 void MailTest::pickItem(DropDownCombo* box, int index) {
     box->showPopup();

@@ -33,6 +33,8 @@ protected:
     // An account; a null QString stores Null.
     void addAccount(int key, int user, int pc, const QStringList& texts);
 
+    // Starts the main window as the program does (once).
+    frm_Main* startMain();
     // Starts the main window, then opens the register from its menu and runs `body` while the register
     // is shown modally; the register is closed afterwards if the body left it open.
     void withRegister(const std::function<void(frm_Edit_Mail*)>& body);
@@ -58,8 +60,8 @@ protected:
 
 // The account texts in box order: beat_loginID, Windows_UserName, beat_loginPassward, Mail_Address,
 // SMTP_IPAddress, POP3_IPAddress, Mailbox_AccountName, Mailbox_Password.
-inline const QStringList kAccountColumns = {"beat_loginID",   "Windows_UserName", "beat_loginPassward",
-                                            "Mail_Address",   "SMTP_IPAddress",   "POP3_IPAddress",
+inline const QStringList kAccountColumns = {"beat_loginID",        "Windows_UserName", "beat_loginPassward",
+                                            "Mail_Address",        "SMTP_IPAddress",   "POP3_IPAddress",
                                             "Mailbox_AccountName", "Mailbox_Password"};
 
 }  // namespace mail
