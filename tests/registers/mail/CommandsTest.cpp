@@ -2,14 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Forms.h"
 #include "tests/registers/mail/MailFixture.h"
 
 namespace mail {
@@ -224,6 +227,33 @@ TEST_F(CommandsTest, NewAddsAnEmptyAccountOnTheReservedRows) {
     EXPECT_EQ(statements,
               QStringList{"INSERT INTO tbl_Mail_Management( [Key] ,User_Code ,Conputer_Code ) VALUES ( 6,0,0 );"});
     EXPECT_EQ(account(6), (QStringList{"0", "0"} + QStringList(8, "<null>")));
+}
+
+// 閉じる (or Ctrl+W) and the close box unload the register without asking; the next opening starts
+// afresh, without the last filter or pick.
+TEST_F(CommandsTest, ClosingUnloadsAndTheNextOpeningStartsAfresh) {
+    const std::function<void(frm_Edit_Mail*)> closes[] = {
+        [](frm_Edit_Mail* w) { ASSERT_TRUE(trigger(w, "Mnu_Close")); },
+        [](frm_Edit_Mail* w) {
+            // The offscreen platform leaves the closed drop-down list active.
+            QApplication::setActiveWindow(w);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+            QTest::keySequence(w, QKeySequence(Qt::CTRL | Qt::Key_W));
+        },
+        [](frm_Edit_Mail* w) { EXPECT_TRUE(w->closeWithReason(ui::vbFormControlMenu)); },
+    };
+    for (const auto& close : closes) {
+        SCOPED_TRACE(&close - closes);
+        withRegister([&](frm_Edit_Mail* w) {
+            EXPECT_EQ(w->MSFlexGrid_Mail->Rows(), 4) << "every account again";
+            EXPECT_EQ(w->tbx_Location->text(), "");
+            pickItem(w->cmb_Location, 3);
+            clickRow(w, 1);
+            close(w);
+            EXPECT_EQ(ui::findForm("frm_Edit_Mail"), nullptr);
+        });
+    }
+    EXPECT_TRUE(ui::script::shown().empty());
 }
 
 }  // namespace

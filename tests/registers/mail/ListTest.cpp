@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/frm_Edit_DropDownCombo.h"
@@ -108,6 +110,8 @@ TEST_F(ListTest, OpensFromTheMainMenuListingEveryAccountWithRetiredNamesOnGrey) 
         EXPECT_EQ(greyColumns(grid, 3), (std::vector<int>{0}));
         EXPECT_TRUE(w->bListLoaded);
         EXPECT_EQ(w->iSelRow, 0);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        EXPECT_EQ(QApplication::focusWidget(), grid) << "the grid comes first in the tab order";
 
         for (QLineEdit* box : w->tbx_tbl_Mail) EXPECT_EQ(box->text(), "");
         EXPECT_EQ(w->cmb_User->currentText(), "");
