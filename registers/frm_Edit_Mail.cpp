@@ -1,7 +1,6 @@
 // The mail register's window: its controls, load and resize, pick lists, row pick, new, update, delete.
 #include "registers/frm_Edit_Mail.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +9,17 @@
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_Sub.h"
 #include "core/Mdl_gData.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/db/Ado.h"
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/DropDownCombo.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Names.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
-
-const QString kIdeo = QStringLiteral("\u3000");
 
 // The grid's place; its size follows the window.
 constexpr int kGridLeft = 120;
@@ -42,13 +43,6 @@ constexpr BoxLayout kBoxLayout[8] = {
 };
 
 QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
-
-// TEMPORARY until the shared next-key rule lands.
-bool fnc_Next_Key(const QString& table, qint16& key) {
-    const qint16 highest = fnc_Get_MaxKey(table);
-    key = highest < 0 ? qint16(0) : vb::addInt16(highest, 1);
-    return true;
-}
 
 QString accountSql(qint16 key) {
     return QStringLiteral("SELECT * FROM tbl_Mail_Management WHERE [Key]  = ") + QString::number(key);
@@ -77,24 +71,27 @@ frm_Edit_Mail::~frm_Edit_Mail() = default;
 
 void frm_Edit_Mail::buildControls() {
     MSFlexGrid_Mail = place(new ui::FlexGrid, QStringLiteral("MSFlexGrid_Mail"), kGridLeft, kGridTop, 13920, 4500);
-    MSFlexGrid_Mail->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    MSFlexGrid_Mail->setFont(ui::vbFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     MSFlexGrid_Mail->setRows(0);
     MSFlexGrid_Mail->setCols(0);
 
     for (int i = 0; i < 8; ++i) {
         const BoxLayout& b = kBoxLayout[i];
-        lbr_tbl_Mail[i] = place(new QLabel(QString::fromUtf8(b.caption)), QStringLiteral("lbr_tbl_Mail(%1)").arg(i),
-                                b.labelLeft, b.labelTop < 0 ? b.top : b.labelTop, b.labelWidth, 255);
-        tbx_tbl_Mail[i] =
-            place(new QLineEdit, QStringLiteral("tbx_tbl_Mail(%1)").arg(i), b.boxLeft, b.top, b.boxWidth, 300);
+        lbr_tbl_Mail[i] =
+            place(new QLabel(QString::fromUtf8(b.caption)), ui::controlName(QStringLiteral("lbr_tbl_Mail"), i),
+                  b.labelLeft, b.labelTop < 0 ? b.top : b.labelTop, b.labelWidth, 255);
+        tbx_tbl_Mail[i] = place(new ui::TextBox, ui::controlName(QStringLiteral("tbx_tbl_Mail"), i), b.boxLeft, b.top,
+                                b.boxWidth, 300);
+        ui::bind(tbx_tbl_Mail[i], &ui::TextBox::GotFocus, this, &frm_Edit_Mail::tbx_tbl_Mail_GotFocus, i);
+        ui::bind(tbx_tbl_Mail[i], &ui::TextBox::LostFocus, this, &frm_Edit_Mail::tbx_tbl_Mail_LostFocus, i);
     }
     lbr_User = place(new QLabel(QStringLiteral("ユーザ名")), QStringLiteral("lbr_User"), 120, 480, 1335, 255);
-    cmb_User = place(new DropDownCombo, QStringLiteral("cmb_User"), 1560, 480, 2000, 300);
+    cmb_User = place(new ui::DropDownCombo, QStringLiteral("cmb_User"), 1560, 480, 2000, 300);
     lbr_Computer =
         place(new QLabel(QStringLiteral("コンピュータ名")), QStringLiteral("lbr_Computer"), 3720, 120, 1335, 255);
-    cmb_Computer = place(new DropDownCombo, QStringLiteral("cmb_Computer"), 4920, 120, 3400, 300);
+    cmb_Computer = place(new ui::DropDownCombo, QStringLiteral("cmb_Computer"), 4920, 120, 3400, 300);
     Label7 = place(new QLabel(QStringLiteral("設置場所")), QStringLiteral("Label7"), 240, 2000, 1095, 255);
-    cmb_Location = place(new DropDownCombo, QStringLiteral("cmb_Location"), 1080, 1920, 2500, 300);
+    cmb_Location = place(new ui::DropDownCombo, QStringLiteral("cmb_Location"), 1080, 1920, 2500, 300);
 
     tbx_User = place(new QLineEdit, QStringLiteral("tbx_User"), 960, 480, 500, 270);
     tbx_Computer = place(new QLineEdit, QStringLiteral("tbx_Computer"), 8400, 120, 500, 270);
@@ -117,17 +114,19 @@ void frm_Edit_Mail::buildControls() {
                         tbx_tbl_Mail[7], cmb_User,        cmb_Computer,    cmb_Location};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
-    connect(MSFlexGrid_Mail, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { MSFlexGrid_Mail_Click(); }); });
-    cmb_Location->DropDown = [this] { cmb_Location_DropDown(); };
-    cmb_Location->Click = [this] { cmb_Location_Click(); };
-    cmb_User->DropDown = [this] { cmb_User_DropDown(); };
-    cmb_User->Click = [this] { cmb_User_Click(); };
-    cmb_Computer->DropDown = [this] { cmb_Computer_DropDown(); };
-    cmb_Computer->Click = [this] { cmb_Computer_Click(); };
+    ui::bind(MSFlexGrid_Mail, &ui::FlexGrid::Click, this, &frm_Edit_Mail::MSFlexGrid_Mail_Click);
+    ui::bind(cmb_Location, &ui::DropDownCombo::DropDown, this, &frm_Edit_Mail::cmb_Location_DropDown);
+    ui::bind(cmb_Location, &ui::DropDownCombo::Click, this, &frm_Edit_Mail::cmb_Location_Click);
+    ui::bind(cmb_User, &ui::DropDownCombo::DropDown, this, &frm_Edit_Mail::cmb_User_DropDown);
+    ui::bind(cmb_User, &ui::DropDownCombo::Click, this, &frm_Edit_Mail::cmb_User_Click);
+    ui::bind(cmb_User, &ui::DropDownCombo::GotFocus, this, &frm_Edit_Mail::cmb_User_GotFocus);
+    ui::bind(cmb_User, &ui::DropDownCombo::LostFocus, this, &frm_Edit_Mail::cmb_User_LostFocus);
+    ui::bind(cmb_Computer, &ui::DropDownCombo::DropDown, this, &frm_Edit_Mail::cmb_Computer_DropDown);
+    ui::bind(cmb_Computer, &ui::DropDownCombo::Click, this, &frm_Edit_Mail::cmb_Computer_Click);
 }
 
 void frm_Edit_Mail::buildMenus() {
-    Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + kIdeo.repeated(6));
+    Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + ui::kIdeo.repeated(6));
     Mnu_Export = addItem(Mnu_File, QStringLiteral("Mnu_Export"), QStringLiteral("エクスポート"));
     Mnu_Export_OE =
         addItem(Mnu_File, QStringLiteral("Mnu_Export_OE"), QStringLiteral("エクスポート(OutlookExpress用)"));
@@ -135,15 +134,13 @@ void frm_Edit_Mail::buildMenus() {
     separator01 = addSeparator(Mnu_File, QStringLiteral("separator01"));
     Mnu_Close =
         addItem(Mnu_File, QStringLiteral("Mnu_Close"), QStringLiteral("閉じる"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("編集") + kIdeo.repeated(9));
-    Mnu_AddRecord = addItem(Mnu_Edit, QStringLiteral("Mnu_AddRecord"), QStringLiteral("新規") + kIdeo.repeated(8));
+    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("編集") + ui::kIdeo.repeated(9));
+    Mnu_AddRecord = addItem(Mnu_Edit, QStringLiteral("Mnu_AddRecord"), QStringLiteral("新規") + ui::kIdeo.repeated(8));
     separator02 = addSeparator(Mnu_Edit, QStringLiteral("separator02"));
     Mnu_Update = addItem(Mnu_Edit, QStringLiteral("Mnu_Update"), QStringLiteral("更新"));
     Mnu_Delete = addItem(Mnu_Edit, QStringLiteral("Mnu_Delete"), QStringLiteral("削除"));
 
-    auto on = [this](QAction* a, void (frm_Edit_Mail::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
+    auto on = [this](QAction* a, void (frm_Edit_Mail::*handler)()) { ui::bind(a, &QAction::triggered, this, handler); };
     on(Mnu_Export, &frm_Edit_Mail::Mnu_Export_Click);
     on(Mnu_Export_OE, &frm_Edit_Mail::Mnu_Export_OE_Click);
     on(Mnu_Export_beat, &frm_Edit_Mail::Mnu_Export_beat_Click);
@@ -200,20 +197,14 @@ void frm_Edit_Mail::fnc_Reset_SelectRow() {
     fnc_Set_RowColor(iPrevRow, 15);
 }
 
+// Column 0, the running number, keeps its grey; the current cell ends on the row painted.
 void frm_Edit_Mail::fnc_Set_RowColor(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_Mail;
-    if (row <= 0 || row >= grid.Rows()) return;
-    grid.setRedraw(false);
-    grid.setRow(row);
-    for (int c = 1; c < grid.Cols(); ++c) {
-        grid.setCol(c);
-        grid.setCellBackColor(ui::QBColor(colourIndex));
-    }
-    grid.setRedraw(true);
+    MSFlexGrid_Mail->paintRow(row, ui::QBColor(colourIndex),
+                              {.firstCol = 1, .throughCurrentCell = true, .hold = ui::FlexGrid::RowPaint::Hold::Hide});
 }
 
 void frm_Edit_Mail::fnc_Clear_Form() {
-    for (QLineEdit* box : tbx_tbl_Mail) box->setText(QString());
+    for (ui::TextBox* box : tbx_tbl_Mail) box->setText(QString());
     cmb_Computer->setEditText(QString());
     cmb_User->setEditText(QString());
     tbx_Computer->setText(QString());
@@ -328,10 +319,11 @@ void frm_Edit_Mail::MSFlexGrid_Mail_Click() {
 }
 
 void frm_Edit_Mail::Mnu_AddRecord_Click() {
-    qint16 key = 0;
-    if (!fnc_Next_Key(QStringLiteral("tbl_Mail_Management"), key)) return;
+    // No key (the lookup failed and said so, or the keys are used up): nothing is created.
+    const std::optional<qint16> key = nextKey(QStringLiteral("tbl_Mail_Management"));
+    if (!key) return;
     const QString sql = QStringLiteral("INSERT INTO tbl_Mail_Management( [Key] ,User_Code ,Conputer_Code ) VALUES ( ") +
-                        QString::number(key) + QStringLiteral(",0,0 );");
+                        QString::number(*key) + QStringLiteral(",0,0 );");
     {
         // A failed insert is rolled back, so the shared connection is free for the next write.
         ado::TransGuard trans(gCn());

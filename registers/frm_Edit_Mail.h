@@ -13,10 +13,11 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class DropDownCombo;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+class TextBox;
+}  // namespace ui
 
 class frm_Edit_Mail : public ui::Form {
     Q_OBJECT
@@ -33,11 +34,11 @@ public:
 
     // Controls.
     ui::FlexGrid* MSFlexGrid_Mail = nullptr;
-    std::array<QLineEdit*, 8> tbx_tbl_Mail{};
+    std::array<ui::TextBox*, 8> tbx_tbl_Mail{};
     std::array<QLabel*, 8> lbr_tbl_Mail{};
-    DropDownCombo* cmb_User = nullptr;
-    DropDownCombo* cmb_Computer = nullptr;
-    DropDownCombo* cmb_Location = nullptr;
+    ui::DropDownCombo* cmb_User = nullptr;
+    ui::DropDownCombo* cmb_Computer = nullptr;
+    ui::DropDownCombo* cmb_Location = nullptr;
     QLineEdit* tbx_User = nullptr;      // hidden: the picked user's code, "" until picked
     QLineEdit* tbx_Computer = nullptr;  // hidden: the picked PC's MainKey, "" until picked
     QLineEdit* tbx_Location = nullptr;  // hidden: the location filter's code, "" until picked

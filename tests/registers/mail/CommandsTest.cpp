@@ -8,11 +8,12 @@
 #include <functional>
 
 #include "core/Mdl_Access_mdb.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/TextBox.h"
 #include "tests/registers/mail/MailFixture.h"
 
 namespace mail {
@@ -23,14 +24,14 @@ constexpr int kSatoRow = 1, kSuzukiRow = 2, kYamadaRow = 3;
 
 QStringList boxTexts(const frm_Edit_Mail* w) {
     QStringList texts;
-    for (const QLineEdit* box : w->tbx_tbl_Mail) texts << box->text();
+    for (const ui::TextBox* box : w->tbx_tbl_Mail) texts << box->text();
     return texts;
 }
 
 // Whether every cell of the row from column 1 on has the colour.
 bool rowPainted(const ui::FlexGrid* grid, int row, int qbColour) {
     for (int c = 1; c < grid->Cols(); ++c)
-        if (grid->cellBackColor(row, c) != ui::QBColor(qbColour)) return false;
+        if (grid->cellBackColorAt(row, c) != ui::QBColor(qbColour)) return false;
     return true;
 }
 
@@ -68,7 +69,7 @@ TEST_F(CommandsTest, AClickOnARowFillsTheBoxesAndNamesButNotTheCodes) {
                                             "192.168.1.3", "yamada", "mb1"}));
         EXPECT_TRUE(rowPainted(w->MSFlexGrid_Mail, kSuzukiRow, 15));
         EXPECT_TRUE(rowPainted(w->MSFlexGrid_Mail, kYamadaRow, 8));
-        EXPECT_EQ(w->MSFlexGrid_Mail->cellBackColor(kYamadaRow, 0), ui::QBColor(8));
+        EXPECT_EQ(w->MSFlexGrid_Mail->cellBackColorAt(kYamadaRow, 0), ui::QBColor(8));
 
         // The caption row picks nothing.
         clickRow(w, 0, 5);
@@ -227,6 +228,30 @@ TEST_F(CommandsTest, NewAddsAnEmptyAccountOnTheReservedRows) {
     EXPECT_EQ(statements,
               QStringList{"INSERT INTO tbl_Mail_Management( [Key] ,User_Code ,Conputer_Code ) VALUES ( 6,0,0 );"});
     EXPECT_EQ(account(6), (QStringList{"0", "0"} + QStringList(8, "<null>")));
+}
+
+// The eight boxes and the user list light up while they have the focus; the PC and location lists do not.
+TEST_F(CommandsTest, TheBoxesAndTheUserListShowTheFocusColour) {
+    withRegister([&](frm_Edit_Mail* w) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        const QColor lit = ui::vbColor(0xFFFF80), plain = ui::vbColor(0xFFFFFF);
+        auto base = [](const QWidget* c) { return c->palette().color(QPalette::Base); };
+        QWidget* order[] = {w->tbx_tbl_Mail[0], w->tbx_tbl_Mail[5], w->cmb_User, w->tbx_tbl_Mail[7]};
+        QWidget* before = nullptr;
+        for (QWidget* c : order) {
+            SCOPED_TRACE(c->objectName().toStdString());
+            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(4, c->height() / 2));
+            EXPECT_EQ(base(c), lit);
+            if (before) {
+                EXPECT_EQ(base(before), plain);
+            }
+            before = c;
+        }
+        const QColor computerBefore = base(w->cmb_Computer);
+        w->cmb_Computer->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(base(w->cmb_Computer), computerBefore);
+        EXPECT_EQ(base(w->tbx_tbl_Mail[7]), plain);
+    });
 }
 
 // 閉じる (or Ctrl+W) and the close box unload the register without asking; the next opening starts

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "tests/registers/mail/MailFixture.h"
 

@@ -9,10 +9,11 @@
 #include <QTest>
 
 #include "core/Mdl_Access_mdb.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 #include "tests/registers/mail/MailFixture.h"
 
 namespace mail {
@@ -80,7 +81,7 @@ const QStringList kYamada = {"3",
 std::vector<int> greyColumns(const ui::FlexGrid* grid, int row) {
     std::vector<int> cols;
     for (int c = 0; c < grid->Cols(); ++c)
-        if (grid->cellBackColor(row, c) == ui::QBColor(8)) cols.push_back(c);
+        if (grid->cellBackColorAt(row, c) == ui::QBColor(8)) cols.push_back(c);
     return cols;
 }
 
@@ -102,8 +103,8 @@ TEST_F(ListTest, OpensFromTheMainMenuListingEveryAccountWithRetiredNamesOnGrey) 
         EXPECT_EQ(grid->ColWidth(1), 0) << "the account key is hidden";
         for (int c = 2; c < 18; ++c) EXPECT_EQ(grid->ColWidth(c), 1800) << c;
         EXPECT_EQ(greyColumns(grid, 0), (std::vector<int>{0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17}));
-        EXPECT_EQ(grid->cellAlignment(0, 5), ui::flexAlignCenterBottom);
-        EXPECT_EQ(grid->cellAlignment(1, 5), ui::flexAlignLeftBottom);
+        EXPECT_EQ(grid->cellAlignmentAt(0, 5), ui::flexAlignCenterBottom);
+        EXPECT_EQ(grid->cellAlignmentAt(1, 5), ui::flexAlignLeftBottom);
         // Retired user and department (sato), retired location (suzuki); the running number always.
         EXPECT_EQ(greyColumns(grid, 1), (std::vector<int>{0, 3, 13}));
         EXPECT_EQ(greyColumns(grid, 2), (std::vector<int>{0, 12}));
@@ -113,7 +114,7 @@ TEST_F(ListTest, OpensFromTheMainMenuListingEveryAccountWithRetiredNamesOnGrey) 
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
         EXPECT_EQ(QApplication::focusWidget(), grid) << "the grid comes first in the tab order";
 
-        for (QLineEdit* box : w->tbx_tbl_Mail) EXPECT_EQ(box->text(), "");
+        for (ui::TextBox* box : w->tbx_tbl_Mail) EXPECT_EQ(box->text(), "");
         EXPECT_EQ(w->cmb_User->currentText(), "");
         EXPECT_EQ(w->cmb_Computer->currentText(), "");
         EXPECT_EQ(w->cmb_Location->currentText(), "");

@@ -11,8 +11,8 @@
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Registration.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/SingleInstance.h"
@@ -116,7 +116,7 @@ void MailTest::seedOffice() {
 }
 
 frm_Main* MailTest::startMain() {
-    if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+    if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
     return m_main;
 }
 
@@ -152,7 +152,7 @@ void MailTest::clickRow(frm_Edit_Mail* w, int row, int col) {
     (void)testsupport::clickCell(w->MSFlexGrid_Mail, row, col);
 }
 
-void MailTest::pickItem(DropDownCombo* box, int index) {
+void MailTest::pickItem(ui::DropDownCombo* box, int index) {
     box->showPopup();
     ASSERT_LT(index, box->count());
     QAbstractItemView* list = box->view();
@@ -161,7 +161,7 @@ void MailTest::pickItem(DropDownCombo* box, int index) {
     EXPECT_EQ(box->currentIndex(), index);
 }
 
-QStringList MailTest::items(DropDownCombo* box) {
+QStringList MailTest::items(ui::DropDownCombo* box) {
     box->showPopup();
     box->hidePopup();
     QStringList texts;

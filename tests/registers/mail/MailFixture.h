@@ -11,10 +11,10 @@
 #include "registers/frm_Edit_Mail.h"
 #include "tests/support/LedgerFixture.h"
 
-class DropDownCombo;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+}  // namespace ui
 
 namespace mail {
 
@@ -41,8 +41,8 @@ protected:
 
     // As a user does: click a cell, pick an item from a drop-down list, trigger a menu entry.
     static void clickRow(frm_Edit_Mail* w, int row, int col = 2);
-    static void pickItem(DropDownCombo* box, int index);
-    static QStringList items(DropDownCombo* box);
+    static void pickItem(ui::DropDownCombo* box, int index);
+    static QStringList items(ui::DropDownCombo* box);
     static bool trigger(frm_Edit_Mail* w, const QString& name);
 
     [[nodiscard]] static std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);

@@ -7,9 +7,10 @@
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 #include "tests/registers/mail/MailFixture.h"
 
 namespace mail {

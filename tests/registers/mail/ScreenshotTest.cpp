@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QTest>
 
+#include "platform/ui/TextBox.h"
 #include "tests/registers/mail/MailFixture.h"
 
 namespace mail {
