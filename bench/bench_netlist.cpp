@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     gFormTop = 300;
     gFormLeft = 450;
     registerRegisterForms();
-    auto* win = static_cast<frm_Edit_Network*>(ui::showForm("frm_Edit_Network", 0));
+    auto* win = static_cast<frm_Edit_Network*>(ui::showForm("frm_Edit_Network", ui::vbModeless));
     if (!win) {
         std::fprintf(stderr, "the network register did not open\n");
         return 1;

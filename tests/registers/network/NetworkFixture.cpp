@@ -1,8 +1,12 @@
 #include "tests/registers/network/NetworkFixture.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "core/Mdl_IP.h"
@@ -10,9 +14,11 @@
 #include "core/frm_Main.h"
 #include "platform/text/VbConv.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/SingleInstance.h"
+#include "platform/ui/TextBox.h"
 #include "registers/Registration.h"
 #include "registers/frm_Edit_Network.h"
 #include "tests/support/UiDriver.h"
@@ -58,7 +64,7 @@ void NetworkTest::settle() {
 }
 
 frm_Edit_Network* NetworkTest::open() {
-    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
     EXPECT_NE(m_main, nullptr);
     if (!m_main) return nullptr;
     EXPECT_TRUE(testsupport::triggerAction(m_main, "Mnu_Network_Manegement"));
@@ -126,6 +132,41 @@ QStringList NetworkTest::unitRow(int key) {
                                     "Sereals_Number, ID, PassWord, Deleted_Flug FROM tbl_NetworkUnit WHERE [Key] = %1")
                                 .arg(key));
     return found.empty() ? QStringList() : found.front();
+}
+
+QWidget* NetworkTest::input(int i) const {
+    if (i < 3) return m_win->cmb_Dat[size_t(i)];
+    return m_win->tbx_nunit[size_t(i - 3)];
+}
+
+QString NetworkTest::inputText(int i) const {
+    if (i < 3) return m_win->cmb_Dat[size_t(i)]->currentText();
+    return m_win->tbx_nunit[size_t(i - 3)]->text();
+}
+
+void NetworkTest::setInputText(int i, const QString& text) {
+    if (i < 3)
+        m_win->cmb_Dat[size_t(i)]->setEditText(text);
+    else
+        m_win->tbx_nunit[size_t(i - 3)]->setText(text);
+}
+
+void NetworkTest::commitText(QWidget* box, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(box)) box = combo->lineEdit();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(box, &commit);
+}
+
+void NetworkTest::clickUnit(int key) {
+    const int row = rowWith(m_win->MSFlexGrid_NetworkUnit, 0, QString::number(key));
+    ASSERT_GT(row, 0) << "unit " << key << " is not listed";
+    ASSERT_TRUE(testsupport::clickCell(m_win->MSFlexGrid_NetworkUnit, row, 3));
+}
+
+bool NetworkTest::menus(bool add, bool update, bool del) const {
+    return m_win->Mnu_AddRecord->isEnabled() == add && m_win->Mnu_Update->isEnabled() == update &&
+           m_win->Mnu_Delete->isEnabled() == del;
 }
 
 std::vector<QStringList> NetworkTest::gridTexts(const ui::FlexGrid* grid) {

@@ -3,6 +3,7 @@
 // for PCs, master rows and units, and readers for the grids and the two tables.
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <optional>
 #include <vector>
 
@@ -23,13 +24,14 @@ struct PcSeed {
     QString ip;  // IPAddress_16num is derived from it
     int location = 0, user = 0, maker = 0, model = 0;
     int deleted = 0;
-    QString workgroup, mac, type, serial;
+    QString workgroup{}, mac{}, type{}, serial{};
 };
 
 // One unit; a field left unset stays Null.
 struct UnitSeed {
     int key;
-    std::optional<QString> location, user, computer, workgroup, ip, mac, maker, model, type, serial, id, password;
+    std::optional<QString> location{}, user{}, computer{}, workgroup{}, ip{}, mac{}, maker{}, model{}, type{}, serial{},
+        id{}, password{};
     int deleted = 0;
 };
 
@@ -59,6 +61,16 @@ protected:
         return rows("SELECT " + kListColumns + " FROM tbl_NetworkList ORDER BY [Key]");
     }
     QStringList unitRow(int key);
+
+    // The twelve inputs in the window's order: cmb_Dat(0..2), then tbx_nunit(0..8).
+    QWidget* input(int i) const;
+    QString inputText(int i) const;
+    void setInputText(int i, const QString& text);
+    // Text as an input method commits it (the way Japanese text arrives); a combo takes it in its edit field.
+    static void commitText(QWidget* box, const QString& text);
+    // A click on the unit's row in the unit grid (its computer-name cell).
+    void clickUnit(int key);
+    [[nodiscard]] bool menus(bool add, bool update, bool del) const;
 
     static std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);
     static int rowWith(const ui::FlexGrid* grid, int col, const QString& text);
