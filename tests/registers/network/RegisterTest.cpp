@@ -495,15 +495,24 @@ TEST_F(RegisterTest, UpdateAndDeleteOfAUnitGoneMeanwhileWriteNothing) {
     EXPECT_EQ(stdErrorBoxes(), 0);
 }
 
-TEST_F(RegisterTest, AFailedUpdateShowsTheErrorBox) {
+TEST_F(RegisterTest, AFailedUpdateOrDeleteShowsTheErrorBox) {
     addStoredList();
     addThreeUnits();
     ASSERT_NE(open(), nullptr);
+
     clickUnit(1);
     m_win->tbx_nunit[1]->setText(QString(256, 'x'));  // longer than the column takes
     ui::script::answerMsgBox(ui::vbOK);
     ASSERT_TRUE(testsupport::triggerAction(m_win, "Mnu_Update"));
     EXPECT_EQ(stdErrorBoxes(), 1);
+    EXPECT_EQ(unitRow(1)[3], "HUB-01");
+
+    gCn().setFailHook([](const QString& s) { return s.startsWith("DELETE FROM"); });
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerMsgBox(ui::vbOK);
+    ASSERT_TRUE(testsupport::triggerAction(m_win, "Mnu_Delete"));
+    gCn().setFailHook({});
+    EXPECT_EQ(stdErrorBoxes(), 2);
     EXPECT_EQ(unitRow(1)[3], "HUB-01");
 }
 
