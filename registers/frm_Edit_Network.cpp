@@ -299,5 +299,7 @@ void frm_Edit_Network::tbx_nunit_KeyPress(int Index, int& KeyAscii) {
     // The IP box takes digits and full stops; Backspace still deletes. Typed characters only: a paste
     // from the box's own menu passes.
     if (Index != kIpBox || KeyAscii == 8) return;
-    if (!vb::Like(QString(QChar(KeyAscii)), QStringLiteral("[0-9.]"))) KeyAscii = 0;
+    // The whole code point: QChar would keep only its low 16 bits, and U+10031 would pass as "1".
+    const char32_t typed = char32_t(KeyAscii);
+    if (!vb::Like(QString::fromUcs4(&typed, 1), QStringLiteral("[0-9.]"))) KeyAscii = 0;
 }

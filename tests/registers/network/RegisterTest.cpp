@@ -582,6 +582,8 @@ TEST_F(RegisterTest, TheIpBoxTakesOnlyDigitsAndFullStops) {
         {"an address", [](ui::TextBox* b) { QTest::keyClicks(b, "192.168.1.1"); }, "192.168.1.1", "192.168.1.1"},
         {"letters and blanks", [](ui::TextBox* b) { QTest::keyClicks(b, "a1 b.2-"); }, "1.2", "a1 b.2-"},
         {"input method, full-width digits", [](ui::TextBox* b) { commitText(b, "１２3.ア4"); }, "3.4", "１２3.ア4"},
+        // Outside the basic plane, whatever its last 16 bits look like.
+        {"input method, U+10031", [](ui::TextBox* b) { commitText(b, "1\U00010031"); }, "1", "1\U00010031"},
         {"Backspace deletes",
          [](ui::TextBox* b) {
              QTest::keyClicks(b, "123");
