@@ -1,5 +1,8 @@
 #include "licences/Registration.h"
 
+#include "licences/frm_List_Application.h"
 #include "platform/ui/Forms.h"
 
-void registerLicenceForms() {}
+void registerLicenceForms() {
+    ui::registerForm("frm_List_Application", [] { return new frm_List_Application; });
+}

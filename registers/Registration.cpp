@@ -1,5 +1,8 @@
 #include "registers/Registration.h"
 
 #include "platform/ui/Forms.h"
+#include "registers/frm_List_Printer.h"
 
-void registerRegisterForms() {}
+void registerRegisterForms() {
+    ui::registerForm("frm_List_Printer", [] { return new frm_List_Printer; });
+}
