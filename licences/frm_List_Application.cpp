@@ -1,8 +1,6 @@
 #include "licences/frm_List_Application.h"
 
-#include <QFont>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <cmath>
 
@@ -12,11 +10,14 @@
 #include "platform/db/Ado.h"
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/DropDownCombo.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Names.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
-
-const QString kIdeo = QStringLiteral("\u3000");
 
 // Jet names the count Expr1000; it is read by position.
 const QString kCountSql = QStringLiteral(
@@ -70,17 +71,15 @@ QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText()
 
 void writeHeader(ui::FlexGrid& grid, const QString& caption, int col) {
     grid.setTextMatrix(0, col, caption);
-    grid.setCellBackColor(0, col, ui::QBColor(8));
-    grid.setCellAlignment(0, col, ui::flexAlignCenterBottom);
+    grid.setCellBackColorAt(0, col, ui::QBColor(8));
+    grid.setCellAlignmentAt(0, col, ui::flexAlignCenterBottom);
 }
 
-// Grids are hidden while written; a fill that fails still shows its grid again.
+// A grid is not redrawn while written (frozen rather than hidden, so the focus stays where it is) and is
+// shown at the end, also when the fill fails.
 class HiddenWhileFilled {
 public:
-    explicit HiddenWhileFilled(ui::FlexGrid& grid) : m_grid(grid) {
-        m_grid.setRedraw(false);
-        m_grid.setVisible(false);
-    }
+    explicit HiddenWhileFilled(ui::FlexGrid& grid) : m_grid(grid) { m_grid.setRedraw(false); }
     ~HiddenWhileFilled() {
         m_grid.setRedraw(true);
         m_grid.setVisible(true);
@@ -97,12 +96,12 @@ private:
 frm_List_Application::frm_List_Application(QWidget* parent) : ui::Form(QStringLiteral("frm_List_Application"), parent) {
     setCaption(QStringLiteral("アプリケーション一覧"));
 
-    tbx_ApplicationName = place(new QLineEdit, QStringLiteral("tbx_ApplicationName"), 120, 120, 4395, 300);
-    tbx_ApplicationNum = place(new QLineEdit, QStringLiteral("tbx_ApplicationNum"), 4560, 120, 540, 270);
+    tbx_ApplicationName = place(new ui::TextBox, QStringLiteral("tbx_ApplicationName"), 120, 120, 4395, 300);
+    tbx_ApplicationNum = place(new ui::TextBox, QStringLiteral("tbx_ApplicationNum"), 4560, 120, 540, 270);
     Label2 = place(new QLabel(QStringLiteral("件")), QStringLiteral("Label2"), 5160, 150, 375, 255);
     Label1 = place(new QLabel(QStringLiteral("設置場所")), QStringLiteral("Label1"), 5640, 150, 1095, 255);
-    cmb_Location = place(new DropDownCombo, QStringLiteral("cmb_Location"), 6480, 120, 2475, 300);
-    tbx_Location = place(new QLineEdit, QStringLiteral("tbx_Location"), 9000, 120, 495, 270);
+    cmb_Location = place(new ui::DropDownCombo, QStringLiteral("cmb_Location"), 6480, 120, 2475, 300);
+    tbx_Location = place(new ui::TextBox, QStringLiteral("tbx_Location"), 9000, 120, 495, 270);
     tbx_Location->setEnabled(false);
     tbx_Location->setVisible(false);
 
@@ -110,34 +109,30 @@ frm_List_Application::frm_List_Application(QWidget* parent) : ui::Form(QStringLi
     MSFlexGrid_Applications = place(new ui::FlexGrid, QStringLiteral("MSFlexGrid_Applications"), 100, 450, 2000, 2000);
     MSFlexGrid_User = place(new ui::FlexGrid, QStringLiteral("MSFlexGrid_User"), 2200, 450, 4000, 2000);
     for (ui::FlexGrid* grid : {MSFlexGrid_Applications, MSFlexGrid_User}) {
-        grid->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+        grid->setFont(ui::vbFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
         grid->setRows(2);
         grid->setCols(2);
         grid->setFixedRows(1);
         grid->setFixedCols(1);
     }
 
-    Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + kIdeo.repeated(6));
+    Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + ui::kIdeo.repeated(6));
     Mnu_Export_CSV =
-        addItem(Mnu_File, QStringLiteral("Mnu_Export_CSV"), QStringLiteral("書き出し") + kIdeo.repeated(3));
+        addItem(Mnu_File, QStringLiteral("Mnu_Export_CSV"), QStringLiteral("書き出し") + ui::kIdeo.repeated(3));
     sepalate01 = addSeparator(Mnu_File, QStringLiteral("sepalate01"));
     Mnu_Close =
         addItem(Mnu_File, QStringLiteral("Mnu_Close"), QStringLiteral("閉じる"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    Mnu_View = addMenu(QStringLiteral("Mnu_View"), QStringLiteral("表示") + kIdeo.repeated(8));
+    Mnu_View = addMenu(QStringLiteral("Mnu_View"), QStringLiteral("表示") + ui::kIdeo.repeated(8));
     Mnu_ViewUpdate =
-        addItem(Mnu_View, QStringLiteral("Mnu_ViewUpdate"), QStringLiteral("一覧更新") + kIdeo.repeated(3));
+        addItem(Mnu_View, QStringLiteral("Mnu_ViewUpdate"), QStringLiteral("一覧更新") + ui::kIdeo.repeated(3));
 
-    auto on = [this](QAction* a, void (frm_List_Application::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mnu_Export_CSV, &frm_List_Application::Mnu_Export_CSV_Click);
-    on(Mnu_Close, &frm_List_Application::Mnu_Close_Click);
-    on(Mnu_ViewUpdate, &frm_List_Application::Mnu_ViewUpdate_Click);
-    connect(MSFlexGrid_Applications, &ui::FlexGrid::Click, this,
-            [this] { ui::guarded([&] { MSFlexGrid_Applications_Click(); }); });
-    connect(MSFlexGrid_User, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { MSFlexGrid_User_Click(); }); });
-    cmb_Location->DropDown = [this] { cmb_Location_DropDown(); };
-    cmb_Location->Click = [this] { cmb_Location_Click(); };
+    ui::bind(Mnu_Export_CSV, &QAction::triggered, this, &frm_List_Application::Mnu_Export_CSV_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_List_Application::Mnu_Close_Click);
+    ui::bind(Mnu_ViewUpdate, &QAction::triggered, this, &frm_List_Application::Mnu_ViewUpdate_Click);
+    ui::bind(MSFlexGrid_Applications, &ui::FlexGrid::Click, this, &frm_List_Application::MSFlexGrid_Applications_Click);
+    ui::bind(MSFlexGrid_User, &ui::FlexGrid::Click, this, &frm_List_Application::MSFlexGrid_User_Click);
+    ui::bind(cmb_Location, &ui::DropDownCombo::DropDown, this, &frm_List_Application::cmb_Location_DropDown);
+    ui::bind(cmb_Location, &ui::DropDownCombo::Click, this, &frm_List_Application::cmb_Location_Click);
 }
 
 frm_List_Application::~frm_List_Application() = default;
@@ -189,12 +184,12 @@ bool frm_List_Application::fnc_View_ApplicationCount() {
         qint16 i = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
             grid.setTextMatrix(i, 0, QString::number(i));
-            grid.setCellBackColor(i, 0, ui::QBColor(8));
+            grid.setCellBackColorAt(i, 0, ui::QBColor(8));
             grid.setTextMatrix(i, 1, textOf(rs.Fields(0).value()));
-            grid.setCellBackColor(i, 1, ui::QBColor(15));
+            grid.setCellBackColorAt(i, 1, ui::QBColor(15));
             grid.setTextMatrix(i, 2, textOf(rs.Fields(1).value()));
-            grid.setCellBackColor(i, 2, ui::QBColor(15));
-            grid.setCellAlignment(i, 2, ui::flexAlignLeftBottom);
+            grid.setCellBackColorAt(i, 2, ui::QBColor(15));
+            grid.setCellAlignmentAt(i, 2, ui::flexAlignLeftBottom);
             // The cells were written through the current cell: it rests on the last one.
             grid.setRow(i);
             grid.setCol(2);
@@ -240,18 +235,18 @@ bool frm_List_Application::fnc_View_InstalledPC(qint16 LocationCode) {
         int i = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext(), ++i) {
             grid.setTextMatrix(i, 0, QString::number(i));
-            grid.setCellBackColor(i, 0, ui::QBColor(8));
-            grid.setCellAlignment(i, 0, ui::flexAlignLeftBottom);
+            grid.setCellBackColorAt(i, 0, ui::QBColor(8));
+            grid.setCellAlignmentAt(i, 0, ui::flexAlignLeftBottom);
             for (int c = 1; c < 7; ++c) {
                 const PcColumn& column = kPcColumns[c];
-                grid.setCellBackColor(i, c, ui::QBColor(15));
-                grid.setCellAlignment(i, c, ui::flexAlignLeftBottom);
+                grid.setCellBackColorAt(i, c, ui::QBColor(15));
+                grid.setCellAlignmentAt(i, c, ui::flexAlignLeftBottom);
                 const QString text = textOf(rs.Fields(QString::fromUtf8(column.field)).value());
                 if (text.isEmpty()) continue;
                 grid.setTextMatrix(i, c, text);
                 if (column.retiredFlag &&
                     textOf(rs.Fields(QString::fromUtf8(column.retiredFlag)).value()) == QStringLiteral("1"))
-                    grid.setCellBackColor(i, c, ui::QBColor(8));
+                    grid.setCellBackColorAt(i, c, ui::QBColor(8));
             }
             grid.setRow(i);
             grid.setCol(6);
@@ -272,19 +267,13 @@ void frm_List_Application::emptyGrid(ui::FlexGrid& grid) {
 
 // Columns 1 to the last; column 0 keeps its grey.
 void frm_List_Application::fnc_Set_RowColor_App(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_Applications;
-    if (row < 1 || row >= grid.Rows()) return;
-    grid.setRedraw(false);
-    for (int c = 1; c < grid.Cols(); ++c) grid.setCellBackColor(row, c, ui::QBColor(colourIndex));
-    grid.setRedraw(true);
+    MSFlexGrid_Applications->paintRow(row, ui::QBColor(colourIndex),
+                                      {.firstCol = 1, .hold = ui::FlexGrid::RowPaint::Hold::Hide});
 }
 
 void frm_List_Application::fnc_Set_RowColor_User(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_User;
-    if (row < 1 || row >= grid.Rows()) return;
-    grid.setRedraw(false);
-    for (int c = 1; c < grid.Cols(); ++c) grid.setCellBackColor(row, c, ui::QBColor(colourIndex));
-    grid.setRedraw(true);
+    MSFlexGrid_User->paintRow(row, ui::QBColor(colourIndex),
+                              {.firstCol = 1, .hold = ui::FlexGrid::RowPaint::Hold::Hide});
 }
 
 qint16 frm_List_Application::chosenLocation() const {
@@ -293,78 +282,96 @@ qint16 frm_List_Application::chosenLocation() const {
 }
 
 void frm_List_Application::MSFlexGrid_Applications_Click() {
-    ui::FlexGrid& grid = *MSFlexGrid_Applications;
-    const int row = grid.Row();
-    if (!AppListLoaded || row == 0) return;
+    ui::guarded([&] {
+        ui::FlexGrid& grid = *MSFlexGrid_Applications;
+        const int row = grid.Row();
+        if (!AppListLoaded || row == 0) return;
 
-    SelAppName = grid.TextMatrix(row, 1);
-    SelAppCount = grid.TextMatrix(row, 2);
-    AppCurRow = qint16(row);
-    fnc_Set_RowColor_App(AppPrevRow, 15);
-    fnc_Set_RowColor_App(AppCurRow, 8);
-    AppPrevRow = AppCurRow;
-    tbx_ApplicationName->setText(SelAppName);
-    tbx_ApplicationNum->setText(SelAppCount);
-    // A group without a name lists nobody: the PCs of the application chosen before must not stand
-    // beside this group's count.
-    if (SelAppName.isEmpty())
-        emptyGrid(*MSFlexGrid_User);
-    else
-        (void)fnc_View_InstalledPC(chosenLocation());
-    UserListLoaded = true;
-    UserPrevRow = 1;
-    UserCurRow = 1;
-}
-
-void frm_List_Application::MSFlexGrid_User_Click() {
-    const int row = MSFlexGrid_User->Row();
-    if (!UserListLoaded || row == 0) return;
-    UserCurRow = qint16(row);
-    fnc_Set_RowColor_User(UserPrevRow, 15);
-    fnc_Set_RowColor_User(UserCurRow, 8);
-    UserPrevRow = UserCurRow;
-}
-
-void frm_List_Application::cmb_Location_DropDown() {
-    cmb_Location->refill([&] {
-        ado::Recordset rs;
-        rs.Open(kLocationSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
-        for (; !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
-            if (name.isNull())
-                cmb_Location->addListItem(QString(), 0);
-            else
-                cmb_Location->addListItem(name.toText(), rs.Fields(QStringLiteral("Location_Code")).value().toInt32());
-        }
-        rs.Close();
+        SelAppName = grid.TextMatrix(row, 1);
+        SelAppCount = grid.TextMatrix(row, 2);
+        AppCurRow = qint16(row);
+        fnc_Set_RowColor_App(AppPrevRow, 15);
+        fnc_Set_RowColor_App(AppCurRow, 8);
+        AppPrevRow = AppCurRow;
+        tbx_ApplicationName->setText(SelAppName);
+        tbx_ApplicationNum->setText(SelAppCount);
+        // A group without a name lists nobody: the PCs of the application chosen before must not stand
+        // beside this group's count or go into its export.
+        if (SelAppName.isEmpty())
+            emptyGrid(*MSFlexGrid_User);
+        else
+            (void)fnc_View_InstalledPC(chosenLocation());
+        UserListLoaded = true;
+        UserPrevRow = 1;
+        UserCurRow = 1;
     });
 }
 
-void frm_List_Application::cmb_Location_Click() {
-    const int index = cmb_Location->currentIndex();
-    if (index < 0) return;
-    tbx_Location->setText(QString::number(cmb_Location->itemData(index).toInt()));
-    const qint16 code = chosenLocation();
-    UserPrevRow = 1;
-    UserCurRow = 1;
-    (void)fnc_View_InstalledPC(code);
+void frm_List_Application::MSFlexGrid_User_Click() {
+    ui::guarded([&] {
+        const int row = MSFlexGrid_User->Row();
+        if (!UserListLoaded || row == 0) return;
+        UserCurRow = qint16(row);
+        fnc_Set_RowColor_User(UserPrevRow, 15);
+        fnc_Set_RowColor_User(UserCurRow, 8);
+        UserPrevRow = UserCurRow;
+    });
 }
 
+// In-use locations only; there is no item for all locations.
+void frm_List_Application::cmb_Location_DropDown() {
+    ui::guarded([&] {
+        cmb_Location->refill([&] {
+            ado::Recordset rs;
+            rs.Open(kLocationSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+            for (; !rs.EOF(); rs.MoveNext()) {
+                const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
+                if (name.isNull())
+                    cmb_Location->addListItem(QString(), 0);
+                else
+                    cmb_Location->addListItem(name.toText(),
+                                              rs.Fields(QStringLiteral("Location_Code")).value().toInt32());
+            }
+            rs.Close();
+        });
+    });
+}
+
+// The application grid's selection is left as it stands.
+void frm_List_Application::cmb_Location_Click() {
+    ui::guarded([&] {
+        const int index = cmb_Location->currentIndex();
+        if (index < 0) return;
+        tbx_Location->setText(QString::number(cmb_Location->itemData(index).toInt()));
+        const qint16 code = chosenLocation();
+        UserPrevRow = 1;
+        UserCurRow = 1;
+        (void)fnc_View_InstalledPC(code);
+    });
+}
+
+// Counts are not read again: only reopening the window recounts.
 void frm_List_Application::Mnu_ViewUpdate_Click() {
-    tbx_ApplicationName->setText(QString());
-    tbx_ApplicationNum->setText(QString());
-    tbx_Location->setText(QString());
-    cmb_Location->setEditText(QString());
-    MSFlexGrid_Applications_Click();
+    ui::guarded([&] {
+        tbx_ApplicationName->setText(QString());
+        tbx_ApplicationNum->setText(QString());
+        tbx_Location->setText(QString());
+        cmb_Location->setEditText(QString());
+        MSFlexGrid_Applications_Click();
+    });
 }
 
 void frm_List_Application::Mnu_Export_CSV_Click() {
-    GridExportLayout layout;
-    layout.firstLine = tbx_ApplicationName->text();
-    (void)fnc_Export_Grid(*MSFlexGrid_User, CommonDialog1, this, layout);
+    ui::guarded([&] {
+        GridExportLayout layout;
+        layout.firstLine = tbx_ApplicationName->text();  // as the box holds it, typed text included
+        (void)fnc_Export_Grid(*MSFlexGrid_User, CommonDialog1, this, layout);
+    });
 }
 
-void frm_List_Application::Mnu_Close_Click() { fnc_Form_Close(); }
+void frm_List_Application::Mnu_Close_Click() {
+    ui::guarded([&] { fnc_Form_Close(); });
+}
 // Every way of closing unloads without a question; the close in progress is that unload.
 bool frm_List_Application::Form_QueryUnload(int) { return false; }
 void frm_List_Application::fnc_Form_Close() { Unload(); }

@@ -4,17 +4,17 @@
 // under the application's name. The window only reads.
 #include <QString>
 
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+class TextBox;
+}  // namespace ui
 
 class frm_List_Application : public ui::Form {
     Q_OBJECT
@@ -23,12 +23,12 @@ public:
     ~frm_List_Application() override;
 
     // Controls.
-    QLineEdit* tbx_ApplicationName = nullptr;  // the chosen application; the export's first line
-    QLineEdit* tbx_ApplicationNum = nullptr;   // its installation count
+    ui::TextBox* tbx_ApplicationName = nullptr;  // the chosen application; the export's first line
+    ui::TextBox* tbx_ApplicationNum = nullptr;   // its installation count
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
-    DropDownCombo* cmb_Location = nullptr;  // item data: Location_Code
-    QLineEdit* tbx_Location = nullptr;      // hidden: the chosen location code, "" for all locations
+    ui::DropDownCombo* cmb_Location = nullptr;  // item data: Location_Code
+    ui::TextBox* tbx_Location = nullptr;        // hidden: the chosen location code, "" for all locations
     ui::FlexGrid* MSFlexGrid_Applications = nullptr;
     ui::FlexGrid* MSFlexGrid_User = nullptr;  // the PCs having the chosen application
     ui::FileDialogSpec CommonDialog1;
@@ -50,7 +50,7 @@ public:
     QString SelAppName;
     QString SelAppCount;
 
-    // Handlers (public so tests can run them as the grids, the list and the menus do).
+    // Handlers (public so tests can run them as the grids, the list and the menus do); each guards its body.
     void MSFlexGrid_Applications_Click();
     void MSFlexGrid_User_Click();
     void cmb_Location_DropDown();

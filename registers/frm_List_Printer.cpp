@@ -7,11 +7,11 @@
 #include "core/Mdl_gData.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Names.h"
 
 namespace {
-
-const QString kIdeo = QStringLiteral("\u3000");
 
 // Ports sort without case here, while a new column starts at every change of the port's exact text.
 const QString kPrinterSql = QStringLiteral(
@@ -23,13 +23,11 @@ const QString kPrinterSql = QStringLiteral(
 
 QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
 
-// The grid is hidden while written and shown again however the fill ends.
+// The grid is not redrawn while written (frozen rather than hidden, so the focus stays where it is) and
+// is shown at the end, also when the fill fails.
 class HiddenWhileFilled {
 public:
-    explicit HiddenWhileFilled(ui::FlexGrid& grid) : m_grid(grid) {
-        m_grid.setRedraw(false);
-        m_grid.setVisible(false);
-    }
+    explicit HiddenWhileFilled(ui::FlexGrid& grid) : m_grid(grid) { m_grid.setRedraw(false); }
     ~HiddenWhileFilled() {
         m_grid.setRedraw(true);
         m_grid.setVisible(true);
@@ -52,22 +50,19 @@ frm_List_Printer::frm_List_Printer(QWidget* parent) : ui::Form(QStringLiteral("f
     MSFlexGrid_Printer->setFixedRows(1);
     MSFlexGrid_Printer->setFixedCols(1);
 
-    Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + kIdeo.repeated(6));
+    Mnu_File = addMenu(QStringLiteral("Mnu_File"), QStringLiteral("ファイル") + ui::kIdeo.repeated(6));
     Mnu_Export_CSV =
-        addItem(Mnu_File, QStringLiteral("Mnu_Export_CSV"), QStringLiteral("書き出し") + kIdeo.repeated(6));
+        addItem(Mnu_File, QStringLiteral("Mnu_Export_CSV"), QStringLiteral("書き出し") + ui::kIdeo.repeated(6));
     separator01 = addSeparator(Mnu_File, QStringLiteral("separator01"));
     Mnu_Close =
         addItem(Mnu_File, QStringLiteral("Mnu_Close"), QStringLiteral("閉じる"), QKeySequence(Qt::CTRL | Qt::Key_W));
-    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("表示") + kIdeo.repeated(8));
+    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("表示") + ui::kIdeo.repeated(8));
     Mnu_List_Update =
-        addItem(Mnu_Edit, QStringLiteral("Mnu_List_Update"), QStringLiteral("一覧更新") + kIdeo.repeated(3));
+        addItem(Mnu_Edit, QStringLiteral("Mnu_List_Update"), QStringLiteral("一覧更新") + ui::kIdeo.repeated(3));
 
-    auto on = [this](QAction* a, void (frm_List_Printer::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mnu_Export_CSV, &frm_List_Printer::Mnu_Export_CSV_Click);
-    on(Mnu_Close, &frm_List_Printer::Mnu_Close_Click);
-    on(Mnu_List_Update, &frm_List_Printer::Mnu_List_Update_Click);
+    ui::bind(Mnu_Export_CSV, &QAction::triggered, this, &frm_List_Printer::Mnu_Export_CSV_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_List_Printer::Mnu_Close_Click);
+    ui::bind(Mnu_List_Update, &QAction::triggered, this, &frm_List_Printer::Mnu_List_Update_Click);
 }
 
 frm_List_Printer::~frm_List_Printer() = default;
@@ -85,7 +80,7 @@ void frm_List_Printer::Form_Load() {
     if (width > 0) place.setWidth(ui::px(int(width)));
     if (height > 0) place.setHeight(ui::px(int(height)));
     MSFlexGrid_Printer->setGeometry(place);
-    (void)fnc_View_PrinterTable();
+    ui::guarded([&] { (void)fnc_View_PrinterTable(); });
 }
 
 void frm_List_Printer::Form_Resize() {
@@ -126,16 +121,16 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
                 grid.setCols(columnCount);
                 grid.setColWidth(column, 1500);
                 grid.setTextMatrix(0, column, textOf(rs.Fields(QStringLiteral("Printer_Name")).value()));
-                grid.setCellBackColor(0, column, ui::QBColor(8));
+                grid.setCellBackColorAt(0, column, ui::QBColor(8));
                 grid.setTextMatrix(1, column, port);
-                grid.setCellBackColor(1, column, ui::QBColor(8));
-                grid.setCellAlignment(1, column, ui::flexAlignCenterBottom);
+                grid.setCellBackColorAt(1, column, ui::QBColor(8));
+                grid.setCellAlignmentAt(1, column, ui::flexAlignCenterBottom);
                 previousPort = port;
             }
             const int row = rowsInColumn + 2;
             grid.setTextMatrix(row, column, textOf(rs.Fields(QStringLiteral("Computer_Name")).value()));
-            grid.setCellBackColor(row, column, ui::QBColor(15));
-            grid.setCellAlignment(row, column, ui::flexAlignLeftBottom);
+            grid.setCellBackColorAt(row, column, ui::QBColor(15));
+            grid.setCellAlignmentAt(row, column, ui::flexAlignLeftBottom);
         }
         // Records without a port count too: one empty row always stands below the longest column.
         ++rowsInColumn;
@@ -147,20 +142,27 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
 
     for (int r = 0; r < grid.Rows(); ++r) {
         grid.setTextMatrix(r, 0, QString::number(r));
-        grid.setCellBackColor(r, 0, ui::QBColor(8));
+        grid.setCellBackColorAt(r, 0, ui::QBColor(8));
     }
     rs.Close();
     return true;
 }
 
+// The grid keeps its size; with nothing found it stays cleared.
 void frm_List_Printer::Mnu_List_Update_Click() {
-    MSFlexGrid_Printer->Clear();
-    (void)fnc_View_PrinterTable();
+    ui::guarded([&] {
+        MSFlexGrid_Printer->Clear();
+        (void)fnc_View_PrinterTable();
+    });
 }
 
-void frm_List_Printer::Mnu_Export_CSV_Click() { (void)fnc_Export_Grid(*MSFlexGrid_Printer, CommonDialog1, this); }
+void frm_List_Printer::Mnu_Export_CSV_Click() {
+    ui::guarded([&] { (void)fnc_Export_Grid(*MSFlexGrid_Printer, CommonDialog1, this); });
+}
 
-void frm_List_Printer::Mnu_Close_Click() { fnc_Form_Close(); }
+void frm_List_Printer::Mnu_Close_Click() {
+    ui::guarded([&] { fnc_Form_Close(); });
+}
 // Every way of closing unloads without a question; the close in progress is that unload.
 bool frm_List_Printer::Form_QueryUnload(int) { return false; }
 void frm_List_Printer::fnc_Form_Close() { Unload(); }

@@ -27,7 +27,7 @@ public:
     QMenu* Mnu_Edit = nullptr;
     QAction* Mnu_List_Update = nullptr;
 
-    // Handlers (public so tests can run them as the menus do).
+    // Handlers (public so tests can run them as the menus do); each guards its body.
     void Mnu_Export_CSV_Click();
     void Mnu_List_Update_Click();
     void Mnu_Close_Click();
@@ -38,7 +38,7 @@ protected:
     bool Form_QueryUnload(int unloadMode) override;
 
 private:
-    // True when at least one printer was read; a failure raises.
+    // True when at least one printer was read; a failure raises (the callers show the standard error box).
     bool fnc_View_PrinterTable();
     void fnc_Form_Close();
 };

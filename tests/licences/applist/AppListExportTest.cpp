@@ -9,6 +9,7 @@
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 #include "tests/licences/applist/AppListFixture.h"
 #include "tests/support/UiDriver.h"
 

@@ -11,9 +11,11 @@
 #include "licences/Registration.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/SingleInstance.h"
+#include "platform/ui/TextBox.h"
 #include "tests/support/UiDriver.h"
 
 namespace applist {
@@ -54,10 +56,14 @@ void AppListTest::settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-frm_List_Application* AppListTest::open() {
-    if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+frm_Main* AppListTest::startMain() {
+    if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
     EXPECT_NE(m_main, nullptr);
-    if (!m_main) return nullptr;
+    return m_main;
+}
+
+frm_List_Application* AppListTest::open() {
+    if (!startMain()) return nullptr;
     EXPECT_TRUE(testsupport::triggerAction(m_main, "View_ApplicationList"));
     m_win = static_cast<frm_List_Application*>(ui::findForm("frm_List_Application"));
     EXPECT_NE(m_win, nullptr);
@@ -153,7 +159,7 @@ int AppListTest::rowWith(const ui::FlexGrid* grid, int col, const QString& text,
 QString AppListTest::shades(const ui::FlexGrid* grid, int row) {
     QString out;
     for (int c = 0; c < grid->Cols(); ++c) {
-        const QColor colour = grid->cellBackColor(row, c);
+        const QColor colour = grid->cellBackColorAt(row, c);
         out += colour == ui::QBColor(8) ? 'g' : colour == ui::QBColor(15) ? 'w' : '?';
     }
     return out;

@@ -22,7 +22,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The main window started as the program starts it, then "アプリケーション一覧" from its menu.
+    // The main window started as the program starts it (once).
+    frm_Main* startMain();
+    // "アプリケーション一覧" from the main window's menu.
     frm_List_Application* open();
     static void settle();
 

@@ -13,8 +13,10 @@
 #include "platform/db/Ado.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/TextBox.h"
 #include "tests/licences/applist/AppListFixture.h"
 #include "tests/support/UiDriver.h"
 
@@ -41,8 +43,7 @@ using AppListWindowTest = AppListTest;
 
 TEST_F(AppListWindowTest, OpensFromTheMenuWithItsControlsAndTheGeometryAsItStands) {
     seedOffice();
-    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
-    ASSERT_NE(m_main, nullptr);
+    ASSERT_NE(startMain(), nullptr);
     gFormWidth = 12000;
     gFormHeight = 9000;
     gFormTop = 600;
@@ -103,8 +104,8 @@ TEST_F(AppListWindowTest, CountsApplicationRowsOfThePcsInUse) {
     const int widths[] = {450, 2400, 600};
     for (int c = 0; c < 3; ++c) {
         EXPECT_EQ(grid->ColWidth(c), widths[c]);
-        EXPECT_EQ(grid->cellBackColor(0, c), ui::QBColor(8));
-        EXPECT_EQ(grid->cellAlignment(0, c), ui::flexAlignCenterBottom);
+        EXPECT_EQ(grid->cellBackColorAt(0, c), ui::QBColor(8));
+        EXPECT_EQ(grid->cellAlignmentAt(0, c), ui::flexAlignCenterBottom);
     }
 
     const int word = rowWith(grid, 1, "word", Qt::CaseInsensitive);
@@ -117,7 +118,7 @@ TEST_F(AppListWindowTest, CountsApplicationRowsOfThePcsInUse) {
     for (int r = 1; r < grid->Rows(); ++r) {
         EXPECT_EQ(grid->TextMatrix(r, 0), QString::number(r));
         EXPECT_EQ(shades(grid, r), "gww");
-        EXPECT_EQ(grid->cellAlignment(r, 2), ui::flexAlignLeftBottom);
+        EXPECT_EQ(grid->cellAlignmentAt(r, 2), ui::flexAlignLeftBottom);
         if (grid->TextMatrix(r, 1).isEmpty()) {
             ++unnamed;
             EXPECT_EQ(grid->TextMatrix(r, 2), "1");
@@ -145,8 +146,8 @@ TEST_F(AppListWindowTest, ListsThePcsOfTheChosenApplicationWithRetiredMastersOnG
     const int widths[] = {450, 1400, 1400, 1300, 1300, 1300, 1300};
     for (int c = 0; c < 7; ++c) {
         EXPECT_EQ(grid->ColWidth(c), widths[c]);
-        EXPECT_EQ(grid->cellAlignment(0, c), ui::flexAlignCenterBottom);
-        EXPECT_EQ(grid->cellAlignment(1, c), ui::flexAlignLeftBottom);
+        EXPECT_EQ(grid->cellAlignmentAt(0, c), ui::flexAlignCenterBottom);
+        EXPECT_EQ(grid->cellAlignmentAt(1, c), ui::flexAlignLeftBottom);
     }
     EXPECT_EQ(shades(grid, 0), "ggggggg");
     EXPECT_EQ(shades(grid, 1), "gwggwgw");  // retired location, department and user
@@ -370,8 +371,7 @@ TEST_F(AppListWindowTest, SelectionPaintsDataColumnsOnly) {
 
 TEST_F(AppListWindowTest, TheGridsSplitTheWindowThirtyToSeventy) {
     seedOffice();
-    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
-    ASSERT_NE(m_main, nullptr);
+    ASSERT_NE(startMain(), nullptr);
     gFormWidth = 12000;
     gFormHeight = 9000;
     ASSERT_NE(open(), nullptr);
@@ -416,8 +416,7 @@ TEST_F(AppListWindowTest, TheGridsSplitTheWindowThirtyToSeventy) {
 
 TEST_F(AppListWindowTest, FailuresShowTheStandardErrorBox) {
     seedOffice();
-    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
-    ASSERT_NE(m_main, nullptr);
+    ASSERT_NE(startMain(), nullptr);
 
     QString failing = "Count(";
     gCn().setFailHook([&](const QString& sql) { return sql.contains(failing); });

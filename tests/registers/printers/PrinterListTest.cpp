@@ -74,7 +74,7 @@ protected:
     }
 
     frm_Main* startMain() {
-        if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+        if (!m_main) m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
         EXPECT_NE(m_main, nullptr);
         return m_main;
     }
@@ -249,12 +249,12 @@ TEST_F(PrinterListTest, OpensWithItsMenusColoursAndTheMainWindowsGeometry) {
 
     EXPECT_EQ(grid()->ColWidth(0), 600);
     EXPECT_EQ(grid()->ColWidth(1), 1500);
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(grid()->cellBackColor(r, 0), ui::QBColor(8)) << r;
-    EXPECT_EQ(grid()->cellBackColor(0, 1), ui::QBColor(8));
-    EXPECT_EQ(grid()->cellBackColor(1, 1), ui::QBColor(8));
-    EXPECT_EQ(grid()->cellAlignment(1, 1), ui::flexAlignCenterBottom);
-    EXPECT_EQ(grid()->cellBackColor(2, 1), ui::QBColor(15));
-    EXPECT_EQ(grid()->cellAlignment(2, 1), ui::flexAlignLeftBottom);
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(grid()->cellBackColorAt(r, 0), ui::QBColor(8)) << r;
+    EXPECT_EQ(grid()->cellBackColorAt(0, 1), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellBackColorAt(1, 1), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellAlignmentAt(1, 1), ui::flexAlignCenterBottom);
+    EXPECT_EQ(grid()->cellBackColorAt(2, 1), ui::QBColor(15));
+    EXPECT_EQ(grid()->cellAlignmentAt(2, 1), ui::flexAlignLeftBottom);
 }
 
 TEST_F(PrinterListTest, TheGridFollowsTheWindowWhereItsSizeStaysPositive) {
@@ -309,8 +309,8 @@ TEST_F(PrinterListTest, NothingToShowKeepsTheDesignGridThenTheClearedOne) {
     EXPECT_EQ(grid()->Rows(), 6);
     EXPECT_EQ(grid()->Cols(), 3);
     for (const QStringList& row : texts()) EXPECT_EQ(row, QStringList({"", "", ""}));
-    EXPECT_EQ(grid()->cellBackColor(0, 1), grid()->BackColorFixed());
-    EXPECT_EQ(grid()->cellBackColor(2, 1), grid()->BackColor());
+    EXPECT_EQ(grid()->cellBackColorAt(0, 1), grid()->BackColorFixed());
+    EXPECT_EQ(grid()->cellBackColorAt(2, 1), grid()->BackColor());
     EXPECT_EQ(stdErrorBoxes(), 0);
 }
 
