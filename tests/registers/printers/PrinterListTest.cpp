@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QMenu>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <optional>
 #include <vector>
@@ -363,6 +364,26 @@ TEST_F(PrinterListTest, AFailedQueryShowsTheStandardErrorBox) {
     ASSERT_TRUE(m_win->closeWithReason(ui::vbFormControlMenu));
     settle();
     EXPECT_EQ(ui::findForm("frm_List_Printer"), nullptr);
+}
+
+// Not part of the suite: draws the printer list into /tmp/vondari-printers.png (or the path in
+// VONDARI_SCREENSHOT) for a look by eye; run with --gtest_also_run_disabled_tests.
+TEST_F(PrinterListTest, DISABLED_Screenshot) {
+    printer({1, "表示室プリンタ", "LPT1:"});
+    printer({2, "表示室プリンタ", "LPT1:"});
+    printer({3, "Canon LBP-1310", "\\\\srv\\laser"});
+    printer({2, "FAX", std::nullopt});
+    ASSERT_NE(startMain(), nullptr);
+    m_main->setWidth(9000);
+    m_main->setHeight(6000);
+    ASSERT_NE(open(), nullptr);
+    m_win->show();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT")
+                                                                         : QStringLiteral("/tmp/vondari-printers.png");
+    const QPixmap shot = m_win->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(path));
 }
 
 }  // namespace
