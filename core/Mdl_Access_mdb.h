@@ -2,6 +2,7 @@
 // The one database connection of the process and the small helpers every window uses.
 #include <QString>
 #include <array>
+#include <exception>
 #include <memory>
 
 #include "platform/db/Ado.h"
@@ -21,3 +22,7 @@ RecordValues fnc_Get_RecordValues(const QString& sql);  // errors go to the call
 qint16 fnc_Get_MaxKey(const QString& tableName);
 qint16 fnc_Get_MaxMainKey();
 QString fnc_Replace_SQLChar(const QString& text);
+
+// True when the database refused a statement for a value it would write (text too long for its column,
+// a number or date the column cannot take), as opposed to a statement it could not run at all.
+[[nodiscard]] bool isValueRefusal(const std::exception& e);
