@@ -4,9 +4,7 @@
 #include "inventory_compare/frm_Inport.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 
 #include "core/Mdl_Access_mdb.h"
@@ -16,6 +14,7 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/ListBox.h"
 
 namespace {
 
@@ -39,19 +38,13 @@ void frm_Inport::buildControls() {
     tbx_ComputerKey = place(new QLineEdit, "tbx_ComputerKey", 3240, 120, 375, 270);
     tbx_ComputerKey->setReadOnly(true);
     tbx_Edit = place(new QLineEdit, "tbx_Edit", 8160, 120, 3015, 300);
-    List_ComuputerName = place(new QListWidget, "List_ComuputerName", 120, 480, 3000, 7440);
+    List_ComuputerName = place(new ui::ListBox, "List_ComuputerName", 120, 480, 3000, 7440);
     List_ComuputerName->setSortingEnabled(false);
     MSFlexGrid1 = place(new ui::FlexGrid, "MSFlexGrid1", 3240, 480, 0, 0);
     MSGrid_Application = place(new ui::FlexGrid, "MSGrid_Application", 3240, 580, 0, 0);
 
-    // A click on an item picks it, also when it is the item already picked; moving with the keys picks
-    // the item reached.
-    connect(List_ComuputerName, &QListWidget::itemClicked, this,
+    connect(List_ComuputerName, &ui::ListBox::Click, this,
             [this] { ui::guarded([this] { List_ComuputerName_Click(); }); });
-    connect(List_ComuputerName, &QListWidget::itemSelectionChanged, this, [this] {
-        if (QGuiApplication::mouseButtons() & Qt::LeftButton) return;  // the click follows
-        ui::guarded([this] { List_ComuputerName_Click(); });
-    });
     connect(MSFlexGrid1, &ui::FlexGrid::Click, this, [this] { ui::guarded([this] { MSFlexGrid1_Click(); }); });
 }
 
@@ -138,9 +131,7 @@ bool frm_Inport::fnc_View_ComputerList() {
                     compare::listItemText(rs.Fields(QStringLiteral("Computer_Name")).value().toTextOrEmpty(),
                                           rs.Fields(QStringLiteral("Location_Name")).value().toTextOrEmpty(),
                                           rs.Fields(QStringLiteral("User_Name")).value().toTextOrEmpty());
-                auto* item = new QListWidgetItem(text);
-                item->setData(Qt::UserRole, int(key));
-                List_ComuputerName->addItem(item);
+                List_ComuputerName->AddItem(text, key);
             }
             rs.MoveNext();
         }
@@ -153,10 +144,10 @@ bool frm_Inport::fnc_View_ComputerList() {
 }
 
 void frm_Inport::List_ComuputerName_Click() {
-    const QListWidgetItem* item = List_ComuputerName->currentItem();
-    if (!item) return;
-    tbx_ComputerName->setText(item->text());
-    tbx_ComputerKey->setText(QString::number(item->data(Qt::UserRole).toInt()));
+    const int index = List_ComuputerName->ListIndex();
+    if (index < 0) return;
+    tbx_ComputerName->setText(List_ComuputerName->List(index));
+    tbx_ComputerKey->setText(QString::number(List_ComuputerName->ItemData(index)));
     if (!tbx_ComputerKey->text().isEmpty()) (void)fnc_View_PCData(vb::CInt(tbx_ComputerKey->text()));
 }
 

@@ -8,12 +8,12 @@
 
 class QAction;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 
 namespace ui {
 class FlexGrid;
-}
+class ListBox;
+}  // namespace ui
 
 class frm_Inport : public ui::Form {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     QLineEdit* tbx_ComputerName = nullptr;
     QLineEdit* tbx_ComputerKey = nullptr;
     QLineEdit* tbx_Edit = nullptr;
-    QListWidget* List_ComuputerName = nullptr;
+    ui::ListBox* List_ComuputerName = nullptr;
     ui::FlexGrid* MSFlexGrid1 = nullptr;
     ui::FlexGrid* MSGrid_Application = nullptr;
 

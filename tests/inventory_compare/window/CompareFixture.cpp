@@ -12,6 +12,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ListBox.h"
 #include "tests/support/UiDriver.h"
 
 namespace comparetest {
@@ -41,7 +42,9 @@ frm_Inport* CompareTest::open(int width, int height, int top, int left) {
     gFormLeft = left;
     m_form = static_cast<frm_Inport*>(ui::showForm("frm_Inport", 0));
     EXPECT_NE(m_form, nullptr);
-    if (m_form) EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form));
+    if (m_form) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form));
+    }
     return m_form;
 }
 
@@ -65,8 +68,9 @@ void CompareTest::pick(int key) {
     settle();
 }
 
-void CompareTest::read(const QString& path) {
+void CompareTest::read(const QString& path, bool errorBox) {
     ui::script::answerFile(path);
+    if (errorBox) ui::script::answerMsgBox(ui::vbOK);
     ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_Open"));
 }
 
@@ -77,6 +81,7 @@ void CompareTest::readCancelled() {
 
 void CompareTest::overwrite(bool yes) {
     ui::script::answerMsgBox(yes ? ui::vbYes : ui::vbNo);
+    if (yes) ui::script::answerMsgBox(ui::vbOK);  // the report that follows, or the error box
     ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_DBUpdate"));
 }
 

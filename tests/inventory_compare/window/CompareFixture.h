@@ -26,10 +26,11 @@ protected:
 
     // A click on the list item of this PC (it must be listed).
     void pick(int key);
-    // The file dialog answered with this path (or cancelled), then the read command.
-    void read(const QString& path);
+    // The file dialog answered with this path (or cancelled), then the read command; with errorBox, the
+    // standard error box it is expected to show is answered too.
+    void read(const QString& path, bool errorBox = false);
     void readCancelled();
-    // The overwrite command with the confirmation answered Yes or No.
+    // The overwrite command with the confirmation answered Yes (and the box that follows OK) or No.
     void overwrite(bool yes = true);
 
     QString writeInventory(const QString& name, const QStringList& lines);

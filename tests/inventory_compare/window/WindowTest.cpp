@@ -18,6 +18,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ListBox.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 #include "tests/support/UiDriver.h"
@@ -56,7 +57,9 @@ protected:
         settle();
         EXPECT_TRUE(testsupport::triggerAction(main, "Mnu_View_INPORT"));
         m_form = static_cast<frm_Inport*>(ui::findForm("frm_Inport"));
-        if (m_form) EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form));
+        if (m_form) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form));
+        }
         settle();
         return m_form;
     }
