@@ -15,6 +15,7 @@
 #include "platform/base/AppPath.h"
 #include "platform/base/VbError.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Events.h"
 
 using inventory::LabelSet;
 
@@ -41,15 +42,15 @@ void frm_Open::buildControls() {
     Dir1 = place(new inventory::DirListBox, "Dir1", 240, 2000, 2715, 2400);
     Label3 = place(new QLabel(QStringLiteral("ファイル(&N)：")), "Label3", 3180, 1080, 2175, 255);
     File1 = place(new inventory::FileListBox, "File1", 3120, 1300, 2715, 3150);
-    ProgressBar1 = place(new inventory::ProgressBarVb, "ProgressBar1", 240, 4500, 5535, 200);
+    ProgressBar1 = place(new ui::ProgressBar, "ProgressBar1", 240, 4500, 5535, 200);
     // The "&" letter moves the focus to the list beside the label, as the original's labels did.
     Label1->setBuddy(Drive1);
     Label2->setBuddy(Dir1);
     Label3->setBuddy(File1);
 
-    connect(Drive1, &inventory::DriveListBox::Change, this, [this] { ui::guarded([this] { Drive1_Change(); }); });
-    connect(Dir1, &inventory::DirListBox::Change, this, [this] { ui::guarded([this] { Dir1_Change(); }); });
-    connect(File1, &inventory::FileListBox::Click, this, [this] { ui::guarded([this] { File1_Click(); }); });
+    ui::bind(Drive1, &inventory::DriveListBox::Change, this, &frm_Open::Drive1_Change);
+    ui::bind(Dir1, &inventory::DirListBox::Change, this, &frm_Open::Dir1_Change);
+    ui::bind(File1, &inventory::FileListBox::Click, this, &frm_Open::File1_Click);
 }
 
 void frm_Open::buildMenu() {
@@ -62,9 +63,9 @@ void frm_Open::buildMenu() {
     Mnu_File->actions().constLast()->setObjectName("separator02");
     Mnu_Close = addItem(Mnu_File, "Mnu_Close", QStringLiteral("閉じる"), QKeySequence(QStringLiteral("Ctrl+W")));
 
-    connect(Mnu_ReadCSV, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_ReadCSV_Click(); }); });
-    connect(Mnu_Read_English, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_Read_English_Click(); }); });
-    connect(Mnu_Close, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_Close_Click(); }); });
+    ui::bind(Mnu_ReadCSV, &QAction::triggered, this, &frm_Open::Mnu_ReadCSV_Click);
+    ui::bind(Mnu_Read_English, &QAction::triggered, this, &frm_Open::Mnu_Read_English_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Open::Mnu_Close_Click);
 }
 
 void frm_Open::Form_Load() {

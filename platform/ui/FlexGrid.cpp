@@ -20,8 +20,8 @@ namespace ui {
 
 namespace {
 
-[[noreturn]] void badIndex() { throw vb::Error(381, QStringLiteral("インデックスが有効範囲にありません。")); }
-[[noreturn]] void badValue() { throw vb::Error(380, QStringLiteral("プロパティの値が不正です。")); }
+[[noreturn]] void badIndex() { vb::raise(vb::errInvalidPropertyIndex); }
+[[noreturn]] void badValue() { vb::raise(vb::errInvalidPropertyValue); }
 
 struct Cell {
     QString text;
@@ -464,7 +464,7 @@ int FlexGrid::FixedCols() const { return m_model->fixedCols; }
 void FlexGrid::setRows(int rows) {
     if (rows < 0) badValue();
     const auto change = m_model->resize(rows, m_model->cols);
-    if (rows > 0 && m_row >= rows) m_row = rows - 1;
+    if (m_row >= rows) m_row = std::max(0, rows - 1);
     if (change == FlexGridModel::Change::Reset) applyLayout();
     if (change != FlexGridModel::Change::None) applyFixedMetrics();
     touched();
@@ -474,7 +474,7 @@ void FlexGrid::setCols(int cols) {
     if (cols < 0) badValue();
     const int before = m_model->pubCols + m_model->pubFc;
     const auto change = m_model->resize(m_model->rows, cols);
-    if (cols > 0 && m_col >= cols) m_col = cols - 1;
+    if (m_col >= cols) m_col = std::max(0, cols - 1);
     if (change == FlexGridModel::Change::Reset) {
         applyLayout();
     } else if (change == FlexGridModel::Change::Incremental) {
@@ -519,14 +519,14 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     touched();
 }
 
-QColor FlexGrid::cellBackColor(int row, int col) const {
+QColor FlexGrid::cellBackColorAt(int row, int col) const {
     checkCell(row, col);
     const Cell* c = m_model->cell(row, col);
     if (c->hasBack) return QColor::fromRgb(c->back);
     return row < m_model->effFr() || col < m_model->effFc() ? m_backColorFixed : m_backColor;
 }
 
-void FlexGrid::setCellBackColor(int row, int col, const QColor& color) {
+void FlexGrid::setCellBackColorAt(int row, int col, const QColor& color) {
     checkCell(row, col);
     Cell* c = m_model->cell(row, col);
     c->hasBack = color.isValid();
@@ -534,22 +534,24 @@ void FlexGrid::setCellBackColor(int row, int col, const QColor& color) {
     touched();
 }
 
-int FlexGrid::cellAlignment(int row, int col) const {
+int FlexGrid::cellAlignmentAt(int row, int col) const {
     checkCell(row, col);
     const int a = m_model->cell(row, col)->align;
     return a < 0 ? flexAlignGeneral : a;
 }
 
-void FlexGrid::setCellAlignment(int row, int col, int alignment) {
+void FlexGrid::setCellAlignmentAt(int row, int col, int alignment) {
     checkCell(row, col);
     if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral) badValue();
     m_model->cell(row, col)->align = qint8(alignment);
     touched();
 }
 
-// The current cell: outside the grid it reads as nothing and takes no writes.
-int FlexGrid::Row() const { return m_row; }
-int FlexGrid::Col() const { return m_col; }
+// The current cell: outside the grid it reads as nothing and takes no writes. A grid without rows
+// (columns) has no current row (column): it reads 0, so a "row is not 0" guard cannot pass on a row
+// that is gone.
+int FlexGrid::Row() const { return m_model->rows > 0 ? m_row : 0; }
+int FlexGrid::Col() const { return m_model->cols > 0 ? m_col : 0; }
 
 void FlexGrid::setRow(int row) {
     if (row < 0) badIndex();
@@ -571,20 +573,37 @@ void FlexGrid::setText(const QString& text) {
 }
 
 QColor FlexGrid::CellBackColor() const {
-    return m_model->inRange(m_row, m_col) ? cellBackColor(m_row, m_col) : m_backColor;
+    return m_model->inRange(m_row, m_col) ? cellBackColorAt(m_row, m_col) : m_backColor;
 }
 
 void FlexGrid::setCellBackColor(const QColor& c) {
-    if (m_model->inRange(m_row, m_col)) setCellBackColor(m_row, m_col, c);
+    if (m_model->inRange(m_row, m_col)) setCellBackColorAt(m_row, m_col, c);
 }
 
 int FlexGrid::CellAlignment() const {
-    return m_model->inRange(m_row, m_col) ? cellAlignment(m_row, m_col) : int(flexAlignGeneral);
+    return m_model->inRange(m_row, m_col) ? cellAlignmentAt(m_row, m_col) : int(flexAlignGeneral);
 }
 
 void FlexGrid::setCellAlignment(int alignment) {
     if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral) badValue();
-    if (m_model->inRange(m_row, m_col)) setCellAlignment(m_row, m_col, alignment);
+    if (m_model->inRange(m_row, m_col)) setCellAlignmentAt(m_row, m_col, alignment);
+}
+
+void FlexGrid::paintRow(int row, const QColor& colour, const RowPaint& how) {
+    if (row < 1 || row >= m_model->rows) return;
+    const bool redrawBefore = m_redraw;
+    if (how.hold != RowPaint::Hold::None) setRedraw(false);
+    for (int c = std::max(0, how.firstCol); c < m_model->cols; ++c) {
+        if (how.throughCurrentCell) {
+            setCol(c);
+            setRow(row);
+            setCellBackColor(colour);
+        } else {
+            setCellBackColorAt(row, c, colour);
+        }
+    }
+    if (how.hold != RowPaint::Hold::None) setRedraw(redrawBefore);
+    if (how.hold == RowPaint::Hold::Hide) setVisible(true);
 }
 
 void FlexGrid::Clear() {
@@ -707,6 +726,8 @@ void FlexGrid::pointerPress(int row, int col) {
     setFocus(Qt::MouseFocusReason);
 }
 
+bool FlexGrid::isEmpty() const { return m_model->rows == 0 || m_model->cols == 0; }
+
 void FlexGrid::pointerRelease() {
     if (!m_pressed) return;
     m_pressed = false;
@@ -714,12 +735,15 @@ void FlexGrid::pointerRelease() {
         m_afterDouble = false;
         return;
     }
+    // An emptied grid has no cell to act on: its handlers would read a row that is gone.
+    if (isEmpty()) return;
     guarded([this] { emit Click(); });
 }
 
 void FlexGrid::pointerDouble(int row, int col) {
     pointerPress(row, col);
     m_afterDouble = true;
+    if (isEmpty()) return;
     guarded([this] { emit DblClick(); });
 }
 

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "core/Registration.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/UiDriver.h"
@@ -54,7 +54,7 @@ void EditorsTest::clickNowhere(ui::FlexGrid* grid) {
     emit grid->Click();
 }
 
-void EditorsTest::pickItem(DropDownCombo* box, int index) {
+void EditorsTest::pickItem(ui::DropDownCombo* box, int index) {
     box->showPopup();
     ASSERT_LT(index, box->count());
     QAbstractItemView* list = box->view();

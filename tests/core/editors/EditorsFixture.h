@@ -10,12 +10,12 @@
 #include "platform/ui/Forms.h"
 #include "tests/support/LedgerFixture.h"
 
-class DropDownCombo;
 class QAction;
 class QLineEdit;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+}  // namespace ui
 
 namespace editors {
 
@@ -41,7 +41,7 @@ protected:
     // The grid's Click with no cell under the mouse (an empty grid has none to click).
     static void clickNowhere(ui::FlexGrid* grid);
     // Opens the list as the user does and picks item `index` in it with the keyboard.
-    static void pickItem(DropDownCombo* box, int index);
+    static void pickItem(ui::DropDownCombo* box, int index);
     // Types text into a box as an input method commits it (the way Japanese text arrives).
     static void typeText(QLineEdit* box, const QString& text);
     // The grid's texts, row by row.

@@ -72,7 +72,7 @@ void MainMenuTest::TearDown() {
 }
 
 frm_Main* MainMenuTest::start() {
-    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
     return m_main;
 }
 
@@ -129,7 +129,7 @@ std::vector<std::vector<QColor>> MainMenuTest::cellColours() const {
     const ui::FlexGrid& grid = *m_main->MSFlexGrid_Main;
     std::vector<std::vector<QColor>> colours(grid.Rows());
     for (int row = 0; row < grid.Rows(); ++row)
-        for (int col = 0; col < grid.Cols(); ++col) colours[row].push_back(grid.cellBackColor(row, col));
+        for (int col = 0; col < grid.Cols(); ++col) colours[row].push_back(grid.cellBackColorAt(row, col));
     return colours;
 }
 

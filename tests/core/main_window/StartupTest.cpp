@@ -17,6 +17,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/StatusBar.h"
 #include "tests/core/main_window/MainWindowFixture.h"
 
 namespace mainwindow {
@@ -200,7 +201,7 @@ TEST_F(StartupTest, BadIniValueEndsTheLoadWhereItStands) {
 
 TEST_F(StartupTest, GridFollowsTheWindowButNeverBelowZero) {
     frm_Main* m = start();
-    m->Show(0);
+    m->Show(ui::vbModeless);
     QCoreApplication::processEvents();  // the window system's first placement comes in first
     ui::FlexGrid* g = m->MSFlexGrid_Main;
     auto resizeTo = [m](int width, int height) {
@@ -316,7 +317,7 @@ TEST_F(StartupTest, CloseBoxUnloadsAllAndLeavesIniByteForByte) {
     m->setWidth(9000);
     auto* other = new ui::Form("frm_Probe");
     other->Load();
-    other->Show(0);
+    other->Show(ui::vbModeless);
     QPointer<ui::Form> otherAlive(other);
     QPointer<frm_Main> alive(m);
 
@@ -357,13 +358,13 @@ TEST_F(StartupTest, SessionEndClosesTheDatabaseWithoutSavingGeometry) {
 TEST_F(StartupTest, LostFocusCopiesOnlyAPositionAboveZero) {
     writeIni(savedIni());
     frm_Main* m = start();
-    m->Show(0);
+    m->Show(ui::vbModeless);
     m->setLeft(750);
     m->setTop(0);
     m->setWidth(9000);
     auto* other = new ui::Form("frm_Probe");
     other->Load();
-    other->Show(0);
+    other->Show(ui::vbModeless);
     QApplication::setActiveWindow(m);
     QApplication::setActiveWindow(other);
     QCoreApplication::processEvents();
