@@ -4,7 +4,6 @@
 #include "inventory_compare/frm_Inport.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 
 #include "core/Mdl_Access_mdb.h"
@@ -13,14 +12,18 @@
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/Names.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 
-const QString kIdeo = QStringLiteral("\u3000");
-
-QString padded(const QString& caption, int ideographicSpaces) { return caption + kIdeo.repeated(ideographicSpaces); }
+QString padded(const QString& caption, int ideographicSpaces) {
+    return caption + ui::kIdeo.repeated(ideographicSpaces);
+}
 
 }  // namespace
 
@@ -34,18 +37,21 @@ frm_Inport::~frm_Inport() = default;
 
 void frm_Inport::buildControls() {
     // Left, top, width, height in twips; the two grids get their size from the layout rule.
-    tbx_ComputerName = place(new QLineEdit, "tbx_ComputerName", 120, 120, 3000, 300);
-    tbx_ComputerKey = place(new QLineEdit, "tbx_ComputerKey", 3240, 120, 375, 270);
+    tbx_ComputerName = place(new ui::TextBox, "tbx_ComputerName", 120, 120, 3000, 300);
+    tbx_ComputerKey = place(new ui::TextBox, "tbx_ComputerKey", 3240, 120, 375, 270);
     tbx_ComputerKey->setReadOnly(true);
-    tbx_Edit = place(new QLineEdit, "tbx_Edit", 8160, 120, 3015, 300);
+    tbx_Edit = place(new ui::TextBox, "tbx_Edit", 8160, 120, 3015, 300);
     List_ComuputerName = place(new ui::ListBox, "List_ComuputerName", 120, 480, 3000, 7440);
     List_ComuputerName->setSortingEnabled(false);
+    // Fixed pitch: the names are padded with blanks so that locations line up.
+    List_ComuputerName->setFont(ui::vbFont(QStringLiteral("ＭＳ ゴシック"), 9));
     MSFlexGrid1 = place(new ui::FlexGrid, "MSFlexGrid1", 3240, 480, 0, 0);
     MSGrid_Application = place(new ui::FlexGrid, "MSGrid_Application", 3240, 580, 0, 0);
+    for (ui::FlexGrid* grid : {MSFlexGrid1, MSGrid_Application})
+        grid->setFont(ui::vbFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
-    connect(List_ComuputerName, &ui::ListBox::Click, this,
-            [this] { ui::guarded([this] { List_ComuputerName_Click(); }); });
-    connect(MSFlexGrid1, &ui::FlexGrid::Click, this, [this] { ui::guarded([this] { MSFlexGrid1_Click(); }); });
+    ui::bind(List_ComuputerName, &ui::ListBox::Click, this, &frm_Inport::List_ComuputerName_Click);
+    ui::bind(MSFlexGrid1, &ui::FlexGrid::Click, this, &frm_Inport::MSFlexGrid1_Click);
 }
 
 void frm_Inport::buildMenu() {
@@ -58,14 +64,10 @@ void frm_Inport::buildMenu() {
     Mnu_Manege = addMenu("Mnu_Manege", padded(QStringLiteral("管理"), 8));
     Mnu_DBUpdate = addItem(Mnu_Manege, "Mnu_DBUpdate", padded(QStringLiteral("DBを上書き更新"), 1));
 
-    auto bind = [this](QAction* action, void (frm_Inport::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                [this, handler] { ui::guarded([this, handler] { (this->*handler)(); }); });
-    };
-    bind(Mnu_Open, &frm_Inport::Mnu_Open_Click);
-    bind(Mnu_Close, &frm_Inport::Mnu_Close_Click);
-    bind(Mnu_Update, &frm_Inport::Mnu_Update_Click);
-    bind(Mnu_DBUpdate, &frm_Inport::Mnu_DBUpdate_Click);
+    ui::bind(Mnu_Open, &QAction::triggered, this, &frm_Inport::Mnu_Open_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Inport::Mnu_Close_Click);
+    ui::bind(Mnu_Update, &QAction::triggered, this, &frm_Inport::Mnu_Update_Click);
+    ui::bind(Mnu_DBUpdate, &QAction::triggered, this, &frm_Inport::Mnu_DBUpdate_Click);
 }
 
 // ---- opening, layout, closing -------------------------------------------------------------------
@@ -171,13 +173,8 @@ void frm_Inport::Mnu_Update_Click() {
 }
 
 bool frm_Inport::fnc_Set_RowColor(qint16 Row, qint16 ColorIndex) {
-    if (Row <= 0) return false;
-    const int last = MSFlexGrid1->Cols() - 1;
-    for (int c = 1; c <= last; ++c) {
-        MSFlexGrid1->setCol(c);
-        MSFlexGrid1->setRow(Row);
-        MSFlexGrid1->setCellBackColor(ui::QBColor(ColorIndex));
-    }
+    // Columns 1 to the last, each made current in turn: the current cell ends on the row's last column.
+    if (Row > 0) MSFlexGrid1->paintRow(Row, ui::QBColor(ColorIndex), {1, true, ui::FlexGrid::RowPaint::Hold::None});
     return false;
 }
 

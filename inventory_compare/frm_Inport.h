@@ -7,12 +7,12 @@
 #include "platform/ui/Form.h"
 
 class QAction;
-class QLineEdit;
 class QMenu;
 
 namespace ui {
 class FlexGrid;
 class ListBox;
+class TextBox;
 }  // namespace ui
 
 class frm_Inport : public ui::Form {
@@ -22,9 +22,9 @@ public:
     ~frm_Inport() override;
 
     // Controls.
-    QLineEdit* tbx_ComputerName = nullptr;
-    QLineEdit* tbx_ComputerKey = nullptr;
-    QLineEdit* tbx_Edit = nullptr;
+    ui::TextBox* tbx_ComputerName = nullptr;
+    ui::TextBox* tbx_ComputerKey = nullptr;
+    ui::TextBox* tbx_Edit = nullptr;
     ui::ListBox* List_ComuputerName = nullptr;
     ui::FlexGrid* MSFlexGrid1 = nullptr;
     ui::FlexGrid* MSGrid_Application = nullptr;

@@ -1,7 +1,5 @@
 // The comparison grid's two sides and the application grid: the stored PC when a PC is picked, the
 // inventory file when the read command runs.
-#include <QLineEdit>
-
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
 #include "inventory_compare/frm_Inport.h"
@@ -10,6 +8,7 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 
 using compare::itemRow;
 using compare::kItemRows;
@@ -24,9 +23,9 @@ void frm_Inport::writeCompareHeader() {
     ui::FlexGrid& g = *MSFlexGrid1;
     for (int c = 0; c < compare::kGridCols; ++c) {
         g.setColWidth(c, compare::kCompareHeader[c].width);
-        if (c > 0) g.setCellAlignment(0, c, ui::flexAlignCenterBottom);
+        if (c > 0) g.setCellAlignmentAt(0, c, ui::flexAlignCenterBottom);
         g.setTextMatrix(0, c, QString::fromUtf16(compare::kCompareHeader[c].text));
-        g.setCellBackColor(0, c, ui::QBColor(kGrey));
+        g.setCellBackColorAt(0, c, ui::QBColor(kGrey));
     }
 }
 
@@ -62,7 +61,7 @@ bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
                 const QString text = stored.toText();  // a stored 0 is a value: it shows "0"
                 if (text.isEmpty()) continue;
                 g.setTextMatrix(r, 3, text);
-                if (r >= 3) g.setCellAlignment(r, 3, ui::flexAlignLeftBottom);
+                if (r >= 3) g.setCellAlignmentAt(r, 3, ui::flexAlignLeftBottom);
             }
             rs.Close();
             m_GridSet = true;
@@ -122,7 +121,7 @@ bool frm_Inport::fnc_View_ReadCsvData() {
             const std::optional<QString> incoming = compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery));
             if (!incoming) continue;
             g.setTextMatrix(r, 4, *incoming);
-            g.setCellAlignment(r, 4, ui::flexAlignLeftBottom);
+            g.setCellAlignmentAt(r, 4, ui::flexAlignLeftBottom);
         }
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
@@ -149,22 +148,22 @@ bool frm_Inport::fnc_View_CsvApplist() {
         g.setRows(rs.RecordCount() + 1);
         for (int c = 0; c < 4; ++c) {
             g.setColWidth(c, compare::kApplicationHeader[c].width);
-            g.setCellBackColor(0, c, ui::QBColor(kGrey));
+            g.setCellBackColorAt(0, c, ui::QBColor(kGrey));
             if (c == 0) continue;
-            g.setCellAlignment(0, c, ui::flexAlignCenterBottom);
+            g.setCellAlignmentAt(0, c, ui::flexAlignCenterBottom);
             g.setTextMatrix(0, c, QString::fromUtf16(compare::kApplicationHeader[c].text));
         }
         qint16 line = 0;
         while (!rs.EOF()) {
             line = vb::addInt16(line, 1);
             g.setTextMatrix(line, 0, QString::number(line));
-            g.setCellBackColor(line, 0, ui::QBColor(kGrey));
+            g.setCellBackColorAt(line, 0, ui::QBColor(kGrey));
             const char* const fields[] = {"SubItem", "Contents", "Unit"};
             for (int c = 1; c <= 3; ++c) {
                 const QString value = rs.Fields(QString::fromLatin1(fields[c - 1])).value().toTextOrEmpty();
                 if (value.isEmpty()) continue;
                 g.setTextMatrix(line, c, value);
-                g.setCellAlignment(line, c, ui::flexAlignLeftBottom);
+                g.setCellAlignmentAt(line, c, ui::flexAlignLeftBottom);
             }
             rs.MoveNext();
         }

@@ -1,7 +1,5 @@
 // The overwrite: the grid's incoming column over the chosen PC's profile, then the PC's four lists
 // replaced by the staged file's, all in one transaction.
-#include <QLineEdit>
-
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
 #include "inventory_compare/frm_Inport.h"
@@ -9,6 +7,7 @@
 #include "platform/text/VbConv.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 

@@ -40,7 +40,7 @@ frm_Inport* CompareTest::open(int width, int height, int top, int left) {
     gFormHeight = height;
     gFormTop = top;
     gFormLeft = left;
-    m_form = static_cast<frm_Inport*>(ui::showForm("frm_Inport", 0));
+    m_form = static_cast<frm_Inport*>(ui::showForm("frm_Inport", ui::vbModeless));
     EXPECT_NE(m_form, nullptr);
     if (m_form) {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form));

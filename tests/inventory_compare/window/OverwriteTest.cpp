@@ -11,6 +11,7 @@
 #include "core/Mdl_ReadCsv.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 #include "tests/support/UiDriver.h"
 

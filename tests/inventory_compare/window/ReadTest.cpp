@@ -9,6 +9,7 @@
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 
 namespace comparetest {
@@ -90,7 +91,7 @@ TEST_F(ReadFile, AJapaneseFileFillsTheIncomingColumnAndTheApplications) {
     };
     for (const Row& r : rows) {
         EXPECT_EQ(cell(r.row, 4), r.incoming) << r.row;
-        EXPECT_EQ(g.cellAlignment(r.row, 4),
+        EXPECT_EQ(g.cellAlignmentAt(r.row, 4),
                   r.incoming.isEmpty() && r.row != 19 ? ui::flexAlignGeneral : ui::flexAlignLeftBottom)
             << r.row;
     }
@@ -107,16 +108,16 @@ TEST_F(ReadFile, AJapaneseFileFillsTheIncomingColumnAndTheApplications) {
     const int widths[] = {450, 4000, 1000, 2000};
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(apps().ColWidth(c), widths[c]);
-        EXPECT_EQ(apps().cellBackColor(0, c), ui::QBColor(8));
-        EXPECT_EQ(apps().cellAlignment(0, c), c == 0 ? ui::flexAlignGeneral : ui::flexAlignCenterBottom);
+        EXPECT_EQ(apps().cellBackColorAt(0, c), ui::QBColor(8));
+        EXPECT_EQ(apps().cellAlignmentAt(0, c), c == 0 ? ui::flexAlignGeneral : ui::flexAlignCenterBottom);
     }
     // The application grid shows the staged text itself, not the replaced one.
     EXPECT_EQ(appLine(1), (QStringList{"1", "予定表ソフト", "1.0", "C:\\Program Files\\予定表\\yotei.exe"}));
     EXPECT_EQ(appLine(2), (QStringList{"2", "Office Suite", "11.0", "\"C:\\Program Files\\Office\""}));
     EXPECT_EQ(appLine(3), (QStringList{"3", "能率ツール 十", "2.3", ""}));
-    EXPECT_EQ(apps().cellBackColor(3, 0), ui::QBColor(8));
-    EXPECT_EQ(apps().cellAlignment(3, 2), ui::flexAlignLeftBottom);
-    EXPECT_EQ(apps().cellAlignment(3, 3), ui::flexAlignGeneral);
+    EXPECT_EQ(apps().cellBackColorAt(3, 0), ui::QBColor(8));
+    EXPECT_EQ(apps().cellAlignmentAt(3, 2), ui::flexAlignLeftBottom);
+    EXPECT_EQ(apps().cellAlignmentAt(3, 3), ui::flexAlignGeneral);
 }
 
 TEST_F(ReadFile, AnEnglishFileFillsOnlyTheRowsWhoseItemsReadTheSame) {

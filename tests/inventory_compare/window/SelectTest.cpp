@@ -6,6 +6,7 @@
 
 #include "platform/ui/Colors.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 #include "tests/support/UiDriver.h"
 
@@ -30,7 +31,7 @@ protected:
     QString colours(int row) const {
         QString out;
         for (int c = 0; c < 5; ++c) {
-            const QColor colour = m_form->MSFlexGrid1->cellBackColor(row, c);
+            const QColor colour = m_form->MSFlexGrid1->cellBackColorAt(row, c);
             out += colour == ui::QBColor(15) ? "w" : colour == ui::QBColor(8) ? "g" : "-";
         }
         return out;

@@ -20,6 +20,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/SingleInstance.h"
+#include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 #include "tests/support/UiDriver.h"
 
@@ -47,7 +48,7 @@ protected:
 
     // The main window at this outer size (pixels), then its menu entry "インポート".
     frm_Inport* openFromMenu(int widthPx, int heightPx) {
-        auto* main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+        auto* main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
         EXPECT_NE(main, nullptr);
         if (!main) return nullptr;
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
@@ -150,6 +151,11 @@ TEST_F(CompareTest, ControlsAndMenusAreThoseOfTheDesign) {
     EXPECT_EQ(f->List_ComuputerName->objectName(), "List_ComuputerName");
     EXPECT_EQ(f->List_ComuputerName->geometry(), QRect(8, 32, 200, 496));
     EXPECT_FALSE(f->List_ComuputerName->isSortingEnabled());
+    // Fixed pitch for the padded list; the grids in the proportional face.
+    EXPECT_EQ(f->List_ComuputerName->font().family(), "IPAGothic");
+    EXPECT_EQ(f->List_ComuputerName->font().pointSize(), 9);
+    EXPECT_EQ(f->MSFlexGrid1->font().family(), "IPAPGothic");
+    EXPECT_EQ(f->MSGrid_Application->font().pointSize(), 9);
 
     const QString ideo = QStringLiteral("\u3000");
     struct Item {
@@ -184,7 +190,7 @@ TEST_F(CompareTest, ControlsAndMenusAreThoseOfTheDesign) {
         EXPECT_EQ(g->FixedRows(), 1);
         EXPECT_EQ(g->FixedCols(), 1);
     }
-    EXPECT_EQ(f->MSFlexGrid1->cellBackColor(1, 1), ui::QBColor(15));
+    EXPECT_EQ(f->MSFlexGrid1->cellBackColorAt(1, 1), ui::QBColor(15));
     EXPECT_FALSE(f->m_GridSet);
     EXPECT_EQ(f->m_SelectRow, 0);
     EXPECT_EQ(f->m_OldRow, 1);
@@ -281,8 +287,8 @@ TEST_F(StoredSide, APickShowsTheStoredValuesRowByRow) {
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(g.TextMatrix(0, c), header[c]);
         EXPECT_EQ(g.ColWidth(c), widths[c]);
-        EXPECT_EQ(g.cellBackColor(0, c), ui::QBColor(8));
-        EXPECT_EQ(g.cellAlignment(0, c), c == 0 ? ui::flexAlignGeneral : ui::flexAlignCenterBottom);
+        EXPECT_EQ(g.cellBackColorAt(0, c), ui::QBColor(8));
+        EXPECT_EQ(g.cellAlignmentAt(0, c), c == 0 ? ui::flexAlignGeneral : ui::flexAlignCenterBottom);
     }
     struct Row {
         int row;
@@ -312,8 +318,8 @@ TEST_F(StoredSide, APickShowsTheStoredValuesRowByRow) {
         EXPECT_EQ(g.TextMatrix(r.row, 2), r.key) << r.row;
         EXPECT_EQ(g.TextMatrix(r.row, 3), r.stored) << r.row;
         EXPECT_EQ(g.TextMatrix(r.row, 4), "") << r.row;
-        EXPECT_EQ(g.cellAlignment(r.row, 3), r.alignment) << r.row;
-        EXPECT_EQ(g.cellBackColor(r.row, 2), g.BackColor()) << "no item row is painted";
+        EXPECT_EQ(g.cellAlignmentAt(r.row, 3), r.alignment) << r.row;
+        EXPECT_EQ(g.cellBackColorAt(r.row, 2), g.BackColor()) << "no item row is painted";
     }
 }
 
