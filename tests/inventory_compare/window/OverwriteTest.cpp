@@ -9,8 +9,12 @@
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
+#include "inventory_read/FileControls.h"
+#include "inventory_read/Registration.h"
+#include "inventory_read/frm_Open.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 #include "tests/support/UiDriver.h"
@@ -47,6 +51,22 @@ protected:
         settle();
         m_form->tbx_Edit->setText(text);
         ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_Update"));
+    }
+
+    // The file-picking window imports one file of the program folder as a new PC: it stages the file
+    // through tbl_ReadCsv too.
+    void importWithTheReadingWindow(const QString& name) {
+        registerInventoryReadForms();
+        auto* reader = static_cast<frm_Open*>(ui::showForm("frm_Open", ui::vbModeless));
+        ASSERT_NE(reader, nullptr);
+        const int row = reader->File1->row(reader->File1->findItems(name, Qt::MatchExactly).value(0));
+        ASSERT_GE(row, 0) << name.toStdString();
+        reader->File1->setCurrentRow(row);
+        reader->File1->setSelected(row, true);
+        ui::script::answerMsgBox(ui::vbOK);  // its completion message
+        ASSERT_TRUE(testsupport::triggerAction(reader, "Mnu_ReadCSV"));
+        reader->Unload();
+        settle();
     }
 
     int listRows(const QString& table, int key) {
@@ -174,7 +194,7 @@ TEST_F(Overwrite, RefusesUnlessTheStagedFileIsTheOneReadSinceThePick) {
         {"another window's read after this window's",
          [&] {
              read(ja);
-             ASSERT_TRUE(fnc_Read_CsvFile(en));  // as the reading window stages its files
+             importWithTheReadingWindow("inventory_en.csv");
          },
          "CSVファイルを読み込み直してください。"},
         {"a read of this window that stopped on an error",
@@ -206,16 +226,16 @@ TEST_F(Overwrite, RefusesUnlessTheStagedFileIsTheOneReadSinceThePick) {
     EXPECT_EQ(listRows("tbl_ApplicationsList", 1), 1) << "no lists under a key without its PC";
 
     // Reading again in this window puts things right.
-    addPc({3, "THIRD", 1, 1});
+    addPc({9, "THIRD", 1, 1});
     m_form->Unload();
     settle();
     ASSERT_TRUE(open());
-    pick(3);
+    pick(9);
     read(en);
     ui::script::reset();
     overwrite();
     EXPECT_EQ(boxes(), (QStringList{kAsk, kDone}));
-    EXPECT_EQ(pclist(3, "CPU_Name"), "AMD Athlon XP");
+    EXPECT_EQ(pclist(9, "CPU_Name"), "AMD Athlon XP");
 }
 
 TEST_F(Overwrite, TypedApostrophesAreStoredAsTyped) {
