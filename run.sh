@@ -8,8 +8,9 @@ cd "$(dirname "$0")"
 # Debian packages: compiler and CMake, Qt 6 Widgets/PrintSupport/Test, SQLite 3, GoogleTest,
 # libgl-dev (Qt6Gui's CMake package needs the OpenGL headers), Japanese fonts for the windows.
 PACKAGES=(g++ cmake make qt6-base-dev libgl-dev libsqlite3-dev libgtest-dev fonts-ipafont-gothic)
-# Test-only: clang-format 14 (Debian 12's) for the style check in .ci/run.
-if [ "${1:-run}" = test ]; then PACKAGES+=(clang-format); fi
+# Test-only: clang-format 14 (Debian 12's) for the style check in .ci/run; poppler-utils (pdftotext) to read
+# printed sheets back.
+if [ "${1:-run}" = test ]; then PACKAGES+=(clang-format poppler-utils); fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
