@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <cmath>
 #include <optional>
 
@@ -19,6 +18,7 @@
 #include "platform/ui/DropDownCombo.h"
 #include "platform/ui/Events.h"
 #include "platform/ui/Names.h"
+#include "platform/ui/StatusBar.h"
 
 using ui::controlName;
 using ui::kIdeo;
@@ -77,8 +77,7 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
         cmb_key[k] = place(new QLineEdit, controlName(QStringLiteral("cmb_key"), k), 4080, kHolderTop[k], 1815, 300);
         cmb_key[k]->setVisible(false);
     }
-    StatusBar1 = new QStatusBar;
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1 = new ui::StatusBar(QStringLiteral("StatusBar1"), 0, 1);  // nothing writes to it
     setStatusBar(StatusBar1);
 
     // The column list, the three key boxes, then the filter and the direction options.

@@ -111,7 +111,9 @@ bool frm_Open::Form_QueryUnload(int /*unloadMode*/) {
 
 void frm_Open::fnc_Form_Close() { Unload(); }
 
-void frm_Open::Mnu_Close_Click() { fnc_Form_Close(); }
+void frm_Open::Mnu_Close_Click() {
+    ui::guarded([this] { fnc_Form_Close(); });
+}
 
 void frm_Open::fnc_SetCurrentPath(const QString& path) {
     strCurPath = path;
@@ -127,38 +129,48 @@ void frm_Open::fnc_SetCurrentPath(const QString& path) {
 }
 
 void frm_Open::Drive1_Change() {
-    const QString root = Drive1->Drive();
-    try {
-        if (!QFileInfo::exists(root)) throw vb::Error(68, vb::describe(68));  // device unavailable
-        Dir1->setPath(Drive1->currentFolderOf(root));
-    } catch (const vb::Error& e) {
-        // The drive list keeps the chosen drive; the folder, the file list and the label stay as they were.
-        if (e.number() == 71 || e.number() == 68) {
-            ui::MsgBox(QStringLiteral("ディスクをセットしてください"), ui::vbOKOnly);
-        } else {
-            // The original ended the program here, losing unsaved edits in other windows.
-            ui::ShowStdError(e);
+    ui::guarded([&] {
+        const QString root = Drive1->Drive();
+        try {
+            if (!QFileInfo::exists(root)) throw vb::Error(68, vb::describe(68));  // device unavailable
+            Dir1->setPath(Drive1->currentFolderOf(root));
+        } catch (const vb::Error& e) {
+            // The drive list keeps the chosen drive; the folder, the file list and the label stay as they were.
+            if (e.number() == 71 || e.number() == 68) {
+                ui::MsgBox(QStringLiteral("ディスクをセットしてください"), ui::vbOKOnly);
+            } else {
+                // The original ended the program here, losing unsaved edits in other windows.
+                ui::ShowStdError(e);
+            }
         }
-    }
+    });
 }
 
 void frm_Open::Dir1_Change() {
-    File1->setPath(Dir1->Path());
-    strCurPath = Dir1->Path();
-    strCurDir = Dir1->Path();
-    lblCurName->setText(strCurPath);
+    ui::guarded([&] {
+        File1->setPath(Dir1->Path());
+        strCurPath = Dir1->Path();
+        strCurDir = Dir1->Path();
+        lblCurName->setText(strCurPath);
+    });
 }
 
 void frm_Open::File1_Click() {
-    const QString name = File1->FileName();
-    if (name.isEmpty()) return;
-    fnc_SetCurrentPath(inventory::fnc_MakeFullPath(File1->Path(), name));
-    if (!Mnu_ReadCSV->isEnabled()) Mnu_ReadCSV->setEnabled(true);
+    ui::guarded([&] {
+        const QString name = File1->FileName();
+        if (name.isEmpty()) return;
+        fnc_SetCurrentPath(inventory::fnc_MakeFullPath(File1->Path(), name));
+        if (!Mnu_ReadCSV->isEnabled()) Mnu_ReadCSV->setEnabled(true);
+    });
 }
 
-void frm_Open::Mnu_ReadCSV_Click() { readCommand(LabelSet::Japanese); }
+void frm_Open::Mnu_ReadCSV_Click() {
+    ui::guarded([this] { readCommand(LabelSet::Japanese); });
+}
 
-void frm_Open::Mnu_Read_English_Click() { readCommand(LabelSet::English); }
+void frm_Open::Mnu_Read_English_Click() {
+    ui::guarded([this] { readCommand(LabelSet::English); });
+}
 
 void frm_Open::readCommand(LabelSet set) {
     if (File1->ListCount() == 0) return;

@@ -134,12 +134,12 @@ public:
     void setFailHook(std::function<bool(const QString& sql)> hook) { m_failHook = std::move(hook); }
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
 
-    [[nodiscard]] sqlite3* handle() const { return m_db; }
     // Rows changed by the last Execute (ADO's RecordsAffected); -1 before any.
     [[nodiscard]] long lastRecordsAffected() const { return m_recordsAffected; }
 
 private:
     friend class Recordset;
+    [[nodiscard]] sqlite3* handle() const { return m_db; }
     void checkOpen() const;
 
     sqlite3* m_db = nullptr;

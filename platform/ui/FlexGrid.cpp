@@ -1,6 +1,5 @@
 #include "platform/ui/FlexGrid.h"
 
-#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +8,6 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "platform/base/VbError.h"
@@ -23,175 +21,7 @@ namespace {
 [[noreturn]] void badIndex() { vb::raise(vb::errInvalidPropertyIndex); }
 [[noreturn]] void badValue() { vb::raise(vb::errInvalidPropertyValue); }
 
-struct Cell {
-    QString text;
-    QRgb back = 0;
-    bool hasBack = false;
-    qint8 align = -1;  // -1: never set (flexAlignGeneral)
-};
-
-Qt::Alignment qtAlignment(int flex, const QString& text) {
-    switch (flex) {
-        case flexAlignLeftTop:
-            return Qt::AlignLeft | Qt::AlignTop;
-        case flexAlignLeftCenter:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-        case flexAlignLeftBottom:
-            return Qt::AlignLeft | Qt::AlignBottom;
-        case flexAlignCenterTop:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case flexAlignCenterCenter:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case flexAlignCenterBottom:
-            return Qt::AlignHCenter | Qt::AlignBottom;
-        case flexAlignRightTop:
-            return Qt::AlignRight | Qt::AlignTop;
-        case flexAlignRightCenter:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case flexAlignRightBottom:
-            return Qt::AlignRight | Qt::AlignBottom;
-        default: {
-            // General: numbers to the right, text to the left.
-            bool number = false;
-            (void)text.trimmed().toDouble(&number);
-            return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-        }
-    }
-}
-
 }  // namespace
-
-// ---- the model ----------------------------------------------------------------------------------
-// Holds every cell, the fixed ones included. The view sees only the scrolling part (the fixed row and
-// column are painted by the headers), through "published" dimensions: while the grid is frozen the
-// storage changes freely and the view keeps the old, consistent picture until one reset on thaw.
-
-class FlexGridModel : public QAbstractTableModel {
-public:
-    int rows = 0;
-    int cols = 0;
-    int fixedRows = 1;
-    int fixedCols = 1;
-    std::vector<std::vector<Cell>> cells;  // [row][col]
-    std::vector<int> colWidth;             // twips, -1 = default
-    std::map<int, int> rowHeight;          // twips, only rows given one
-
-    // What the view was last told.
-    int pubRows = 0;
-    int pubCols = 0;
-    int pubFr = 0;
-    int pubFc = 0;
-    bool frozen = true;
-    bool dirty = false;  // structure or layout changed while frozen
-
-    [[nodiscard]] int effFr() const { return std::min(fixedRows, rows); }
-    [[nodiscard]] int effFc() const { return std::min(fixedCols, cols); }
-    [[nodiscard]] bool inRange(int r, int c) const { return r >= 0 && r < rows && c >= 0 && c < cols; }
-    Cell* cell(int r, int c) { return inRange(r, c) ? &cells[std::size_t(r)][std::size_t(c)] : nullptr; }
-    const Cell* cell(int r, int c) const { return inRange(r, c) ? &cells[std::size_t(r)][std::size_t(c)] : nullptr; }
-
-    void publish() {
-        pubFr = effFr();
-        pubFc = effFc();
-        pubRows = rows - pubFr;
-        pubCols = cols - pubFc;
-    }
-
-    enum class Change { None, Incremental, Reset };
-
-    Change resize(int newRows, int newCols) {
-        if (newRows == rows && newCols == cols) return Change::None;
-        const auto store = [&] {
-            // One vector per row: adding a row never moves the others.
-            if (newCols != cols)
-                for (auto& row : cells) row.resize(std::size_t(newCols));
-            if (newRows < rows) cells.resize(std::size_t(newRows));
-            while (int(cells.size()) < newRows) cells.emplace_back(std::size_t(newCols));
-            colWidth.resize(std::size_t(newCols), -1);
-            rowHeight.erase(rowHeight.lower_bound(newRows), rowHeight.end());
-            rows = newRows;
-            cols = newCols;
-        };
-        if (frozen) {
-            store();
-            dirty = true;
-            return Change::None;
-        }
-        const int newFr = std::min(fixedRows, newRows);
-        const int newFc = std::min(fixedCols, newCols);
-        if (newFr != pubFr || newFc != pubFc) {
-            beginResetModel();
-            store();
-            publish();
-            endResetModel();
-            return Change::Reset;
-        }
-        store();
-        signalCounts(newRows - newFr, newCols - newFc);
-        return Change::Incremental;
-    }
-
-    // Tells the view the new scrolling dimensions, rows first, then columns.
-    void signalCounts(int viewRows, int viewCols) {
-        if (viewRows > pubRows) {
-            beginInsertRows({}, pubRows, viewRows - 1);
-            pubRows = viewRows;
-            endInsertRows();
-        } else if (viewRows < pubRows) {
-            beginRemoveRows({}, viewRows, pubRows - 1);
-            pubRows = viewRows;
-            endRemoveRows();
-        }
-        if (viewCols > pubCols) {
-            beginInsertColumns({}, pubCols, viewCols - 1);
-            pubCols = viewCols;
-            endInsertColumns();
-        } else if (viewCols < pubCols) {
-            beginRemoveColumns({}, viewCols, pubCols - 1);
-            pubCols = viewCols;
-            endRemoveColumns();
-        }
-    }
-
-    void reset() {
-        beginResetModel();
-        publish();
-        endResetModel();
-        dirty = false;
-    }
-
-    // The cell behind a view position (bounded: the storage may be smaller while frozen).
-    [[nodiscard]] const Cell* viewCell(int vr, int vc) const { return cell(vr + pubFr, vc + pubFc); }
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : pubRows; }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : pubCols; }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        const Cell* c = index.isValid() ? viewCell(index.row(), index.column()) : nullptr;
-        if (!c) return {};
-        switch (role) {
-            case Qt::DisplayRole:
-                return c->text;
-            case Qt::BackgroundRole:
-                return c->hasBack ? QVariant(QColor::fromRgb(c->back)) : QVariant();
-            case Qt::TextAlignmentRole:
-                return int(qtAlignment(c->align < 0 ? int(flexAlignGeneral) : int(c->align), c->text));
-            default:
-                return {};
-        }
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (role != Qt::DisplayRole) return {};
-        const Cell* c = orientation == Qt::Horizontal ? (pubFr > 0 ? cell(0, section + pubFc) : nullptr)
-                                                      : (pubFc > 0 ? cell(section + pubFr, 0) : nullptr);
-        return c ? QVariant(c->text) : QVariant();
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
-    }
-};
 
 // ---- painting helpers ---------------------------------------------------------------------------
 
@@ -247,7 +77,7 @@ private:
 };
 
 void FlexGrid::paintCell(QPainter* p, const QRect& rect, int row, int col, bool fixed) const {
-    const Cell* c = m_model->cell(row, col);
+    const FlexGridCell* c = m_model->cell(row, col);
     const QColor back = c && c->hasBack ? QColor::fromRgb(c->back) : (fixed ? m_backColorFixed : m_backColor);
     p->save();
     p->setClipRect(rect);
@@ -504,46 +334,28 @@ void FlexGrid::setFixedCount(int& count, int n) {
 
 // ---- cells --------------------------------------------------------------------------------------
 
-void FlexGrid::checkCell(int row, int col) const {
-    if (!m_model->inRange(row, col)) badIndex();
-}
-
-QString FlexGrid::TextMatrix(int row, int col) const {
-    checkCell(row, col);
-    return m_model->cell(row, col)->text;
-}
+QString FlexGrid::TextMatrix(int row, int col) const { return m_model->text(row, col); }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
-    checkCell(row, col);
-    m_model->cell(row, col)->text = text;
+    m_model->setText(row, col, text);
     touched();
 }
 
 QColor FlexGrid::cellBackColorAt(int row, int col) const {
-    checkCell(row, col);
-    const Cell* c = m_model->cell(row, col);
-    if (c->hasBack) return QColor::fromRgb(c->back);
-    return row < m_model->effFr() || col < m_model->effFc() ? m_backColorFixed : m_backColor;
+    const QColor given = m_model->backColor(row, col);
+    if (given.isValid()) return given;
+    return m_model->isFixed(row, col) ? m_backColorFixed : m_backColor;
 }
 
 void FlexGrid::setCellBackColorAt(int row, int col, const QColor& color) {
-    checkCell(row, col);
-    Cell* c = m_model->cell(row, col);
-    c->hasBack = color.isValid();
-    c->back = color.isValid() ? color.rgb() : 0;
+    m_model->setBackColor(row, col, color);
     touched();
 }
 
-int FlexGrid::cellAlignmentAt(int row, int col) const {
-    checkCell(row, col);
-    const int a = m_model->cell(row, col)->align;
-    return a < 0 ? flexAlignGeneral : a;
-}
+int FlexGrid::cellAlignmentAt(int row, int col) const { return m_model->alignment(row, col); }
 
 void FlexGrid::setCellAlignmentAt(int row, int col, int alignment) {
-    checkCell(row, col);
-    if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral) badValue();
-    m_model->cell(row, col)->align = qint8(alignment);
+    m_model->setAlignment(row, col, alignment);
     touched();
 }
 
@@ -564,7 +376,7 @@ void FlexGrid::setCol(int col) {
 }
 
 QString FlexGrid::Text() const {
-    const Cell* c = m_model->cell(m_row, m_col);
+    const FlexGridCell* c = m_model->cell(m_row, m_col);
     return c ? c->text : QString();
 }
 
@@ -607,8 +419,7 @@ void FlexGrid::paintRow(int row, const QColor& colour, const RowPaint& how) {
 }
 
 void FlexGrid::Clear() {
-    for (auto& row : m_model->cells)
-        for (Cell& c : row) c = Cell();
+    m_model->clearCells();
     touched();
 }
 

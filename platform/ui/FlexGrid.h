@@ -18,25 +18,11 @@
 #include <QTableView>
 #include <memory>
 
+#include "platform/ui/FlexGridModel.h"
+
 class QPainter;
 
 namespace ui {
-
-// FlexGrid cell alignments the ledger uses.
-enum : int {
-    flexAlignLeftTop = 0,
-    flexAlignLeftCenter = 1,
-    flexAlignLeftBottom = 2,
-    flexAlignCenterTop = 3,
-    flexAlignCenterCenter = 4,
-    flexAlignCenterBottom = 5,
-    flexAlignRightTop = 6,
-    flexAlignRightCenter = 7,
-    flexAlignRightBottom = 8,
-    flexAlignGeneral = 9,
-};
-
-class FlexGridModel;
 
 class FlexGrid : public QTableView {
     Q_OBJECT
@@ -148,7 +134,6 @@ private:
     friend class FlexGridCorner;
 
     void paintCell(QPainter* p, const QRect& rect, int row, int col, bool fixed) const;
-    void checkCell(int row, int col) const;
     void touched();
     void updateFreeze();
     void applyLayout();

@@ -9,6 +9,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 class QAction;
 class QLineEdit;
@@ -18,6 +19,9 @@ class FlexGrid;
 }  // namespace ui
 
 namespace editors {
+
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 class EditorsTest : public testsupport::LedgerTest {
 protected:
@@ -29,12 +33,9 @@ protected:
     F* load(const QString& className) {
         return static_cast<F*>(ui::form(className));
     }
-    // Lets Qt run what is queued and delete what was unloaded.
-    static void settle();
-
     // A menu entry by its control name; fails the test when missing.
     static QAction* action(const ui::Form* form, const QString& name);
-    // Triggers an entry as a menu click would: it must exist and be enabled.
+    // Triggers an entry as a menu click would (testsupport::triggerAction).
     static void trigger(const ui::Form* form, const QString& name);
     // A click on a grid cell through the window system (the grid's window is shown for it).
     static void clickCell(ui::FlexGrid* grid, int row, int col = 1);
@@ -53,7 +54,6 @@ protected:
     void addMaster(const QString& table, int code, const QString& name, const QString& flag = "0");
     void addUser(int code, const QString& name, int section = 0, int division = 0, const QString& flag = "0");
 
-    [[nodiscard]] static int stdErrorBoxes();
     [[nodiscard]] static QStringList msgBoxPrompts();
 
     // False: the test starts the main window, which opens the database itself.

@@ -429,7 +429,7 @@ TEST_F(ListTest, DoubleClickOpensAnExistingEditorModelessAndOnce) {
     EXPECT_EQ(ui::findForm("frm_Edit_Computer"), editor);
 
     editor->Unload();
-    settle();
+    flushDeletes();
     ui::registerForm("frm_Edit_Computer", {});  // no editor for the other tests
 }
 

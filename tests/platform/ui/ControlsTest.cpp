@@ -20,8 +20,11 @@
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/TextBox.h"
 #include "tests/support/AppFolder.h"
+#include "tests/support/UiDriver.h"
 
 namespace {
+
+using testsupport::stdErrorBoxes;
 
 class Controls : public ::testing::Test {
 protected:
@@ -29,12 +32,6 @@ protected:
     void TearDown() override {
         testsupport::checkDialogScript();
         ui::script::enable(false);
-    }
-    static int stdErrorBoxes() {
-        int n = 0;
-        for (const auto& s : ui::script::shown())
-            if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == "警告") ++n;
-        return n;
     }
 };
 
