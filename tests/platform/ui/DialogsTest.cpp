@@ -8,10 +8,12 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/base/VbError.h"
@@ -324,6 +326,33 @@ TEST(RealDialogs, SaveDialogIsOursAndGivesSlashPaths) {
 
     whenModal<QFileDialog>([](QFileDialog* d) { static_cast<QDialog*>(d)->reject(); });
     EXPECT_EQ(ui::ShowOpen(spec), std::nullopt);
+}
+
+// The common dialog matched file patterns without regard to letter case: "*.csv" offers "PC01.CSV".
+TEST(RealDialogs, OpenDialogOffersFilesOfAPatternInAnyLetterCase) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.csv", "PC01.CSV", "b.Csv", "notes.txt"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QStringList offered;
+    whenModal<QFileDialog>([&](QFileDialog* d) {
+        auto* view = d->findChild<QListView*>("listView");
+        ASSERT_NE(view, nullptr);
+        // The folder is read in the background: wait for its files to be listed.
+        for (int i = 0; i < 200 && view->model()->rowCount(view->rootIndex()) < 3; ++i) QTest::qWait(10);
+        for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+            offered << view->model()->index(r, 0, view->rootIndex()).data().toString();
+        static_cast<QDialog*>(d)->reject();
+    });
+    ui::FileDialogSpec spec;
+    spec.title = "読み込み";
+    spec.filters = {"全て(*.*)", "*.*", "CSVファイル", "*.csv"};
+    spec.filterIndex = 2;
+    spec.initDir = dir.path();
+    EXPECT_EQ(ui::ShowOpen(spec), std::nullopt);
+    offered.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(offered, (QStringList{"a.csv", "b.Csv", "PC01.CSV"}));
 }
 
 TEST(RealDialogs, PrinterDialogs) {
