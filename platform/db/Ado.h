@@ -7,6 +7,7 @@
 #include <cstdio>  // before the #undef below, so no later include defines EOF again
 #include <functional>
 #include <memory>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -82,6 +83,15 @@ private:
 
 class Recordset;
 
+// The tables of a database, each with its columns, in the order they were made.
+using TableColumns = std::vector<std::pair<QString, QStringList>>;
+
+// The tables and columns a script of CREATE statements makes (run on a scratch in-memory database).
+[[nodiscard]] TableColumns tablesOfScript(const QString& script);
+// The first table, or "table.column", of `expected` that `actual` lacks, names compared as SQLite
+// resolves them (ASCII letters without case); "" when nothing is missing.
+[[nodiscard]] QString firstMissing(const TableColumns& expected, const TableColumns& actual);
+
 class Field {
 public:
     Field() = default;
@@ -130,6 +140,10 @@ public:
     void RollbackTrans();
     [[nodiscard]] bool inTransaction() const;
 
+    // Run by Open with the file's tables once it has proved to be a database, before anything is written
+    // to it; an exception from the check fails the Open and the file stays as it was.
+    void setOpenCheck(std::function<void(const TableColumns&)> check) { m_openCheck = std::move(check); }
+
     // Test hook: a statement whose text makes this return true fails as the provider would.
     void setFailHook(std::function<bool(const QString& sql)> hook) { m_failHook = std::move(hook); }
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
@@ -147,6 +161,7 @@ private:
     int m_transDepth = 0;
     long m_recordsAffected = -1;
     std::function<bool(const QString&)> m_failHook;
+    std::function<void(const TableColumns&)> m_openCheck;
     // Recordsets hold a weak reference: after Close (or destruction) they fail instead of dangling.
     std::shared_ptr<int> m_alive;
 };

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/db/Ado.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -13,6 +15,9 @@ namespace ado::detail {
 // Registers jet_date() on a connection: the schema's triggers call it to store every Date/Time value
 // in one canonical form, whatever form a statement wrote it in.
 void registerJetFunctions(sqlite3* db);
+
+// The tables of an open database with their columns (SQLite's own tables left out).
+[[nodiscard]] TableColumns readTables(sqlite3* db);
 
 // Throws vb::Error for an SQLite result code, with the connection's message as description.
 [[noreturn]] void throwSqlite(sqlite3* db, int rc);

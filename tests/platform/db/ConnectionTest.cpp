@@ -1,8 +1,11 @@
 // Opening the ledger file, statements, transactions and the test hook.
+#include <sqlite3.h>
+
 #include <QDir>
 #include <QFile>
 
 #include "tests/platform/db/DbTestSupport.h"
+#include "tests/support/FaultVfs.h"
 
 namespace {
 
@@ -51,6 +54,60 @@ TEST(ConnectionOpen, FileThatIsNoDatabaseFailsAndStaysByteIdentical) {
         EXPECT_EQ(readAll(folder.dbPath()), c.bytes) << c.what;
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pcdb.mdb"}) << c.what;
     }
+}
+
+// A good database that cannot be read just now (a full disk, an I/O error, a lock) is not called "no
+// database": the error carries SQLite's own description, and the file stays as it was.
+TEST(ConnectionOpen, AFailedFirstReadSaysWhatHappened) {
+    using Op = testsupport::FaultVfs::Op;
+    const struct {
+        const char* what;
+        Op op;
+        int code;
+        const char* description;
+    } cases[] = {
+        {"the file cannot be read", Op::Read, SQLITE_IOERR_READ, "disk I/O error"},
+        {"the disk is too full to grow the shared index", Op::ShmMap, SQLITE_IOERR_SHMSIZE, "disk I/O error"},
+        {"another program keeps the file locked", Op::Lock, SQLITE_BUSY, "database is locked"},
+        {"the file cannot be opened", Op::Open, SQLITE_CANTOPEN, "unable to open database file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::AppFolder folder(true);
+        const QByteArray before = readAll(folder.dbPath());
+        ado::Connection cn;
+        bool opened = false;
+        {
+            testsupport::FaultVfs vfs([&c](Op op, const char* path) {
+                return op == c.op && QString::fromUtf8(path).endsWith("pcdb.mdb") ? c.code : SQLITE_OK;
+            });
+            try {
+                cn.Open(jetConnectionString(folder.dbPath()));
+                opened = true;
+            } catch (const vb::Error& e) {
+                EXPECT_EQ(e.number(), ado::errProvider);
+                EXPECT_EQ(e.description().toStdString(), c.description);
+            }
+        }
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(cn.State(), ado::adStateClosed);
+        EXPECT_EQ(readAll(folder.dbPath()), before);
+    }
+}
+
+TEST(ConnectionOpen, ALockHeldForAMomentIsWaitedFor) {
+    using Op = testsupport::FaultVfs::Op;
+    testsupport::AppFolder folder(true);
+    int refused = 0;
+    {
+        ado::Connection cn;
+        testsupport::FaultVfs vfs(
+            [&refused](Op op, const char*) { return op == Op::Lock && refused++ < 5 ? SQLITE_BUSY : SQLITE_OK; });
+        cn.Open(jetConnectionString(folder.dbPath()));
+        EXPECT_EQ(cn.State(), ado::adStateOpen);
+        cn.Close();
+    }
+    EXPECT_GT(refused, 5);
 }
 
 TEST(ConnectionOpen, ParsesTheJetConnectionString) {
