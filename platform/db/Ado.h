@@ -21,6 +21,10 @@ struct sqlite3;
 
 namespace ado {
 
+namespace detail {
+struct StatementCache;
+}
+
 // ADO constants the program uses.
 enum : int {
     adStateClosed = 0,
@@ -83,6 +87,13 @@ private:
 
 class Recordset;
 
+// The database could not read or write its file (read-only, locked by another program, disk full, an I/O
+// error): nothing was wrong with the statement, and the next one will most likely fail the same way.
+class StorageError : public vb::Error {
+public:
+    using vb::Error::Error;
+};
+
 // The tables of a database, each with its columns, in the order they were made.
 using TableColumns = std::vector<std::pair<QString, QStringList>>;
 
@@ -135,6 +146,12 @@ public:
     // the first failure raises and the rows before it stay written (the caller's transaction decides).
     // lastRecordsAffected() counts the rows of every run that went through.
     void ExecuteEach(const QString& sql, const std::vector<QStringList>& rows);
+    // Runs one statement with "?" markers bound to the values, one value per marker. The statement is
+    // prepared on its first run and kept while the connection is open, so a statement that an import runs
+    // for every file is prepared once. The fail hook sees the text `asWritten` makes (the statement with its
+    // values written in), made only while a hook is set.
+    void ExecuteBound(const QString& sql, const std::vector<Value>& values,
+                      const std::function<QString()>& asWritten = {});
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -147,6 +164,7 @@ public:
     // Test hook: a statement whose text makes this return true fails as the provider would.
     void setFailHook(std::function<bool(const QString& sql)> hook) { m_failHook = std::move(hook); }
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
+    [[nodiscard]] bool hasFailHook() const { return bool(m_failHook); }
 
     [[nodiscard]] sqlite3* handle() const { return m_db; }
     // Rows changed by the last Execute (ADO's RecordsAffected); -1 before any.
@@ -162,6 +180,7 @@ private:
     long m_recordsAffected = -1;
     std::function<bool(const QString&)> m_failHook;
     std::function<void(const TableColumns&)> m_openCheck;
+    std::unique_ptr<detail::StatementCache> m_cache;
     // Recordsets hold a weak reference: after Close (or destruction) they fail instead of dangling.
     std::shared_ptr<int> m_alive;
 };

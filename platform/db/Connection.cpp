@@ -110,6 +110,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
 void Connection::Close() {
     if (!m_db) return;
     m_alive.reset();
+    m_cache.reset();
     if (!sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     m_transDepth = 0;
     sqlite3_close_v2(m_db);
@@ -174,7 +175,7 @@ void Connection::CommitTrans() {
     if (sqlite3_get_autocommit(m_db)) {
         // SQLite already rolled the work back (disk full, I/O error): committing must not look fine.
         m_transDepth = 0;
-        throw vb::Error(errNoTransaction, QStringLiteral("トランザクションは既にロールバックされています。"));
+        throw StorageError(errNoTransaction, QStringLiteral("トランザクションは既にロールバックされています。"));
     }
     if (m_transDepth == 1)
         execSimple(m_db, "COMMIT");

@@ -2,7 +2,9 @@
 // Internals shared by the layer's sources and the template generator; not for the rest of the program.
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/db/Ado.h"
@@ -39,6 +41,11 @@ public:
 private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
+};
+
+// The prepared statements a connection keeps, by statement text.
+struct StatementCache {
+    std::unordered_map<QString, std::unique_ptr<Statement>> statements;
 };
 
 // Dates: the stored form is "yyyy-MM-dd HH:mm:ss" text; a time alone sits on 1899-12-30 as in Jet.

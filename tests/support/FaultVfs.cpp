@@ -101,7 +101,10 @@ int xOpen(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* f, int flags, int* 
     file->path = new (std::nothrow) std::string(name ? name : "");
     if (!file->path) return SQLITE_NOMEM;
     if (g_hook) {
-        if (const int rc = g_hook(Op::Open, file->path->c_str()); rc != SQLITE_OK) {
+        const int rc = g_hook(Op::Open, file->path->c_str());
+        if (rc == SQLITE_READONLY) {
+            flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
+        } else if (rc != SQLITE_OK) {
             delete file->path;
             file->path = nullptr;
             return rc;

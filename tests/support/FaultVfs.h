@@ -10,7 +10,8 @@ class FaultVfs {
 public:
     enum class Op { Open, Read, Write, Sync, Truncate, Lock, ShmMap };
     // Called before each operation with the file's path ("" for SQLite's temporary files). Returning
-    // anything but SQLITE_OK makes the operation fail with that code without reaching the file.
+    // anything but SQLITE_OK makes the operation fail with that code without reaching the file; for Open,
+    // SQLITE_READONLY opens the file read-only instead (as a file the user may not write).
     using Hook = std::function<int(Op op, const char* path)>;
 
     explicit FaultVfs(Hook hook);

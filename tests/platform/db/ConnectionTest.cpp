@@ -277,6 +277,62 @@ TEST_F(TemplateDb, ExecuteEachBindsEveryRowAsText) {
     EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv"), 3);
 }
 
+// A statement kept for the connection and run again and again with new values: each run stores its
+// own values, a refused run leaves the statement usable, and the hook sees the values written in.
+TEST_F(TemplateDb, ExecuteBoundKeepsTheStatementAndBindsEachRun) {
+    const QString insert = "UPDATE tbl_Pclist SET tbl_Pclist.[Computer_Name] = ? WHERE MainKey = ?";
+    exec("INSERT INTO tbl_Pclist (MainKey) VALUES (3)");
+    exec("INSERT INTO tbl_Pclist (MainKey) VALUES (4)");
+    const struct {
+        ado::Value name;
+        qint64 key;
+        long error;
+        const char* stored;  // Computer_Name of the key afterwards
+    } runs[] = {
+        {ado::Value("it's"), 3, 0, "text:it's"},
+        {ado::Value(QString("a") + QChar(0) + "b"), 4, 0, nullptr},
+        {ado::Value(QString(256, u'x')), 3, ado::errTypeMismatchDb, "text:it's"},  // too long: refused
+        {ado::Value(qint64(12)), 3, 0, "text:12"},                                 // a number into text
+        {ado::Value(), 4, 0, "null:"},
+    };
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.stored ? r.stored : "NUL");
+        EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {r.name, ado::Value(r.key)}); }), r.error);
+        if (r.stored) {
+            EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", QString("MainKey = %1").arg(r.key)), r.stored);
+        } else {
+            EXPECT_EQ(scalar("SELECT length(CAST(Computer_Name AS BLOB)) FROM tbl_Pclist WHERE MainKey = 4"), "3");
+        }
+    }
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {ado::Value("one value for two markers")}); }),
+              ado::errTooFewParameters);
+
+    QStringList seen;
+    cn.setFailHook([&seen](const QString& sql) {
+        seen << sql;
+        return sql.contains("'fail'");
+    });
+    const auto written = [](const char* name) {
+        return [name] { return QString("UPDATE ... = '%1' WHERE MainKey = 3").arg(name); };
+    };
+    EXPECT_EQ(errorOf([&] {
+                  cn.ExecuteBound(insert, {ado::Value("fail"), ado::Value(3)}, written("fail"));
+              }),
+              ado::errProvider);
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {ado::Value("pass"), ado::Value(3)}, written("pass")); }), 0);
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {ado::Value("plain"), ado::Value(3)}); }), 0);
+    cn.setFailHook(nullptr);
+    EXPECT_EQ(seen,
+              (QStringList{"UPDATE ... = 'fail' WHERE MainKey = 3", "UPDATE ... = 'pass' WHERE MainKey = 3", insert}));
+    EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", "MainKey = 3"), "text:plain");
+
+    // Kept statements go with the connection: after a reopen the same text runs on the new one.
+    cn.Close();
+    cn.Open(jetConnectionString(m_folder->dbPath()));
+    cn.ExecuteBound(insert, {ado::Value("again"), ado::Value(3)});
+    EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", "MainKey = 3"), "text:again");
+}
+
 TEST_F(TemplateDb, FailHookFailsTheChosenStatementOnly) {
     cn.setFailHook([](const QString& sql) { return sql.contains("tbl_Model"); });
     EXPECT_EQ(errorOf([&] { cn.Execute("INSERT INTO tbl_Model (Model_Code) VALUES (1)"); }), ado::errProvider);
