@@ -8,11 +8,13 @@
 #include "pc_record/Registration.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Translations.h"
 #include "registers/Registration.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(true);
+    (void)ui::installQtTranslations();  // without them Qt's own texts stay English
     registerCoreForms();
     registerInventoryReadForms();
     registerPcRecordForms();
