@@ -14,9 +14,11 @@ fi
 
 # Debian packages: compiler and CMake, Qt 6 Widgets/PrintSupport/Test and Qt's own Japanese texts, SQLite 3,
 # GoogleTest, libgl-dev (Qt6Gui's CMake package needs the OpenGL headers), Japanese fonts for the windows.
-PACKAGES=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libsqlite3-dev libgtest-dev fonts-noto-cjk)
-# Test-only: clang-format 14 (Debian 12's) for the style check in .ci/run.
-if [ "$mode" = test ]; then PACKAGES+=(clang-format); fi
+PACKAGES=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libsqlite3-dev libgtest-dev
+          fonts-ipafont-gothic)
+# Test-only: clang-format 14 (Debian 12's) for the style check in .ci/run; poppler-utils (pdftotext) to read
+# printed sheets back.
+if [ "$mode" = test ]; then PACKAGES+=(clang-format poppler-utils); fi
 # Test-only, optional: a display server, a window manager and a key sender for the check of the main
 # window under a real window manager; where they cannot be installed that check is skipped.
 OPTIONAL=()

@@ -6,6 +6,7 @@
 #include "inventory_read/Registration.h"
 #include "licences/Registration.h"
 #include "pc_record/Registration.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Translations.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ui::installFonts();
     QApplication::setQuitOnLastWindowClosed(true);
     (void)ui::installQtTranslations();  // without them Qt's own texts stay English
     registerCoreForms();
@@ -27,6 +29,6 @@ int main(int argc, char** argv) {
         if (frm_Main* main = frm_Main::instance()) (void)main->closeWithReason(unloadMode);
     });
     // The main window's load refuses a second copy and ends the process before anything shows.
-    if (!ui::showForm("frm_Main", 0)) return 0;
+    if (!ui::showForm("frm_Main", ui::vbModeless)) return 0;
     return QApplication::exec();
 }

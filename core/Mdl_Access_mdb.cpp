@@ -5,6 +5,7 @@
 
 #include "core/Mdl_gData.h"
 #include "platform/base/AppPath.h"
+#include "platform/text/VbConv.h"
 #include "platform/ui/Dialogs.h"
 
 std::unique_ptr<ado::Connection> gCn_ptr;
@@ -171,6 +172,27 @@ qint16 fnc_Get_MaxKey(const QString& tableName) {
         result = 0;
     }
     return result;
+}
+
+std::optional<qint16> nextKey(const QString& tableName) {
+    const qint16 highest = fnc_Get_MaxKey(tableName);
+    if (highest == 0) {
+        ado::Recordset rs;
+        try {
+            rs.Open(QStringLiteral("SELECT * FROM ") + tableName, gCn());
+            const QString first = rs.FieldCount() > 0 ? rs.Fields(0).Name() : QString();
+            rs.Close();
+            if (first.isEmpty()) return std::nullopt;
+            rs.Open(QStringLiteral("SELECT MAX( ") + first + QStringLiteral(" ) FROM ") + tableName, gCn());
+            const ado::Value v = rs.RecordCount() > 0 ? rs.Fields(0).value() : ado::Value();
+            rs.Close();
+            if (v.isNull() || v.toDouble() != 0) return std::nullopt;
+        } catch (const std::exception&) {
+            closeQuietly(rs);
+            return std::nullopt;
+        }
+    }
+    return highest < 0 ? qint16(0) : vb::addInt16(highest, 1);
 }
 
 qint16 fnc_Get_MaxMainKey() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "platform/db/Ado.h"
 
@@ -19,5 +20,10 @@ bool fnc_Exists_Record(const QString& sql);
 QString fnc_Get_FieldType(const QString& sql);
 RecordValues fnc_Get_RecordValues(const QString& sql);  // errors go to the caller
 qint16 fnc_Get_MaxKey(const QString& tableName);
+// The key a new row of the table gets: fnc_Get_MaxKey + 1, and 0 when that is below 0 (an empty table). nullopt when
+// the lookup failed: fnc_Get_MaxKey answers 0 then too (having shown the error box), so a 0 is checked against the
+// table once more, quietly, and only a real highest key of 0 goes on. A highest key of 32767 raises overflow (vb::Error
+// 6).
+[[nodiscard]] std::optional<qint16> nextKey(const QString& tableName);
 qint16 fnc_Get_MaxMainKey();
 QString fnc_Replace_SQLChar(const QString& text);

@@ -27,6 +27,7 @@ qint16 gSelRow = 0;
 
 QString gEditTableName;
 QString gEditTableCaption;
+qint16 gEditTableIndex = 0;
 
 std::function<void(const QString&)> gStatusBarText;
 
@@ -51,5 +52,6 @@ void resetGlobals() {
     gSelRow = 0;
     gEditTableName.clear();
     gEditTableCaption.clear();
+    gEditTableIndex = 0;
     gStatusBarText = nullptr;
 }

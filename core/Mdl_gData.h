@@ -48,6 +48,7 @@ extern qint16 gSelRow;
 // The table the master-table editor edits.
 extern QString gEditTableName;
 extern QString gEditTableCaption;
+extern qint16 gEditTableIndex;  // the gMasterTable row of that table
 
 // The main window's status bar, first panel (set by frm_Main; tests may set their own).
 extern std::function<void(const QString&)> gStatusBarText;

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Events.h"
 
 namespace {
 
@@ -91,9 +92,9 @@ frmAbout::frmAbout(QWidget* parent) : ui::Form(QStringLiteral("frmAbout"), paren
     cmdOK->setAutoDefault(true);
     cmdSysInfo->setAutoDefault(true);
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, [this] { ui::guarded([&] { cmdOK_Click(); }); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { ui::guarded([&] { cmdOK_Click(); }); });
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { ui::guarded([&] { cmdSysInfo_Click(); }); });
+    ui::bind(esc, &QShortcut::activated, this, &frmAbout::cmdOK_Click);
+    ui::bind(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    ui::bind(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
 
 frmAbout::~frmAbout() = default;
@@ -122,15 +123,20 @@ void frmAbout::StartSysInfo() {
     ui::MsgBox(kNoSysInfo, ui::vbOKOnly);
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
-void frmAbout::lbr_URL_Click() { fnc_Open_URL(kMakerUrl); }
+void frmAbout::cmdOK_Click() {
+    ui::guarded([this] { Unload(); });
+}
+void frmAbout::cmdSysInfo_Click() {
+    ui::guarded([this] { StartSysInfo(); });
+}
+void frmAbout::lbr_URL_Click() {
+    ui::guarded([] { fnc_Open_URL(kMakerUrl); });
+}
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lbr_URL && event->type() == QEvent::MouseButtonRelease) {
         auto* me = static_cast<QMouseEvent*>(event);
-        if (me->button() == Qt::LeftButton && lbr_URL->rect().contains(me->position().toPoint()))
-            ui::guarded([&] { lbr_URL_Click(); });
+        if (me->button() == Qt::LeftButton && lbr_URL->rect().contains(me->position().toPoint())) lbr_URL_Click();
     }
     return ui::Form::eventFilter(watched, event);
 }

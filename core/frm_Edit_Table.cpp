@@ -1,7 +1,5 @@
 #include "core/frm_Edit_Table.h"
 
-#include <QEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <cmath>
 
@@ -12,11 +10,14 @@
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Names.h"
+#include "platform/ui/TextBox.h"
+
+using ui::kIdeo;
 
 namespace {
-
-const QString kIdeo = QStringLiteral("\u3000");
 
 // Caption and width (twips) of the shown columns, by position.
 struct ShownColumn {
@@ -29,11 +30,15 @@ constexpr ShownColumn kShownColumns[] = {{"Key", 600}, {"名称", 2500}, {"コ�
 
 frm_Edit_Table::frm_Edit_Table(QWidget* parent) : ui::Form(QStringLiteral("frm_Edit_Table"), parent) {
     MSFlexGrid_Edit = place(new ui::FlexGrid, QStringLiteral("MSFlexGrid_Edit"), 120, 120, 5535, 5655);
-    tbxEdit[0] = place(new QLineEdit, QStringLiteral("tbxEdit(0)"), 120, 5880, 645, 300);
-    tbxEdit[1] = place(new QLineEdit, QStringLiteral("tbxEdit(1)"), 840, 5880, 3180, 300);
-    tbxEdit[2] = place(new QLineEdit, QStringLiteral("tbxEdit(2)"), 4080, 5880, 1500, 300);
+    constexpr int kBoxLeft[3] = {120, 840, 4080};
+    constexpr int kBoxWidth[3] = {645, 3180, 1500};
+    for (int i = 0; i < 3; ++i) {
+        tbxEdit[i] =
+            place(new ui::TextBox, ui::controlName(QStringLiteral("tbxEdit"), i), kBoxLeft[i], 5880, kBoxWidth[i], 300);
+        ui::bind(tbxEdit[i], &ui::TextBox::GotFocus, this, &frm_Edit_Table::tbxEdit_GotFocus, i);
+        ui::bind(tbxEdit[i], &ui::TextBox::LostFocus, this, &frm_Edit_Table::tbxEdit_LostFocus, i);
+    }
     tbxEdit[0]->setEnabled(false);
-    for (QLineEdit* box : tbxEdit) box->installEventFilter(this);
     // Name, note, code (never focused, it is disabled), then the grid.
     setTabOrder(tbxEdit[1], tbxEdit[2]);
     setTabOrder(tbxEdit[2], tbxEdit[0]);
@@ -48,14 +53,11 @@ frm_Edit_Table::frm_Edit_Table(QWidget* parent) : ui::Form(QStringLiteral("frm_E
     Mnu_Update = addItem(Mnu_Edit, QStringLiteral("Mnu_Update"), QStringLiteral("更新") + kIdeo.repeated(6));
     Mnu_Delete = addItem(Mnu_Edit, QStringLiteral("Mnu_Delete"), QStringLiteral("削除"));
 
-    auto on = [this](QAction* a, void (frm_Edit_Table::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mue_Close, &frm_Edit_Table::Mue_Close_Click);
-    on(Mnu_Add, &frm_Edit_Table::Mnu_Add_Click);
-    on(Mnu_Update, &frm_Edit_Table::Mnu_Update_Click);
-    on(Mnu_Delete, &frm_Edit_Table::Mnu_Delete_Click);
-    connect(MSFlexGrid_Edit, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { MSFlexGrid_Edit_Click(); }); });
+    ui::bind(Mue_Close, &QAction::triggered, this, &frm_Edit_Table::Mue_Close_Click);
+    ui::bind(Mnu_Add, &QAction::triggered, this, &frm_Edit_Table::Mnu_Add_Click);
+    ui::bind(Mnu_Update, &QAction::triggered, this, &frm_Edit_Table::Mnu_Update_Click);
+    ui::bind(Mnu_Delete, &QAction::triggered, this, &frm_Edit_Table::Mnu_Delete_Click);
+    ui::bind(MSFlexGrid_Edit, &ui::FlexGrid::Click, this, &frm_Edit_Table::MSFlexGrid_Edit_Click);
 }
 
 frm_Edit_Table::~frm_Edit_Table() = default;
@@ -130,8 +132,8 @@ bool frm_Edit_Table::fnc_View_Table(const QString& tableName) {
             grid.setTextMatrix(0, i, QString::fromUtf8(kShownColumns[i].caption));
             grid.setColWidth(i, kShownColumns[i].width);
         }
-        grid.setCellAlignment(0, i, ui::flexAlignCenterBottom);
-        grid.setCellBackColor(0, i, ui::QBColor(8));
+        grid.setCellAlignmentAt(0, i, ui::flexAlignCenterBottom);
+        grid.setCellBackColorAt(0, i, ui::QBColor(8));
     }
 
     int r = 1;
@@ -143,10 +145,10 @@ bool frm_Edit_Table::fnc_View_Table(const QString& tableName) {
             if (text.isEmpty()) continue;
             grid.setTextMatrix(r, j, text);
             if (j == 0) {
-                grid.setCellBackColor(r, j, ui::QBColor(8));
+                grid.setCellBackColorAt(r, j, ui::QBColor(8));
             } else {
-                grid.setCellBackColor(r, j, ui::QBColor(15));
-                grid.setCellAlignment(r, j, ui::flexAlignLeftBottom);
+                grid.setCellBackColorAt(r, j, ui::QBColor(15));
+                grid.setCellAlignmentAt(r, j, ui::flexAlignLeftBottom);
             }
         }
         ++r;
@@ -157,125 +159,114 @@ bool frm_Edit_Table::fnc_View_Table(const QString& tableName) {
 }
 
 void frm_Edit_Table::MSFlexGrid_Edit_Click() {
-    ui::FlexGrid& grid = *MSFlexGrid_Edit;
-    const int row = grid.Row();
-    if (row <= 0 || row >= grid.Rows()) return;
+    ui::guarded([&] {
+        ui::FlexGrid& grid = *MSFlexGrid_Edit;
+        const int row = grid.Row();
+        if (row <= 0 || row >= grid.Rows()) return;
 
-    Mnu_Add->setEnabled(true);
-    Mnu_Delete->setEnabled(true);
-    Mnu_Update->setEnabled(true);
-    grid.setRedraw(false);
-    TableSelRow = qint16(row);
-    for (int c = 0; c < grid.Cols() && c < int(tbxEdit.size()); ++c) tbxEdit[c]->setText(grid.TextMatrix(row, c));
-    fnc_Set_RowColor(TablePrevRow, 15);
-    fnc_Set_RowColor(TableSelRow, 8);
-    TablePrevRow = TableSelRow;
-    grid.setRedraw(true);
-}
-
-bool frm_Edit_Table::nextCode(const QString& tableName, const QString& codeColumn, qint16& code) {
-    const qint16 highest = fnc_Get_MaxKey(tableName);
-    if (highest == 0) {
-        // fnc_Get_MaxKey answers 0 after a failure too (having shown the error box). Only a real
-        // highest code of 0 may go on; anything else creates nothing, and needs no second box.
-        try {
-            ado::Recordset rs;
-            rs.Open(QStringLiteral("SELECT MAX( ") + codeColumn + QStringLiteral(" ) FROM ") + tableName, gCn());
-            const ado::Value v = rs.RecordCount() > 0 ? rs.Fields(0).value() : ado::Value();
-            rs.Close();
-            if (v.isNull() || v.toDouble() != 0) return false;
-        } catch (const std::exception&) {
-            return false;
-        }
-    }
-    code = highest < 0 ? qint16(0) : vb::addInt16(highest, 1);
-    return true;
+        Mnu_Add->setEnabled(true);
+        Mnu_Delete->setEnabled(true);
+        Mnu_Update->setEnabled(true);
+        grid.setRedraw(false);
+        TableSelRow = qint16(row);
+        for (int c = 0; c < grid.Cols() && c < int(tbxEdit.size()); ++c) tbxEdit[c]->setText(grid.TextMatrix(row, c));
+        fnc_Set_RowColor(TablePrevRow, 15);
+        fnc_Set_RowColor(TableSelRow, 8);
+        TablePrevRow = TableSelRow;
+        grid.setRedraw(true);
+    });
 }
 
 void frm_Edit_Table::Mnu_Add_Click() {
-    if (gEditTableName.isEmpty()) return;
-    const QString table = gEditTableName;
-    const QStringList col = columnNames(table);
-    qint16 code = 0;
-    if (!nextCode(table, col[0], code)) return;
+    ui::guarded([&] {
+        if (gEditTableName.isEmpty()) return;
+        const QString table = gEditTableName;
+        const QStringList col = columnNames(table);
+        const std::optional<qint16> next = nextKey(table);
+        if (!next) return;  // the lookup failed; its box was shown
+        const qint16 code = *next;
 
-    const QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" ( ") + col[0] + QStringLiteral(",") +
-                        col[3] + QStringLiteral(") ") + QStringLiteral("VALUES ( ") + QString::number(code) +
-                        QStringLiteral(",") + QStringLiteral("0") + QStringLiteral(" );");
-    try {
-        ado::TransGuard trans(gCn());
-        gCn().Execute(sql);
-        trans.commit();
-    } catch (const std::exception& e) {
-        // The guard has rolled back: the shared connection is free for the next write.
-        ui::ShowStdError(e);
-        return;
-    }
-    (void)fnc_View_Table(table);
-    fnc_Reset_SelectRow();
+        const QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" ( ") + col[0] +
+                            QStringLiteral(",") + col[3] + QStringLiteral(") ") + QStringLiteral("VALUES ( ") +
+                            QString::number(code) + QStringLiteral(",") + QStringLiteral("0") + QStringLiteral(" );");
+        try {
+            ado::TransGuard trans(gCn());
+            gCn().Execute(sql);
+            trans.commit();
+        } catch (const std::exception& e) {
+            // The guard has rolled back: the shared connection is free for the next write.
+            ui::ShowStdError(e);
+            return;
+        }
+        (void)fnc_View_Table(table);
+        fnc_Reset_SelectRow();
+    });
 }
 
 void frm_Edit_Table::Mnu_Update_Click() {
-    if (gEditTableName.isEmpty()) return;
-    const QString table = gEditTableName;
-    const int shownCols = MSFlexGrid_Edit->Cols();
-    QStringList texts;
-    for (int i = 0; i < shownCols && i < int(tbxEdit.size()); ++i) texts << tbxEdit[i]->text();
-    const QStringList col = columnNames(table);
-    const qint16 key = vb::CInt(tbxEdit[0]->text());
+    ui::guarded([&] {
+        if (gEditTableName.isEmpty()) return;
+        const QString table = gEditTableName;
+        const int shownCols = MSFlexGrid_Edit->Cols();
+        QStringList texts;
+        for (int i = 0; i < shownCols && i < int(tbxEdit.size()); ++i) texts << tbxEdit[i]->text();
+        const QStringList col = columnNames(table);
+        const qint16 key = vb::CInt(tbxEdit[0]->text());
 
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM ") + table + QStringLiteral(" WHERE (") +
-                QStringLiteral("(") + col[0] + QStringLiteral(") ") + QStringLiteral(" = ") + QString::number(key) +
-                QStringLiteral(" );"),
-            gCn());
-    if (rs.RecordCount() < 1) {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM ") + table + QStringLiteral(" WHERE (") +
+                    QStringLiteral("(") + col[0] + QStringLiteral(") ") + QStringLiteral(" = ") + QString::number(key) +
+                    QStringLiteral(" );"),
+                gCn());
+        if (rs.RecordCount() < 1) {
+            rs.Close();
+            return;
+        }
+        // Typed text goes into the row through the recordset, never into statement text; a blank box
+        // stores an empty text, not Null.
+        for (int i = 0; i < int(texts.size()) && i <= int(col.size()) - 2; ++i) rs.Fields(i) = ado::Value(texts[i]);
+        rs.Update();
         rs.Close();
-        return;
-    }
-    // Typed text goes into the row through the recordset, never into statement text; a blank box
-    // stores an empty text, not Null.
-    for (int i = 0; i < int(texts.size()) && i <= int(col.size()) - 2; ++i) rs.Fields(i) = ado::Value(texts[i]);
-    rs.Update();
-    rs.Close();
 
-    (void)fnc_View_Table(table);
-    fnc_Reset_SelectRow();
-    Mnu_Delete->setEnabled(false);
-    Mnu_Update->setEnabled(false);
+        (void)fnc_View_Table(table);
+        fnc_Reset_SelectRow();
+        Mnu_Delete->setEnabled(false);
+        Mnu_Update->setEnabled(false);
+    });
 }
 
 void frm_Edit_Table::Mnu_Delete_Click() {
-    if (ui::MsgBox(QStringLiteral("削除しますか？"), ui::vbYesNo | ui::vbQuestion, QStringLiteral("確認")) != ui::vbYes)
-        return;
-    if (gEditTableName.isEmpty()) return;
-    const QString table = gEditTableName;
-    const QStringList col = columnNames(table);
-    const qint16 key = vb::CInt(tbxEdit[0]->text());
+    ui::guarded([&] {
+        if (ui::MsgBox(QStringLiteral("削除しますか？"), ui::vbYesNo | ui::vbQuestion, QStringLiteral("確認")) !=
+            ui::vbYes)
+            return;
+        if (gEditTableName.isEmpty()) return;
+        const QString table = gEditTableName;
+        const QStringList col = columnNames(table);
+        const qint16 key = vb::CInt(tbxEdit[0]->text());
 
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM ") + table + QStringLiteral(" WHERE ") + col[0] +
-                QStringLiteral(" = ") + QString::number(key),
-            gCn());
-    if (rs.RecordCount() > 0) {
-        rs.Fields(QStringLiteral("Available_flug")) = ado::Value(QStringLiteral("1"));
-        rs.Update();
-    }
-    rs.Close();
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM ") + table + QStringLiteral(" WHERE ") + col[0] +
+                    QStringLiteral(" = ") + QString::number(key),
+                gCn());
+        if (rs.RecordCount() > 0) {
+            rs.Fields(QStringLiteral("Available_flug")) = ado::Value(QStringLiteral("1"));
+            rs.Update();
+        }
+        rs.Close();
 
-    (void)fnc_View_Table(table);
-    if (MSFlexGrid_Edit->Rows() > 1) {
-        fnc_Reset_SelectRow();
-        Mnu_Add->setEnabled(true);
-        Mnu_Delete->setEnabled(false);
-        Mnu_Update->setEnabled(false);
-    }
+        (void)fnc_View_Table(table);
+        if (MSFlexGrid_Edit->Rows() > 1) {
+            fnc_Reset_SelectRow();
+            Mnu_Add->setEnabled(true);
+            Mnu_Delete->setEnabled(false);
+            Mnu_Update->setEnabled(false);
+        }
+    });
 }
 
 void frm_Edit_Table::fnc_Set_RowColor(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_Edit;
-    if (row <= 0 || grid.Rows() < 2 || row >= grid.Rows()) return;
-    for (int c = 1; c < grid.Cols(); ++c) grid.setCellBackColor(row, c, ui::QBColor(colourIndex));
+    MSFlexGrid_Edit->paintRow(row, ui::QBColor(colourIndex), {.firstCol = 1});
 }
 
 void frm_Edit_Table::fnc_Reset_SelectRow() {
@@ -285,15 +276,17 @@ void frm_Edit_Table::fnc_Reset_SelectRow() {
 }
 
 void frm_Edit_Table::fnc_Clear_tbxEdit() {
-    for (QLineEdit* box : tbxEdit) box->setText(QString());
+    for (ui::TextBox* box : tbxEdit) box->setText(QString());
 }
 
 void frm_Edit_Table::Form_Resize() { keepOuterSize(kWidth, kHeight); }
 
 void frm_Edit_Table::Mue_Close_Click() {
-    gEditTableName.clear();
-    gEditTableCaption.clear();
-    fnc_Form_Close();
+    ui::guarded([&] {
+        gEditTableName.clear();
+        gEditTableCaption.clear();
+        fnc_Form_Close();
+    });
 }
 
 bool frm_Edit_Table::Form_QueryUnload(int) { return false; }
@@ -302,16 +295,3 @@ void frm_Edit_Table::fnc_Form_Close() { Unload(); }
 
 void frm_Edit_Table::tbxEdit_GotFocus(int Index) { sub_Focus_Color(tbxEdit[Index], 1); }
 void frm_Edit_Table::tbxEdit_LostFocus(int Index) { sub_Focus_Color(tbxEdit[Index], 2); }
-
-bool frm_Edit_Table::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        for (int i = 0; i < int(tbxEdit.size()); ++i) {
-            if (watched != tbxEdit[i]) continue;
-            if (event->type() == QEvent::FocusIn)
-                tbxEdit_GotFocus(i);
-            else
-                tbxEdit_LostFocus(i);
-        }
-    }
-    return ui::Form::eventFilter(watched, event);
-}

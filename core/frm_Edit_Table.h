@@ -8,11 +8,11 @@
 #include "platform/ui/Form.h"
 
 class QAction;
-class QLineEdit;
 class QMenu;
 namespace ui {
 class FlexGrid;
-}
+class TextBox;
+}  // namespace ui
 
 class frm_Edit_Table : public ui::Form {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
 
     // Controls.
     ui::FlexGrid* MSFlexGrid_Edit = nullptr;
-    std::array<QLineEdit*, 3> tbxEdit{};  // 0 code (disabled), 1 name, 2 note
+    std::array<ui::TextBox*, 3> tbxEdit{};  // 0 code (disabled), 1 name, 2 note
 
     QMenu* Mnu_File = nullptr;
     QAction* Mue_Close = nullptr;
@@ -55,7 +55,6 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     bool Form_QueryUnload(int unloadMode) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fnc_Set_RowColor(qint16 row, qint16 colourIndex);
@@ -64,6 +63,4 @@ private:
     void fnc_Form_Close();
     // The column names of the table, read from the table itself.
     [[nodiscard]] static QStringList columnNames(const QString& tableName);
-    // The code the next new row gets; false when the highest-code lookup failed (its box was shown).
-    [[nodiscard]] static bool nextCode(const QString& tableName, const QString& codeColumn, qint16& code);
 };

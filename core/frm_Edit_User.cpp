@@ -1,9 +1,6 @@
 #include "core/frm_Edit_User.h"
 
-#include <QEvent>
-#include <QFont>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <optional>
 
@@ -14,12 +11,17 @@
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Names.h"
+#include "platform/ui/TextBox.h"
+
+using ui::kIdeo;
 
 namespace {
-
-const QString kIdeo = QStringLiteral("\u3000");
 
 // Grid columns 1..9: caption and width in twips (column 0, the hidden code, has width 0).
 struct GridColumn {
@@ -57,7 +59,7 @@ QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText()
 frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edit_User"), parent) {
     setCaption(QStringLiteral("ユーザ管理"));
     MSFlexGrid_Edit = place(new ui::FlexGrid, QStringLiteral("MSFlexGrid_Edit"), 120, 120, 9000, 7000);
-    MSFlexGrid_Edit->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    MSFlexGrid_Edit->setFont(ui::vbFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
     struct LabelSpec {
         const char* caption;
@@ -69,12 +71,12 @@ frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edi
         {"補記", 4080, 7920, 855},    {"社員番号", 4080, 8280, 975},
     };
     for (int i = 0; i < 8; ++i) {
-        Label[i] = place(new QLabel(QString::fromUtf8(kLabels[i].caption)), QStringLiteral("Label(%1)").arg(i),
+        Label[i] = place(new QLabel(QString::fromUtf8(kLabels[i].caption)), ui::controlName(QStringLiteral("Label"), i),
                          kLabels[i].left, kLabels[i].top, kLabels[i].width, 255);
     }
 
-    cmb_Section = place(new DropDownCombo, QStringLiteral("cmb_Section"), 1200, 7200, 2355, 300);
-    cmb_Division = place(new DropDownCombo, QStringLiteral("cmb_Division"), 1200, 7560, 2355, 300);
+    cmb_Section = place(new ui::DropDownCombo, QStringLiteral("cmb_Section"), 1200, 7200, 2355, 300);
+    cmb_Division = place(new ui::DropDownCombo, QStringLiteral("cmb_Division"), 1200, 7560, 2355, 300);
     struct BoxSpec {
         int index, left, top, width;
     };
@@ -84,16 +86,20 @@ frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edi
     };
     for (const BoxSpec& b : kBoxes) {
         tbxEdit[b.index] =
-            place(new QLineEdit, QStringLiteral("tbxEdit(%1)").arg(b.index), b.left, b.top, b.width, 300);
-        tbxEdit[b.index]->installEventFilter(this);
+            place(new ui::TextBox, ui::controlName(QStringLiteral("tbxEdit"), b.index), b.left, b.top, b.width, 300);
+        ui::bind(tbxEdit[b.index], &ui::TextBox::GotFocus, this, &frm_Edit_User::tbxEdit_GotFocus, b.index);
+        ui::bind(tbxEdit[b.index], &ui::TextBox::LostFocus, this, &frm_Edit_User::tbxEdit_LostFocus, b.index);
     }
-    tbx_Section_Code = place(new QLineEdit, QStringLiteral("tbx_Section_Code"), 600, 7200, 500, 300);
-    tbx_Division_Code = place(new QLineEdit, QStringLiteral("tbx_Division_Code"), 600, 7560, 500, 300);
-    for (QLineEdit* code : {tbx_Section_Code, tbx_Division_Code}) {
+    tbx_Section_Code = place(new ui::TextBox, QStringLiteral("tbx_Section_Code"), 600, 7200, 500, 300);
+    tbx_Division_Code = place(new ui::TextBox, QStringLiteral("tbx_Division_Code"), 600, 7560, 500, 300);
+    for (ui::TextBox* code : {tbx_Section_Code, tbx_Division_Code}) {
         code->setEnabled(false);
         code->setVisible(false);
-        code->installEventFilter(this);
     }
+    ui::bind(tbx_Section_Code, &ui::TextBox::GotFocus, this, &frm_Edit_User::tbx_Section_Code_GotFocus);
+    ui::bind(tbx_Section_Code, &ui::TextBox::LostFocus, this, &frm_Edit_User::tbx_Section_Code_LostFocus);
+    ui::bind(tbx_Division_Code, &ui::TextBox::GotFocus, this, &frm_Edit_User::tbx_Division_Code_GotFocus);
+    ui::bind(tbx_Division_Code, &ui::TextBox::LostFocus, this, &frm_Edit_User::tbx_Division_Code_LostFocus);
     lbr_Key = place(new QLabel, QStringLiteral("lbr_Key"), 7440, 7200, 500, 255);
     lbr_Key->setVisible(false);
 
@@ -114,20 +120,17 @@ frm_Edit_User::frm_Edit_User(QWidget* parent) : ui::Form(QStringLiteral("frm_Edi
     Mnu_Section = addItem(Mnu_Managements, QStringLiteral("Mnu_Section"), QStringLiteral("部") + kIdeo.repeated(8));
     Mnu_Division = addItem(Mnu_Managements, QStringLiteral("Mnu_Division"), QStringLiteral("課"));
 
-    auto on = [this](QAction* a, void (frm_Edit_User::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mnu_Close, &frm_Edit_User::Mnu_Close_Click);
-    on(Mnu_Add, &frm_Edit_User::Mnu_Add_Click);
-    on(Mnu_Update, &frm_Edit_User::Mnu_Update_Click);
-    on(Mnu_Delete, &frm_Edit_User::Mnu_Delete_Click);
-    on(Mnu_Section, &frm_Edit_User::Mnu_Section_Click);
-    on(Mnu_Division, &frm_Edit_User::Mnu_Division_Click);
-    connect(MSFlexGrid_Edit, &ui::FlexGrid::Click, this, [this] { ui::guarded([&] { MSFlexGrid_Edit_Click(); }); });
-    cmb_Section->DropDown = [this] { cmb_Section_DropDown(); };
-    cmb_Division->DropDown = [this] { cmb_Division_DropDown(); };
-    cmb_Section->Click = [this] { cmb_Section_Click(); };
-    cmb_Division->Click = [this] { cmb_Division_Click(); };
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Edit_User::Mnu_Close_Click);
+    ui::bind(Mnu_Add, &QAction::triggered, this, &frm_Edit_User::Mnu_Add_Click);
+    ui::bind(Mnu_Update, &QAction::triggered, this, &frm_Edit_User::Mnu_Update_Click);
+    ui::bind(Mnu_Delete, &QAction::triggered, this, &frm_Edit_User::Mnu_Delete_Click);
+    ui::bind(Mnu_Section, &QAction::triggered, this, &frm_Edit_User::Mnu_Section_Click);
+    ui::bind(Mnu_Division, &QAction::triggered, this, &frm_Edit_User::Mnu_Division_Click);
+    ui::bind(MSFlexGrid_Edit, &ui::FlexGrid::Click, this, &frm_Edit_User::MSFlexGrid_Edit_Click);
+    ui::bind(cmb_Section, &ui::DropDownCombo::DropDown, this, &frm_Edit_User::cmb_Section_DropDown);
+    ui::bind(cmb_Division, &ui::DropDownCombo::DropDown, this, &frm_Edit_User::cmb_Division_DropDown);
+    ui::bind(cmb_Section, &ui::DropDownCombo::Click, this, &frm_Edit_User::cmb_Section_Click);
+    ui::bind(cmb_Division, &ui::DropDownCombo::Click, this, &frm_Edit_User::cmb_Division_Click);
 }
 
 frm_Edit_User::~frm_Edit_User() = default;
@@ -190,8 +193,8 @@ bool frm_Edit_User::fnc_View_UserList() {
         for (int c = 1; c < 10; ++c) {
             grid.setTextMatrix(0, c, QString::fromUtf8(kGridColumns[c].caption));
             grid.setColWidth(c, kGridColumns[c].width);
-            grid.setCellBackColor(0, c, ui::QBColor(8));
-            if (c >= 2) grid.setCellAlignment(0, c, ui::flexAlignCenterBottom);
+            grid.setCellBackColorAt(0, c, ui::QBColor(8));
+            if (c >= 2) grid.setCellAlignmentAt(0, c, ui::flexAlignCenterBottom);
         }
 
         int n = 1;
@@ -200,16 +203,16 @@ bool frm_Edit_User::fnc_View_UserList() {
             if (!shown(code)) continue;
             grid.setTextMatrix(n, 0, code.toText());
             grid.setTextMatrix(n, 1, QString::number(n));
-            grid.setCellBackColor(n, 1, ui::QBColor(8));
+            grid.setCellBackColorAt(n, 1, ui::QBColor(8));
             for (int c = 2; c < 10; ++c) {
-                grid.setCellBackColor(n, c, ui::QBColor(15));
-                grid.setCellAlignment(n, c, ui::flexAlignLeftBottom);
+                grid.setCellBackColorAt(n, c, ui::QBColor(15));
+                grid.setCellAlignmentAt(n, c, ui::flexAlignLeftBottom);
                 const QString text = textOf(rs.Fields(QString::fromUtf8(kGridColumns[c].field)).value());
                 if (text.isEmpty()) continue;
                 if (c == 2 && textOf(rs.Fields(QStringLiteral("tbl_Section.Available_flug")).value()) == "1")
-                    grid.setCellBackColor(n, c, ui::QBColor(8));
+                    grid.setCellBackColorAt(n, c, ui::QBColor(8));
                 if (c == 3 && textOf(rs.Fields(QStringLiteral("tbl_Division.Available_flug")).value()) == "1")
-                    grid.setCellBackColor(n, c, ui::QBColor(8));
+                    grid.setCellBackColorAt(n, c, ui::QBColor(8));
                 grid.setTextMatrix(n, c, text);
             }
             ++n;
@@ -226,11 +229,8 @@ bool frm_Edit_User::fnc_View_UserList() {
 }
 
 void frm_Edit_User::fnc_Set_RowColor(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_Edit;
-    if (row < 1 || grid.Rows() < 2 || row >= grid.Rows()) return;
-    grid.setRedraw(false);
-    for (int c = 2; c < grid.Cols(); ++c) grid.setCellBackColor(row, c, ui::QBColor(colourIndex));
-    grid.setRedraw(true);
+    MSFlexGrid_Edit->paintRow(row, ui::QBColor(colourIndex),
+                              {.firstCol = 2, .hold = ui::FlexGrid::RowPaint::Hold::Redraw});
 }
 
 void frm_Edit_User::fnc_Reset_SelectRow() {
@@ -248,176 +248,201 @@ void frm_Edit_User::fnc_Clear_tbxEdit() {
 }
 
 void frm_Edit_User::MSFlexGrid_Edit_Click() {
-    ui::FlexGrid& grid = *MSFlexGrid_Edit;
-    const int row = grid.Row();
-    if (row <= 0 || row >= grid.Rows() || !ListShown) return;
+    ui::guarded([&] {
+        ui::FlexGrid& grid = *MSFlexGrid_Edit;
+        const int row = grid.Row();
+        if (row <= 0 || row >= grid.Rows() || !ListShown) return;
 
-    Mnu_Delete->setEnabled(true);
-    Mnu_Update->setEnabled(true);
-    grid.setRedraw(false);
-    fnc_Clear_tbxEdit();
-    lbr_Key->setText(QString::number(vb::CInt(grid.TextMatrix(row, 0))));
-    SelectRow = qint16(row);
-    for (int i = 3; i <= 8; ++i) tbxEdit[i]->setText(grid.TextMatrix(row, i + 1));
-    // The names only; the code boxes stay empty until an item is picked.
-    cmb_Section->setEditText(grid.TextMatrix(row, 2));
-    cmb_Division->setEditText(grid.TextMatrix(row, 3));
-    fnc_Set_RowColor(OldSelectRow, 15);
-    fnc_Set_RowColor(SelectRow, 8);
-    OldSelectRow = SelectRow;
-    Mnu_Add->setEnabled(true);
-    Mnu_Delete->setEnabled(true);
-    Mnu_Update->setEnabled(true);
-    grid.setRedraw(true);
+        Mnu_Delete->setEnabled(true);
+        Mnu_Update->setEnabled(true);
+        grid.setRedraw(false);
+        fnc_Clear_tbxEdit();
+        lbr_Key->setText(QString::number(vb::CInt(grid.TextMatrix(row, 0))));
+        SelectRow = qint16(row);
+        for (int i = 3; i <= 8; ++i) tbxEdit[i]->setText(grid.TextMatrix(row, i + 1));
+        // The names only; the code boxes stay empty until an item is picked.
+        cmb_Section->setEditText(grid.TextMatrix(row, 2));
+        cmb_Division->setEditText(grid.TextMatrix(row, 3));
+        fnc_Set_RowColor(OldSelectRow, 15);
+        fnc_Set_RowColor(SelectRow, 8);
+        OldSelectRow = SelectRow;
+        Mnu_Add->setEnabled(true);
+        Mnu_Delete->setEnabled(true);
+        Mnu_Update->setEnabled(true);
+        grid.setRedraw(true);
+    });
 }
 
 void frm_Edit_User::cmb_Section_DropDown() {
-    cmb_Section->refill([&] {
-        ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM tbl_Section  WHERE Available_flug ='0'ORDER BY Section_Code;"), gCn());
-        for (; !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& code = rs.Fields(QStringLiteral("Section_Code")).value();
-            if (code.isNull() || code.toText().isEmpty()) continue;
-            cmb_Section->addListItem(textOf(rs.Fields(QStringLiteral("Section_Name")).value()) + QStringLiteral(" "),
-                                     code.toInt32());
-        }
-        rs.Close();
+    ui::guarded([&] {
+        cmb_Section->refill([&] {
+            ado::Recordset rs;
+            rs.Open(QStringLiteral("SELECT * FROM tbl_Section  WHERE Available_flug ='0'ORDER BY Section_Code;"),
+                    gCn());
+            for (; !rs.EOF(); rs.MoveNext()) {
+                const ado::Value& code = rs.Fields(QStringLiteral("Section_Code")).value();
+                if (code.isNull() || code.toText().isEmpty()) continue;
+                cmb_Section->addListItem(
+                    textOf(rs.Fields(QStringLiteral("Section_Name")).value()) + QStringLiteral(" "), code.toInt32());
+            }
+            rs.Close();
+        });
     });
 }
 
 void frm_Edit_User::cmb_Division_DropDown() {
-    cmb_Division->refill([&] {
-        ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM tbl_Division  WHERE Available_flug ='0' ORDER BY Division_Name ;"),
-                gCn());
-        for (; !rs.EOF(); rs.MoveNext()) {
-            // A section without a name is offered as an empty item that still carries its own code.
-            cmb_Division->addListItem(textOf(rs.Fields(QStringLiteral("Division_Name")).value()),
-                                      rs.Fields(QStringLiteral("Division_Code")).value().toInt32());
-        }
-        rs.Close();
+    ui::guarded([&] {
+        cmb_Division->refill([&] {
+            ado::Recordset rs;
+            rs.Open(QStringLiteral("SELECT * FROM tbl_Division  WHERE Available_flug ='0' ORDER BY Division_Name ;"),
+                    gCn());
+            for (; !rs.EOF(); rs.MoveNext()) {
+                // A section without a name is offered as an empty item that still carries its own code.
+                cmb_Division->addListItem(textOf(rs.Fields(QStringLiteral("Division_Name")).value()),
+                                          rs.Fields(QStringLiteral("Division_Code")).value().toInt32());
+            }
+            rs.Close();
+        });
     });
 }
 
 void frm_Edit_User::cmb_Section_Click() {
-    const int i = cmb_Section->currentIndex();
-    if (i < 0) return;
-    tbx_Section_Code->setText(QString::number(cmb_Section->itemData(i).toInt()));
+    ui::guarded([&] {
+        const int i = cmb_Section->currentIndex();
+        if (i < 0) return;
+        tbx_Section_Code->setText(QString::number(cmb_Section->itemData(i).toInt()));
+    });
 }
 
 void frm_Edit_User::cmb_Division_Click() {
-    const int i = cmb_Division->currentIndex();
-    if (i < 0) return;
-    tbx_Division_Code->setText(QString::number(cmb_Division->itemData(i).toInt()));
+    ui::guarded([&] {
+        const int i = cmb_Division->currentIndex();
+        if (i < 0) return;
+        tbx_Division_Code->setText(QString::number(cmb_Division->itemData(i).toInt()));
+    });
 }
 
 void frm_Edit_User::Mnu_Add_Click() {
-    qint16 code = 0;
-    try {
-        ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT MAX( User_Code  ) FROM tbl_User"), gCn());
-        const ado::Value highest = rs.Fields(0).value();
-        rs.Close();
-        // Retired users count, so no code is given twice.
-        code = highest.isNull() ? qint16(0) : vb::addInt16(highest.toInt16(), 1);
-    } catch (const std::exception& e) {
-        ui::ShowStdError(e);  // no code, no new user
-        return;
-    }
-    try {
-        ado::TransGuard trans(gCn());
-        gCn().Execute(
-            QStringLiteral("INSERT INTO tbl_User  ( User_Code,Available_flug,Section_Code,Division_Code) VALUES ( ") +
-            QString::number(code) + QStringLiteral(",0,0,0 );"));
-        trans.commit();
-    } catch (const std::exception& e) {
-        // Rolled back by the guard: later writes on the shared connection are not lost.
-        ui::ShowStdError(e);
-        return;
-    }
-    (void)fnc_View_UserList();
-    ListShown = true;
-    fnc_Reset_SelectRow();
-    Mnu_Add->setEnabled(true);
-    Mnu_Delete->setEnabled(false);
-    Mnu_Update->setEnabled(false);
+    ui::guarded([&] {
+        qint16 code = 0;
+        try {
+            ado::Recordset rs;
+            rs.Open(QStringLiteral("SELECT MAX( User_Code  ) FROM tbl_User"), gCn());
+            const ado::Value highest = rs.Fields(0).value();
+            rs.Close();
+            // Retired users count, so no code is given twice.
+            code = highest.isNull() ? qint16(0) : vb::addInt16(highest.toInt16(), 1);
+        } catch (const std::exception& e) {
+            ui::ShowStdError(e);  // no code, no new user
+            return;
+        }
+        try {
+            ado::TransGuard trans(gCn());
+            gCn().Execute(
+                QStringLiteral(
+                    "INSERT INTO tbl_User  ( User_Code,Available_flug,Section_Code,Division_Code) VALUES ( ") +
+                QString::number(code) + QStringLiteral(",0,0,0 );"));
+            trans.commit();
+        } catch (const std::exception& e) {
+            // Rolled back by the guard: later writes on the shared connection are not lost.
+            ui::ShowStdError(e);
+            return;
+        }
+        (void)fnc_View_UserList();
+        ListShown = true;
+        fnc_Reset_SelectRow();
+        Mnu_Add->setEnabled(true);
+        Mnu_Delete->setEnabled(false);
+        Mnu_Update->setEnabled(false);
+    });
 }
 
 void frm_Edit_User::Mnu_Update_Click() {
-    if (SelectRow < 1 || !ListShown) return;
-    if (lbr_Key->text() == QStringLiteral(" ") || lbr_Key->text().isEmpty()) return;
-    const qint16 key = vb::CInt(MSFlexGrid_Edit->TextMatrix(SelectRow, 0));
-    lbr_Key->setText(QString::number(key));
-    if (key == 0) return;
+    ui::guarded([&] {
+        if (SelectRow < 1 || !ListShown) return;
+        if (lbr_Key->text() == QStringLiteral(" ") || lbr_Key->text().isEmpty()) return;
+        const qint16 key = vb::CInt(MSFlexGrid_Edit->TextMatrix(SelectRow, 0));
+        lbr_Key->setText(QString::number(key));
+        if (key == 0) return;
 
-    // Codes are converted before the row is touched, so a bad code writes nothing.
-    std::optional<qint16> sectionCode, divisionCode;
-    if (!tbx_Section_Code->text().isEmpty()) sectionCode = vb::CInt(tbx_Section_Code->text());
-    if (!tbx_Division_Code->text().isEmpty()) divisionCode = vb::CInt(tbx_Division_Code->text());
+        // Codes are converted before the row is touched, so a bad code writes nothing.
+        std::optional<qint16> sectionCode, divisionCode;
+        if (!tbx_Section_Code->text().isEmpty()) sectionCode = vb::CInt(tbx_Section_Code->text());
+        if (!tbx_Division_Code->text().isEmpty()) divisionCode = vb::CInt(tbx_Division_Code->text());
 
-    ado::Recordset rs;
-    rs.Open(
-        QStringLiteral("SELECT * FROM tbl_User  WHERE (((User_Code)=") + QString::number(key) + QStringLiteral("));"),
-        gCn(), ado::adOpenDynamic, ado::adLockOptimistic);
-    if (rs.RecordCount() < 1) {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM tbl_User  WHERE (((User_Code)=") + QString::number(key) +
+                    QStringLiteral("));"),
+                gCn(), ado::adOpenDynamic, ado::adLockOptimistic);
+        if (rs.RecordCount() < 1) {
+            rs.Close();
+            return;
+        }
+        for (const UserField& f : kUserFields) {
+            const QString typed = tbxEdit[f.box]->text();
+            rs.Fields(QString::fromUtf8(f.field)) = ado::Value(typed.isEmpty() ? QStringLiteral(" ") : typed);
+        }
+        if (sectionCode) rs.Fields(QStringLiteral("Section_Code")) = ado::Value(int(*sectionCode));
+        if (divisionCode) rs.Fields(QStringLiteral("Division_Code")) = ado::Value(int(*divisionCode));
+        rs.Update();
+
+        (void)fnc_View_UserList();
+        ListShown = true;
+        fnc_Clear_tbxEdit();
+        fnc_Set_RowColor(SelectRow, 8);
+        OldSelectRow = SelectRow;
+        Mnu_Add->setEnabled(true);
+        Mnu_Delete->setEnabled(false);
+        Mnu_Update->setEnabled(false);
         rs.Close();
-        return;
-    }
-    for (const UserField& f : kUserFields) {
-        const QString typed = tbxEdit[f.box]->text();
-        rs.Fields(QString::fromUtf8(f.field)) = ado::Value(typed.isEmpty() ? QStringLiteral(" ") : typed);
-    }
-    if (sectionCode) rs.Fields(QStringLiteral("Section_Code")) = ado::Value(int(*sectionCode));
-    if (divisionCode) rs.Fields(QStringLiteral("Division_Code")) = ado::Value(int(*divisionCode));
-    rs.Update();
-
-    (void)fnc_View_UserList();
-    ListShown = true;
-    fnc_Clear_tbxEdit();
-    fnc_Set_RowColor(SelectRow, 8);
-    OldSelectRow = SelectRow;
-    Mnu_Add->setEnabled(true);
-    Mnu_Delete->setEnabled(false);
-    Mnu_Update->setEnabled(false);
-    rs.Close();
+    });
 }
 
 void frm_Edit_User::Mnu_Delete_Click() {
-    if (ui::MsgBox(QStringLiteral("削除しますか？"), ui::vbYesNo | ui::vbQuestion, QStringLiteral("確認")) != ui::vbYes)
-        return;
-    if (SelectRow < 1 || !ListShown) return;
-    const qint16 key = vb::CInt(MSFlexGrid_Edit->TextMatrix(SelectRow, 0));
-    if (key == 0) return;  // user 0 is never retired
+    ui::guarded([&] {
+        if (ui::MsgBox(QStringLiteral("削除しますか？"), ui::vbYesNo | ui::vbQuestion, QStringLiteral("確認")) !=
+            ui::vbYes)
+            return;
+        if (SelectRow < 1 || !ListShown) return;
+        const qint16 key = vb::CInt(MSFlexGrid_Edit->TextMatrix(SelectRow, 0));
+        if (key == 0) return;  // user 0 is never retired
 
-    ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM tbl_User  WHERE (((tbl_User.User_Code)=") + QString::number(key) +
-                QStringLiteral("));"),
-            gCn(), ado::adOpenDynamic, ado::adLockOptimistic);
-    if (rs.RecordCount() > 0) {
-        rs.Fields(QStringLiteral("Available_flug")) = ado::Value(QStringLiteral("1"));
-        rs.Update();
-    }
-    (void)fnc_View_UserList();
-    if (MSFlexGrid_Edit->Rows() > 1) {
-        ListShown = true;
-        fnc_Reset_SelectRow();
-    }
-    Mnu_Add->setEnabled(true);
-    Mnu_Delete->setEnabled(false);
-    Mnu_Update->setEnabled(false);
-    rs.Close();
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM tbl_User  WHERE (((tbl_User.User_Code)=") + QString::number(key) +
+                    QStringLiteral("));"),
+                gCn(), ado::adOpenDynamic, ado::adLockOptimistic);
+        if (rs.RecordCount() > 0) {
+            rs.Fields(QStringLiteral("Available_flug")) = ado::Value(QStringLiteral("1"));
+            rs.Update();
+        }
+        (void)fnc_View_UserList();
+        if (MSFlexGrid_Edit->Rows() > 1) {
+            ListShown = true;
+            fnc_Reset_SelectRow();
+        }
+        Mnu_Add->setEnabled(true);
+        Mnu_Delete->setEnabled(false);
+        Mnu_Update->setEnabled(false);
+        rs.Close();
+    });
 }
 
 void frm_Edit_User::openMasterEditor(const QString& caption, const QString& table) {
     gEditTableCaption = caption;
     gEditTableName = table;
-    (void)ui::showForm(QStringLiteral("frm_Edit_Table"), 1);
+    (void)ui::showForm(QStringLiteral("frm_Edit_Table"), ui::vbModal);
 }
 
-void frm_Edit_User::Mnu_Section_Click() { openMasterEditor(QStringLiteral("部"), QStringLiteral("tbl_Section")); }
-void frm_Edit_User::Mnu_Division_Click() { openMasterEditor(QStringLiteral("課"), QStringLiteral("tbl_Division")); }
+void frm_Edit_User::Mnu_Section_Click() {
+    ui::guarded([this] { openMasterEditor(QStringLiteral("部"), QStringLiteral("tbl_Section")); });
+}
+void frm_Edit_User::Mnu_Division_Click() {
+    ui::guarded([this] { openMasterEditor(QStringLiteral("課"), QStringLiteral("tbl_Division")); });
+}
 
-void frm_Edit_User::Mnu_Close_Click() { fnc_Form_Close(); }
+void frm_Edit_User::Mnu_Close_Click() {
+    ui::guarded([this] { fnc_Form_Close(); });
+}
 bool frm_Edit_User::Form_QueryUnload(int) { return false; }
 void frm_Edit_User::fnc_Form_Close() { Unload(); }
 
@@ -437,19 +462,3 @@ void frm_Edit_User::tbx_Section_Code_GotFocus() { sub_Focus_Color(tbx_Section_Co
 void frm_Edit_User::tbx_Section_Code_LostFocus() { sub_Focus_Color(tbx_Section_Code, 2); }
 void frm_Edit_User::tbx_Division_Code_GotFocus() { sub_Focus_Color(tbx_Division_Code, 1); }
 void frm_Edit_User::tbx_Division_Code_LostFocus() { sub_Focus_Color(tbx_Division_Code, 2); }
-
-bool frm_Edit_User::eventFilter(QObject* watched, QEvent* event) {
-    const bool in = event->type() == QEvent::FocusIn;
-    if (in || event->type() == QEvent::FocusOut) {
-        for (int i = 3; i <= 8; ++i) {
-            if (watched != tbxEdit[i]) continue;
-            if (in)
-                tbxEdit_GotFocus(i);
-            else
-                tbxEdit_LostFocus(i);
-        }
-        if (watched == tbx_Section_Code) in ? tbx_Section_Code_GotFocus() : tbx_Section_Code_LostFocus();
-        if (watched == tbx_Division_Code) in ? tbx_Division_Code_GotFocus() : tbx_Division_Code_LostFocus();
-    }
-    return ui::Form::eventFilter(watched, event);
-}

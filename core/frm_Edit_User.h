@@ -5,16 +5,16 @@
 #include <QString>
 #include <array>
 
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Form.h"
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+class TextBox;
+}  // namespace ui
 
 class frm_Edit_User : public ui::Form {
     Q_OBJECT
@@ -24,13 +24,13 @@ public:
 
     // Controls.
     ui::FlexGrid* MSFlexGrid_Edit = nullptr;
-    DropDownCombo* cmb_Section = nullptr;    // departments (部)
-    DropDownCombo* cmb_Division = nullptr;   // sections (課)
-    std::array<QLineEdit*, 9> tbxEdit{};     // indexes 3..8 exist
-    QLineEdit* tbx_Section_Code = nullptr;   // hidden: code last chosen in the department list, "" for none
-    QLineEdit* tbx_Division_Code = nullptr;  // hidden: likewise for the section list
-    QLabel* lbr_Key = nullptr;               // hidden: the selected user's code
-    std::array<QLabel*, 8> Label{};          // the captions beside the fields
+    ui::DropDownCombo* cmb_Section = nullptr;   // departments (部)
+    ui::DropDownCombo* cmb_Division = nullptr;  // sections (課)
+    std::array<ui::TextBox*, 9> tbxEdit{};      // indexes 3..8 exist
+    ui::TextBox* tbx_Section_Code = nullptr;    // hidden: code last chosen in the department list, "" for none
+    ui::TextBox* tbx_Division_Code = nullptr;   // hidden: likewise for the section list
+    QLabel* lbr_Key = nullptr;                  // hidden: the selected user's code
+    std::array<QLabel*, 8> Label{};             // the captions beside the fields
 
     QMenu* Mnu_File = nullptr;
     QAction* Mnu_Close = nullptr;
@@ -75,7 +75,6 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     bool Form_QueryUnload(int unloadMode) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layoutGrid();

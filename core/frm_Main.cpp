@@ -7,7 +7,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
-#include <QStatusBar>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -18,9 +17,11 @@
 #include "core/ViewQuery.h"
 #include "core/mdl_ini.h"
 #include "platform/text/VbConv.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/SingleInstance.h"
+#include "platform/ui/StatusBar.h"
 
 namespace {
 
@@ -87,22 +88,16 @@ frm_Main::frm_Main(QWidget* parent) : ui::Form("frm_Main", parent) {
     MSFlexGrid_Main =
         place(new ui::FlexGrid(client()), "MSFlexGrid_Main", kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setMinimumHeight(ui::px(kStatusBarHeight));
-    StatusBar1_Panel1 = new QLabel(StatusBar1);
-    StatusBar1_Panel1->setObjectName("StatusBar1_Panel1");
-    StatusBar1_Panel1->setTextFormat(Qt::PlainText);
-    StatusBar1->addWidget(StatusBar1_Panel1, 1);
+    StatusBar1 = new ui::StatusBar("StatusBar1", kStatusBarHeight, 1, this);
+    StatusBar1_Panel1 = StatusBar1->panel(1);
     setStatusBar(StatusBar1);
     // The database module reports a missing file here; its text breaks the line with CR LF.
     gStatusBarText = [this](const QString& text) { setPanelText(text); };
 
     ImageList1.push_back(drawWindowIcon());
 
-    connect(MSFlexGrid_Main, &ui::FlexGrid::Click, this, &frm_Main::MSFlexGrid_Main_Click);
-    connect(MSFlexGrid_Main, &ui::FlexGrid::DblClick, this, &frm_Main::MSFlexGrid_Main_DblClick);
+    ui::bind(MSFlexGrid_Main, &ui::FlexGrid::Click, this, &frm_Main::MSFlexGrid_Main_Click);
+    ui::bind(MSFlexGrid_Main, &ui::FlexGrid::DblClick, this, &frm_Main::MSFlexGrid_Main_DblClick);
 
     buildMenu();
 }
@@ -116,22 +111,10 @@ frm_Main::~frm_Main() {
 
 frm_Main* frm_Main::instance() { return s_instance; }
 
-void frm_Main::setPanelText(const QString& text) {
-    QString shown = text;
-    shown.replace("\r\n", "\n");
-    shown.replace('\r', '\n');
-    StatusBar1_Panel1->setText(shown);
-    // The bar is designed one line high; a message of two lines (the missing database) grows it so the
-    // second line, the file's path, is not cut off.
-    QCoreApplication::sendPostedEvents(StatusBar1, QEvent::LayoutRequest);  // the bar measures the new text
-    StatusBar1->setMinimumHeight(std::max(ui::px(kStatusBarHeight), StatusBar1->sizeHint().height()));
-}
+// The missing database's message has two lines; the bar grows so the second, the file's path, shows.
+void frm_Main::setPanelText(const QString& text) { StatusBar1->setPanelText(1, text); }
 
-QString frm_Main::panelText() const {
-    QString text = StatusBar1_Panel1->text();
-    text.replace('\n', "\r\n");
-    return text;
-}
+QString frm_Main::panelText() const { return StatusBar1->panelText(1); }
 
 void frm_Main::setPcCommandsEnabled(bool on) {
     for (QAction* action : {Mnu_Edit_profile, Mnu_Delete, Mnu_ReplacePC})

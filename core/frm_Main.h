@@ -11,10 +11,10 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QStatusBar;
 namespace ui {
 class FlexGrid;
-}
+class StatusBar;
+}  // namespace ui
 
 class frm_Main : public ui::Form {
     Q_OBJECT
@@ -34,10 +34,10 @@ public:
 
     // Controls.
     ui::FlexGrid* MSFlexGrid_Main = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* StatusBar1_Panel1 = nullptr;
-    ui::FileDialogSpec CommonDialog1;  // keeps the name chosen last in this window
-    std::vector<QPixmap> ImageList1;   // picture 1 (front) is the window icon
+    ui::StatusBar* StatusBar1 = nullptr;
+    QLabel* StatusBar1_Panel1 = nullptr;  // StatusBar1's first panel
+    ui::FileDialogSpec CommonDialog1;     // keeps the name chosen last in this window
+    std::vector<QPixmap> ImageList1;      // picture 1 (front) is the window icon
 
     // The first status-bar panel; the text's CR LF breaks the line.
     void setPanelText(const QString& text);

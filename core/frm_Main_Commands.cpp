@@ -125,7 +125,7 @@ void frm_Main::Mnu_Search_Click() {
         for (int row = 1; row < grid.Rows(); ++row) {
             for (int col = 1; col < grid.Cols(); ++col) {
                 if (vb::Like(grid.TextMatrix(row, col), pattern)) {
-                    grid.setCellBackColor(row, col, yellow);
+                    grid.setCellBackColorAt(row, col, yellow);
                     found = true;
                 }
             }

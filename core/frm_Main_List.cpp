@@ -126,8 +126,8 @@ bool frm_Main::fnc_View_PClist() {
         for (int i = 0; i <= n; ++i) {
             grid.setRows(2);
             grid.setColWidth(i + 1, kColumnWidth);
-            grid.setCellBackColor(0, i + 1, grey);
-            grid.setCellAlignment(0, i + 1, ui::flexAlignCenterBottom);
+            grid.setCellBackColorAt(0, i + 1, grey);
+            grid.setCellAlignmentAt(0, i + 1, ui::flexAlignCenterBottom);
             const QString& caption = chosenEntry(i).Caption;
             if (!caption.isEmpty()) grid.setTextMatrix(0, i + 1, caption);
         }
@@ -155,11 +155,11 @@ bool frm_Main::fnc_View_PClist() {
 
             grid.setRows(r + 1);
             grid.setTextMatrix(r, 0, QString::number(r));
-            grid.setCellBackColor(r, 0, grey);
+            grid.setCellBackColorAt(r, 0, grey);
             for (int j = 0; j <= n; ++j) {
                 const int col = j + 1;
-                grid.setCellBackColor(r, col, white);
-                grid.setCellAlignment(r, col, ui::flexAlignLeftBottom);
+                grid.setCellBackColorAt(r, col, white);
+                grid.setCellAlignmentAt(r, col, ui::flexAlignLeftBottom);
                 const ado::Value& v = fields[std::size_t(j)]->value();
                 if (v.isNull() || (v.isText() && v.toText().isEmpty())) continue;
 
@@ -169,20 +169,20 @@ bool frm_Main::fnc_View_PClist() {
                     case ColumnRule::Kind::Plain:
                         break;
                     case ColumnRule::Kind::Retired:
-                        if (isOne(flags[std::size_t(j)]->value())) grid.setCellBackColor(r, col, grey);
+                        if (isOne(flags[std::size_t(j)]->value())) grid.setCellBackColorAt(r, col, grey);
                         break;
                     case ColumnRule::Kind::Size:
                         if (v.toDouble() > 1000) {
                             text = vb::Format(double(v.toInt32()) / rule.divisor, "###,###") + rule.unit;
-                            grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                            grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
                         }
                         break;
                     case ColumnRule::Kind::Drive:
-                        grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                        grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
                         text = isOne(v) ? QStringLiteral("装備") : QStringLiteral("-");
                         break;
                     case ColumnRule::Kind::Connection:
-                        grid.setCellAlignment(r, col, ui::flexAlignRightBottom);
+                        grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
                         text = isOne(v) ? QStringLiteral("有効") : QStringLiteral("-");
                         break;
                 }
@@ -235,13 +235,8 @@ void frm_Main::fnc_Reset_Selection() {
 
 // Row 0 (the header) and column 0 (the row numbers) keep their grey; a row the grid does not have is left.
 void frm_Main::fnc_Set_RowColor(qint16 row, qint16 colourIndex) {
-    ui::FlexGrid& grid = *MSFlexGrid_Main;
-    if (row < 1 || row >= grid.Rows()) return;
-    const QColor colour = ui::QBColor(colourIndex);
-    grid.setRedraw(false);
-    for (int col = 1; col < grid.Cols(); ++col) grid.setCellBackColor(row, col, colour);
-    grid.setRedraw(true);
-    grid.setVisible(true);
+    MSFlexGrid_Main->paintRow(row, ui::QBColor(colourIndex),
+                              {.firstCol = 1, .hold = ui::FlexGrid::RowPaint::Hold::Hide});
 }
 
 void frm_Main::MSFlexGrid_Main_Click() {
@@ -266,7 +261,7 @@ void frm_Main::MSFlexGrid_Main_DblClick() {
         gSelMainKey = MainSelKey;
         gSelRow = MainSelRow;
         if (MainSelKey > 0) {
-            ui::showForm("frm_Edit_Computer", 0);
+            ui::showForm("frm_Edit_Computer", ui::vbModeless);
             if (Mnu_Edit_profile) Mnu_Edit_profile->setEnabled(false);
         }
     });

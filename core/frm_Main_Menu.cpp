@@ -7,23 +7,25 @@
 #include "core/Mdl_gData.h"
 #include "core/ViewQuery.h"
 #include "core/frm_Main.h"
+#include "platform/ui/Events.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Names.h"
+
+using ui::vbModal;
+using ui::vbModeless;
 
 namespace {
 
 // The menu titles are widened in the bar with ideographic blanks.
 QString widened(const QString& caption, int ideographicBlanks) {
-    return caption + QString(ideographicBlanks, QChar(0x3000));
+    return caption + ui::kIdeo.repeated(ideographicBlanks);
 }
-
-enum : int { modeless = 0, modal = 1 };
 
 }  // namespace
 
 void frm_Main::buildMenu() {
-    // Each entry runs its handler; the handlers keep every exception to themselves.
     auto bind = [this](QAction* action, void (frm_Main::*handler)()) {
-        connect(action, &QAction::triggered, this, handler);
+        ui::bind(action, &QAction::triggered, this, handler);
     };
 
     Mnu_Files = addMenu("Mnu_Files", widened("ファイル", 7));
@@ -47,8 +49,8 @@ void frm_Main::buildMenu() {
     const QString tableCaptions[] = {"部署", "課", "設置場所", "メーカー", "モデル"};
     for (int index = 1; index <= 5; ++index) {
         Mnu_Edit_Table[index] =
-            addItem(Mnu_Managements, QString("Mnu_Edit_Table(%1)").arg(index), tableCaptions[index - 1]);
-        connect(Mnu_Edit_Table[index], &QAction::triggered, this, [this, index] { Mnu_Edit_Table_Click(index); });
+            addItem(Mnu_Managements, ui::controlName("Mnu_Edit_Table", index), tableCaptions[index - 1]);
+        ui::bind(Mnu_Edit_Table[index], &QAction::triggered, this, &frm_Main::Mnu_Edit_Table_Click, index);
     }
     addSeparator(Mnu_Managements);
     Mnu_Edit_profile = addItem(Mnu_Managements, "Mnu_Edit_profile", "PCのプロファイル");
@@ -96,20 +98,20 @@ void frm_Main::copyGeometry() {
 // Windows of later subsystems open once they are registered; until then the entry opens nothing.
 
 void frm_Main::Mnu_Read_Harvik_Click() {
-    ui::guarded([] { ui::showForm("frm_Open", modal); });
+    ui::guarded([] { ui::showForm("frm_Open", vbModal); });
 }
 
 void frm_Main::Mnu_View_INPORT_Click() {
     ui::guarded([this] {
         copyGeometry();
-        ui::showForm("frm_Inport", modeless);
+        ui::showForm("frm_Inport", vbModeless);
     });
 }
 
 void frm_Main::Mnu_Edit_Users_Click() {
     ui::guarded([this] {
         copyGeometry();
-        ui::showForm("frm_Edit_User", modal);
+        ui::showForm("frm_Edit_User", vbModal);
     });
 }
 
@@ -118,7 +120,7 @@ void frm_Main::Mnu_Edit_Table_Click(int Index) {
         const MasterTableDef& table = gMasterTable.at(std::size_t(Index));
         gEditTableCaption = table.Caption;
         gEditTableName = table.TableName;
-        ui::showForm("frm_Edit_Table", modal);
+        ui::showForm("frm_Edit_Table", vbModal);
     });
 }
 
@@ -130,38 +132,38 @@ void frm_Main::Mnu_Edit_profile_Click() {
 void frm_Main::Mnu_Edit_License_Click() {
     ui::guarded([this] {
         copyGeometry();
-        ui::showForm("frm_Edit_License", modeless);
+        ui::showForm("frm_Edit_License", vbModeless);
     });
 }
 
 void frm_Main::Mnu_Mail_Manegement_Click() {
     ui::guarded([this] {
         copyGeometry();
-        ui::showForm("frm_Edit_Mail", modal);
+        ui::showForm("frm_Edit_Mail", vbModal);
     });
 }
 
 void frm_Main::Mnu_Network_Manegement_Click() {
     ui::guarded([this] {
         copyGeometry();
-        ui::showForm("frm_Edit_Network", modeless);
+        ui::showForm("frm_Edit_Network", vbModeless);
     });
 }
 
 // No geometry copy: the list opens where the four values stand (start-up, or the last copy).
 void frm_Main::View_ApplicationList_Click() {
-    ui::guarded([] { ui::showForm("frm_List_Application", modeless); });
+    ui::guarded([] { ui::showForm("frm_List_Application", vbModeless); });
 }
 
 void frm_Main::Mnu_PrinterList_Click() {
     ui::guarded([this] {
         copyGeometry();
-        ui::showForm("frm_List_Printer", modeless);
+        ui::showForm("frm_List_Printer", vbModeless);
     });
 }
 
 void frm_Main::Mnu_About_Click() {
-    ui::guarded([] { ui::showForm("frmAbout", modal); });
+    ui::guarded([] { ui::showForm("frmAbout", vbModal); });
 }
 
 // Modal windows do not refill the list when they close; this is how the user sees their changes.
@@ -177,5 +179,5 @@ void frm_Main::Mnu_ViewUpdate_Click() {
 }
 
 void frm_Main::Mnu_View_Select_Click() {
-    ui::guarded([] { ui::showForm("frm_SelectView", modal); });
+    ui::guarded([] { ui::showForm("frm_SelectView", vbModal); });
 }

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <cmath>
 #include <optional>
 
@@ -16,10 +15,16 @@
 #include "core/mdl_ini.h"
 #include "platform/base/VbError.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
+#include "platform/ui/Events.h"
+#include "platform/ui/Names.h"
+#include "platform/ui/StatusBar.h"
+
+using ui::controlName;
+using ui::kIdeo;
 
 namespace {
 
-const QString kIdeo = QStringLiteral("\u3000");
 const QString kMain = QStringLiteral("Main");
 
 // Places a control inside a frame; positions are relative to the frame, as VB's are.
@@ -46,10 +51,10 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
     Lst_Select->setSelectionMode(QAbstractItemView::MultiSelection);
 
     Frame1 = place(new QGroupBox(QStringLiteral("表示")), QStringLiteral("Frame1"), 3480, 120, 4215, 735);
-    OptDel[0] =
-        inFrame(Frame1, new QRadioButton(QStringLiteral("設置")), QStringLiteral("OptDel(0)"), 480, 360, 1455, 255);
-    OptDel[1] =
-        inFrame(Frame1, new QRadioButton(QStringLiteral("撤去")), QStringLiteral("OptDel(1)"), 2520, 360, 1455, 255);
+    OptDel[0] = inFrame(Frame1, new QRadioButton(QStringLiteral("設置")), controlName(QStringLiteral("OptDel"), 0), 480,
+                        360, 1455, 255);
+    OptDel[1] = inFrame(Frame1, new QRadioButton(QStringLiteral("撤去")), controlName(QStringLiteral("OptDel"), 1),
+                        2520, 360, 1455, 255);
 
     Label1 = place(new QLabel(QStringLiteral("最優先されるキー")), QStringLiteral("Label1"), 3600, 1080, 2055, 300);
     Label2 =
@@ -61,18 +66,18 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
     constexpr int kFrameTop[3] = {1200, 2160, 3120};
     constexpr int kHolderTop[3] = {3840, 4200, 4560};
     for (int k = 0; k < 3; ++k) {
-        cmb_Order[k] = place(new DropDownCombo, QStringLiteral("cmb_Order(%1)").arg(k), 3480, kRowTop[k], 2000, 300);
+        cmb_Order[k] =
+            place(new ui::DropDownCombo, controlName(QStringLiteral("cmb_Order"), k), 3480, kRowTop[k], 2000, 300);
         Frm_ASC_DESC[k] =
-            place(new QGroupBox, QStringLiteral("Frm_ASC_DESC(%1)").arg(k), 5640, kFrameTop[k], 2055, 615);
+            place(new QGroupBox, controlName(QStringLiteral("Frm_ASC_DESC"), k), 5640, kFrameTop[k], 2055, 615);
         Opt_ASC_DESC[2 * k] = inFrame(Frm_ASC_DESC[k], new QRadioButton(QStringLiteral("昇順")),
-                                      QStringLiteral("Opt_ASC_DESC(%1)").arg(2 * k), 120, 240, 855, 255);
+                                      controlName(QStringLiteral("Opt_ASC_DESC"), 2 * k), 120, 240, 855, 255);
         Opt_ASC_DESC[2 * k + 1] = inFrame(Frm_ASC_DESC[k], new QRadioButton(QStringLiteral("降順")),
-                                          QStringLiteral("Opt_ASC_DESC(%1)").arg(2 * k + 1), 1080, 240, 855, 255);
-        cmb_key[k] = place(new QLineEdit, QStringLiteral("cmb_key(%1)").arg(k), 4080, kHolderTop[k], 1815, 300);
+                                          controlName(QStringLiteral("Opt_ASC_DESC"), 2 * k + 1), 1080, 240, 855, 255);
+        cmb_key[k] = place(new QLineEdit, controlName(QStringLiteral("cmb_key"), k), 4080, kHolderTop[k], 1815, 300);
         cmb_key[k]->setVisible(false);
     }
-    StatusBar1 = new QStatusBar;
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1 = new ui::StatusBar(QStringLiteral("StatusBar1"), 0, 1);  // nothing writes to it
     setStatusBar(StatusBar1);
 
     // The column list, the three key boxes, then the filter and the direction options.
@@ -94,37 +99,31 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
     Mnu_SetNameStr = addItem(Mnu_View, QStringLiteral("Mnu_SetNameStr"), QStringLiteral("名称を変更"));
     sepalate03 = addSeparator(Mnu_View, QStringLiteral("sepalate03"));
     for (int i = 0; i < 8; ++i) {
-        Mnu_ViewSelect[i] = addItem(Mnu_View, QStringLiteral("Mnu_ViewSelect(%1)").arg(i), QString::number(i));
+        Mnu_ViewSelect[i] = addItem(Mnu_View, controlName(QStringLiteral("Mnu_ViewSelect"), i), QString::number(i));
         Mnu_ViewSelect[i]->setCheckable(true);
     }
 
-    auto on = [this](QAction* a, void (frm_SelectView::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { ui::guarded([&] { (this->*handler)(); }); });
-    };
-    on(Mnu_Close, &frm_SelectView::Mnu_Close_Click);
-    on(Mnu_SelectAll, &frm_SelectView::Mnu_SelectAll_Click);
-    on(Mnu_deSelect_All, &frm_SelectView::Mnu_deSelect_All_Click);
-    on(Mnu_SetNameStr, &frm_SelectView::Mnu_SetNameStr_Click);
-    on(Mnu_Update, &frm_SelectView::Mnu_Update_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_SelectView::Mnu_Close_Click);
+    ui::bind(Mnu_SelectAll, &QAction::triggered, this, &frm_SelectView::Mnu_SelectAll_Click);
+    ui::bind(Mnu_deSelect_All, &QAction::triggered, this, &frm_SelectView::Mnu_deSelect_All_Click);
+    ui::bind(Mnu_SetNameStr, &QAction::triggered, this, &frm_SelectView::Mnu_SetNameStr_Click);
+    ui::bind(Mnu_Update, &QAction::triggered, this, &frm_SelectView::Mnu_Update_Click);
     for (int i = 0; i < 8; ++i)
-        connect(Mnu_ViewSelect[i], &QAction::triggered, this,
-                [this, i] { ui::guarded([&] { Mnu_ViewSelect_Click(i); }); });
+        ui::bind(Mnu_ViewSelect[i], &QAction::triggered, this, &frm_SelectView::Mnu_ViewSelect_Click, i);
 
-    connect(Lst_Select, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!m_settingList) ui::guarded([&] { Lst_Select_Click(); });
+    ui::bind(Lst_Select, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_settingList) Lst_Select_Click();
     });
     for (int k = 0; k < 3; ++k) {
-        cmb_Order[k]->DropDown = [this, k] { cmb_Order_DropDown(k); };
-        cmb_Order[k]->Click = [this, k] { cmb_Order_Click(k); };
+        ui::bind(cmb_Order[k], &ui::DropDownCombo::DropDown, this, &frm_SelectView::cmb_Order_DropDown, k);
+        ui::bind(cmb_Order[k], &ui::DropDownCombo::Click, this, &frm_SelectView::cmb_Order_Click, k);
         // Typing undoes a pick, as VB's list index goes back to none: the row keeps its stored key.
-        cmb_Order[k]->Change = [this, k] { m_picked[k] = -1; };
+        ui::bind(cmb_Order[k], &ui::DropDownCombo::Change, this, [this, k] { m_picked[k] = -1; });
     }
     // clicked, not toggled: the window's own choices raise no click.
     for (int i = 0; i < 6; ++i)
-        connect(Opt_ASC_DESC[i], &QRadioButton::clicked, this,
-                [this, i] { ui::guarded([&] { Opt_ASC_DESC_Click(i); }); });
-    for (int i = 0; i < 2; ++i)
-        connect(OptDel[i], &QRadioButton::clicked, this, [this, i] { ui::guarded([&] { OptDel_Click(i); }); });
+        ui::bind(Opt_ASC_DESC[i], &QRadioButton::clicked, this, &frm_SelectView::Opt_ASC_DESC_Click, i);
+    for (int i = 0; i < 2; ++i) ui::bind(OptDel[i], &QRadioButton::clicked, this, &frm_SelectView::OptDel_Click, i);
 }
 
 frm_SelectView::~frm_SelectView() = default;
@@ -161,11 +160,13 @@ bool frm_SelectView::Form_QueryUnload(int) { return false; }
 void frm_SelectView::fnc_Form_Close() { Unload(); }
 
 void frm_SelectView::Mnu_Close_Click() {
-    {
-        IniCommandScope ini;
-        fnc_Set_Ini(kMain, QStringLiteral("SectionNumber"), QString::number(gSectionNumber));
-    }
-    fnc_Form_Close();
+    ui::guarded([&] {
+        {
+            IniCommandScope ini;
+            fnc_Set_Ini(kMain, QStringLiteral("SectionNumber"), QString::number(gSectionNumber));
+        }
+        fnc_Form_Close();
+    });
 }
 
 // ---- state to window
@@ -275,25 +276,31 @@ void frm_SelectView::fnc_Get_SortKeys() {
 void frm_SelectView::Lst_Select_Click() { Mnu_Update->setEnabled(true); }
 
 void frm_SelectView::cmb_Order_DropDown(int Index) {
-    DropDownCombo* box = cmb_Order[Index];
-    box->refill([&] {
-        box->addListItem(QStringLiteral(" "), 0);
-        for (int i = 1; i <= gColumnDefLast; ++i) box->addListItem(gColumnDef[i].Caption, i);
+    ui::guarded([&] {
+        ui::DropDownCombo* box = cmb_Order[Index];
+        box->refill([&] {
+            box->addListItem(QStringLiteral(" "), 0);
+            for (int i = 1; i <= gColumnDefLast; ++i) box->addListItem(gColumnDef[i].Caption, i);
+        });
+        m_picked[Index] = -1;
     });
-    m_picked[Index] = -1;
 }
 
 void frm_SelectView::cmb_Order_Click(int Index) {
-    m_picked[Index] = cmb_Order[Index]->currentIndex();
-    Mnu_Update->setEnabled(true);
+    ui::guarded([&] {
+        m_picked[Index] = cmb_Order[Index]->currentIndex();
+        Mnu_Update->setEnabled(true);
+    });
 }
 
 void frm_SelectView::Opt_ASC_DESC_Click(int) { Mnu_Update->setEnabled(true); }
 
 void frm_SelectView::OptDel_Click(int Index) {
-    OptDel[Index]->setChecked(true);
-    Mnu_Update->setEnabled(true);
-    fnc_Set_SortKeys();
+    ui::guarded([&] {
+        OptDel[Index]->setChecked(true);
+        Mnu_Update->setEnabled(true);
+        fnc_Set_SortKeys();
+    });
 }
 
 void frm_SelectView::setAllRows(bool chosen) {
@@ -314,64 +321,70 @@ void frm_SelectView::refillMainList() {
 }
 
 void frm_SelectView::Mnu_Update_Click() {
-    const qint16 n = gSectionNumber;
-    fnc_Get_SelectColumns();
-    fnc_Get_OptDel();
-    fnc_Get_SortKeys();
-    gSetSQLVal();
-    {
-        IniCommandScope ini;
-        const QString section = sectionOf(n);
-        fnc_Set_Ini(section, std::nullopt, std::nullopt);  // the view's old keys go first
-        fnc_Set_Ini(section, QStringLiteral("OptDel"), QString::number(gOptDel));
-        fnc_Set_Ini(section, QStringLiteral("SelectNumber"), QString::number(gSelectNumber));
-        for (int k = 0; k < 3; ++k) fnc_Set_Ini(section, QStringLiteral("KeyName%1").arg(k), gKeyName[k]);
-        for (int k = 0; k < 3; ++k) fnc_Set_Ini(section, QStringLiteral("KeyCaption%1").arg(k), gKeyCaption[k]);
-        for (int k = 0; k < 3; ++k) fnc_Set_Ini(section, QStringLiteral("KeyASCDESC%1").arg(k), gKeyAscDesc[k]);
-        fnc_Set_Ini(section, QStringLiteral("MSFlexGrit_SelectNum"), QString::number(gSelColumnCount));
-        for (int i = 1; i <= gSelColumnCount; ++i)
-            fnc_Set_Ini(section, QStringLiteral("MSFlexGrit_Select%1").arg(i), QString::number(gSelColumn[i]));
-        fnc_Set_Ini(kMain, QStringLiteral("SectionNumber"), QString::number(n));
-        for (int i = 0; i < 8; ++i) fnc_Set_Ini(kMain, QStringLiteral("SectionName%1").arg(i), gSectionName[i]);
-    }
-    refillMainList();
-    fnc_Set_OptDel();
-    fnc_Set_SortKeys();
-    fnc_Set_ASC_DESC();
-    Mnu_Update->setEnabled(false);
-    fnc_Set_ViewMenu();
+    ui::guarded([&] {
+        const qint16 n = gSectionNumber;
+        fnc_Get_SelectColumns();
+        fnc_Get_OptDel();
+        fnc_Get_SortKeys();
+        gSetSQLVal();
+        {
+            IniCommandScope ini;
+            const QString section = sectionOf(n);
+            fnc_Set_Ini(section, std::nullopt, std::nullopt);  // the view's old keys go first
+            fnc_Set_Ini(section, QStringLiteral("OptDel"), QString::number(gOptDel));
+            fnc_Set_Ini(section, QStringLiteral("SelectNumber"), QString::number(gSelectNumber));
+            for (int k = 0; k < 3; ++k) fnc_Set_Ini(section, QStringLiteral("KeyName%1").arg(k), gKeyName[k]);
+            for (int k = 0; k < 3; ++k) fnc_Set_Ini(section, QStringLiteral("KeyCaption%1").arg(k), gKeyCaption[k]);
+            for (int k = 0; k < 3; ++k) fnc_Set_Ini(section, QStringLiteral("KeyASCDESC%1").arg(k), gKeyAscDesc[k]);
+            fnc_Set_Ini(section, QStringLiteral("MSFlexGrit_SelectNum"), QString::number(gSelColumnCount));
+            for (int i = 1; i <= gSelColumnCount; ++i)
+                fnc_Set_Ini(section, QStringLiteral("MSFlexGrit_Select%1").arg(i), QString::number(gSelColumn[i]));
+            fnc_Set_Ini(kMain, QStringLiteral("SectionNumber"), QString::number(n));
+            for (int i = 0; i < 8; ++i) fnc_Set_Ini(kMain, QStringLiteral("SectionName%1").arg(i), gSectionName[i]);
+        }
+        refillMainList();
+        fnc_Set_OptDel();
+        fnc_Set_SortKeys();
+        fnc_Set_ASC_DESC();
+        Mnu_Update->setEnabled(false);
+        fnc_Set_ViewMenu();
+    });
 }
 
 void frm_SelectView::Mnu_ViewSelect_Click(int Index) {
-    gSectionNumber = qint16(Index);
-    try {
-        fnc_Read_ViewSetting();
-    } catch (const std::exception& e) {
-        // A hand-edited value that is no number: say so, then show what the state now holds.
-        ui::ShowStdError(e);
-    }
-    gSetSQLVal();
-    refillMainList();
-    fnc_Set_SelectColumns();
-    fnc_Set_OptDel();
-    fnc_Set_SortKeys();
-    fnc_Set_ASC_DESC();
-    fnc_Set_ViewMenu();
-    Mnu_Update->setEnabled(false);
+    ui::guarded([&] {
+        gSectionNumber = qint16(Index);
+        try {
+            fnc_Read_ViewSetting();
+        } catch (const std::exception& e) {
+            // A hand-edited value that is no number: say so, then show what the state now holds.
+            ui::ShowStdError(e);
+        }
+        gSetSQLVal();
+        refillMainList();
+        fnc_Set_SelectColumns();
+        fnc_Set_OptDel();
+        fnc_Set_SortKeys();
+        fnc_Set_ASC_DESC();
+        fnc_Set_ViewMenu();
+        Mnu_Update->setEnabled(false);
+    });
 }
 
 void frm_SelectView::Mnu_SetNameStr_Click() {
-    const qint16 n = gSectionNumber;
-    if (n < 0 || n >= qint16(gSectionName.size())) return;  // no name slot for it (a hand-edited file)
-    if (n <= 7) {
-        const QString answer =
-            ui::InputBox(QStringLiteral("項目") + QString::number(n) + QStringLiteral("に名前をつけてください"),
-                         QStringLiteral("名称変更"), QString());
-        if (!answer.isEmpty()) gSectionName[n] = answer;
-    }
-    {
-        IniCommandScope ini;
-        fnc_Set_Ini(kMain, QStringLiteral("SectionName") + QString::number(n), gSectionName[n]);
-    }
-    fnc_Set_ViewMenu();
+    ui::guarded([&] {
+        const qint16 n = gSectionNumber;
+        if (n < 0 || n >= qint16(gSectionName.size())) return;  // no name slot for it (a hand-edited file)
+        if (n <= 7) {
+            const QString answer =
+                ui::InputBox(QStringLiteral("項目") + QString::number(n) + QStringLiteral("に名前をつけてください"),
+                             QStringLiteral("名称変更"), QString());
+            if (!answer.isEmpty()) gSectionName[n] = answer;
+        }
+        {
+            IniCommandScope ini;
+            fnc_Set_Ini(kMain, QStringLiteral("SectionName") + QString::number(n), gSectionName[n]);
+        }
+        fnc_Set_ViewMenu();
+    });
 }

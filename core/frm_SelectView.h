@@ -5,7 +5,6 @@
 #include <QString>
 #include <array>
 
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Form.h"
 
 class QAction;
@@ -15,7 +14,10 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QRadioButton;
-class QStatusBar;
+namespace ui {
+class DropDownCombo;
+class StatusBar;
+}  // namespace ui
 
 class frm_SelectView : public ui::Form {
     Q_OBJECT
@@ -34,11 +36,11 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
-    std::array<DropDownCombo*, 3> cmb_Order{};  // the key boxes, showing captions
+    std::array<ui::DropDownCombo*, 3> cmb_Order{};  // the key boxes, showing captions
     std::array<QGroupBox*, 3> Frm_ASC_DESC{};
     std::array<QRadioButton*, 6> Opt_ASC_DESC{};  // 2k 昇順, 2k+1 降順 of key row k
     std::array<QLineEdit*, 3> cmb_key{};          // hidden holders: field name of each row's key
-    QStatusBar* StatusBar1 = nullptr;
+    ui::StatusBar* StatusBar1 = nullptr;
 
     QMenu* Mnu_File = nullptr;
     QAction* Mnu_Close = nullptr;

@@ -206,36 +206,4 @@ void FileListBox::refill() {
     m_filling = false;
 }
 
-// ---- progress bar -----------------------------------------------------------------------------------------
-
-ProgressBarVb::ProgressBarVb(QWidget* parent) : QProgressBar(parent) {
-    setTextVisible(false);
-    apply();
-}
-
-void ProgressBarVb::setMin(int v) {
-    m_min = v;
-    apply();
-}
-
-void ProgressBarVb::setMax(int v) {
-    m_max = v;
-    apply();
-}
-
-void ProgressBarVb::setValueVb(int v) {
-    m_value = v;
-    apply();
-}
-
-void ProgressBarVb::apply() {
-    if (m_max > m_min) {
-        setRange(m_min, m_max);
-        setValue(qBound(m_min, m_value, m_max));
-    } else {
-        setRange(0, 1);  // never 0..0: that is Qt's busy animation
-        setValue(m_value >= m_max ? 1 : 0);
-    }
-}
-
 }  // namespace inventory

@@ -1,9 +1,8 @@
 #pragma once
-// Stand-ins for the drive, folder and file list boxes and the progress bar of the file-picking window.
+// Stand-ins for the drive, folder and file list boxes of the file-picking window.
 // Paths use "/"; a "drive" is a mounted volume ("/" first, then removable media).
 #include <QComboBox>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QString>
 #include <QStringList>
 
@@ -84,27 +83,6 @@ private:
     QString m_pattern = QStringLiteral("*.*");
     bool m_filling = false;
     int m_rowClickedByChange = -1;
-};
-
-// A progress bar with VB's Min, Max and Value. Where Min equals Max, Qt would show its busy animation;
-// the bar then shows empty, or full once Value reaches Max.
-class ProgressBarVb : public QProgressBar {
-    Q_OBJECT
-public:
-    explicit ProgressBarVb(QWidget* parent = nullptr);
-
-    [[nodiscard]] int Min() const { return m_min; }
-    [[nodiscard]] int Max() const { return m_max; }
-    [[nodiscard]] int Value() const { return m_value; }
-    void setMin(int v);
-    void setMax(int v);
-    void setValueVb(int v);
-
-private:
-    void apply();
-    int m_min = 0;
-    int m_max = 100;
-    int m_value = 0;
 };
 
 }  // namespace inventory

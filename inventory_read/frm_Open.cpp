@@ -15,6 +15,7 @@
 #include "platform/base/AppPath.h"
 #include "platform/base/VbError.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Events.h"
 
 using inventory::LabelSet;
 
@@ -41,15 +42,15 @@ void frm_Open::buildControls() {
     Dir1 = place(new inventory::DirListBox, "Dir1", 240, 2000, 2715, 2400);
     Label3 = place(new QLabel(QStringLiteral("ファイル(&N)：")), "Label3", 3180, 1080, 2175, 255);
     File1 = place(new inventory::FileListBox, "File1", 3120, 1300, 2715, 3150);
-    ProgressBar1 = place(new inventory::ProgressBarVb, "ProgressBar1", 240, 4500, 5535, 200);
+    ProgressBar1 = place(new ui::ProgressBar, "ProgressBar1", 240, 4500, 5535, 200);
     // The "&" letter moves the focus to the list beside the label, as the original's labels did.
     Label1->setBuddy(Drive1);
     Label2->setBuddy(Dir1);
     Label3->setBuddy(File1);
 
-    connect(Drive1, &inventory::DriveListBox::Change, this, [this] { ui::guarded([this] { Drive1_Change(); }); });
-    connect(Dir1, &inventory::DirListBox::Change, this, [this] { ui::guarded([this] { Dir1_Change(); }); });
-    connect(File1, &inventory::FileListBox::Click, this, [this] { ui::guarded([this] { File1_Click(); }); });
+    ui::bind(Drive1, &inventory::DriveListBox::Change, this, &frm_Open::Drive1_Change);
+    ui::bind(Dir1, &inventory::DirListBox::Change, this, &frm_Open::Dir1_Change);
+    ui::bind(File1, &inventory::FileListBox::Click, this, &frm_Open::File1_Click);
 }
 
 void frm_Open::buildMenu() {
@@ -62,9 +63,9 @@ void frm_Open::buildMenu() {
     Mnu_File->actions().constLast()->setObjectName("separator02");
     Mnu_Close = addItem(Mnu_File, "Mnu_Close", QStringLiteral("閉じる"), QKeySequence(QStringLiteral("Ctrl+W")));
 
-    connect(Mnu_ReadCSV, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_ReadCSV_Click(); }); });
-    connect(Mnu_Read_English, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_Read_English_Click(); }); });
-    connect(Mnu_Close, &QAction::triggered, this, [this] { ui::guarded([this] { Mnu_Close_Click(); }); });
+    ui::bind(Mnu_ReadCSV, &QAction::triggered, this, &frm_Open::Mnu_ReadCSV_Click);
+    ui::bind(Mnu_Read_English, &QAction::triggered, this, &frm_Open::Mnu_Read_English_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Open::Mnu_Close_Click);
 }
 
 void frm_Open::Form_Load() {
@@ -110,7 +111,9 @@ bool frm_Open::Form_QueryUnload(int /*unloadMode*/) {
 
 void frm_Open::fnc_Form_Close() { Unload(); }
 
-void frm_Open::Mnu_Close_Click() { fnc_Form_Close(); }
+void frm_Open::Mnu_Close_Click() {
+    ui::guarded([this] { fnc_Form_Close(); });
+}
 
 void frm_Open::fnc_SetCurrentPath(const QString& path) {
     strCurPath = path;
@@ -126,38 +129,48 @@ void frm_Open::fnc_SetCurrentPath(const QString& path) {
 }
 
 void frm_Open::Drive1_Change() {
-    const QString root = Drive1->Drive();
-    try {
-        if (!QFileInfo::exists(root)) throw vb::Error(68, vb::describe(68));  // device unavailable
-        Dir1->setPath(Drive1->currentFolderOf(root));
-    } catch (const vb::Error& e) {
-        // The drive list keeps the chosen drive; the folder, the file list and the label stay as they were.
-        if (e.number() == 71 || e.number() == 68) {
-            ui::MsgBox(QStringLiteral("ディスクをセットしてください"), ui::vbOKOnly);
-        } else {
-            // The original ended the program here, losing unsaved edits in other windows.
-            ui::ShowStdError(e);
+    ui::guarded([&] {
+        const QString root = Drive1->Drive();
+        try {
+            if (!QFileInfo::exists(root)) throw vb::Error(68, vb::describe(68));  // device unavailable
+            Dir1->setPath(Drive1->currentFolderOf(root));
+        } catch (const vb::Error& e) {
+            // The drive list keeps the chosen drive; the folder, the file list and the label stay as they were.
+            if (e.number() == 71 || e.number() == 68) {
+                ui::MsgBox(QStringLiteral("ディスクをセットしてください"), ui::vbOKOnly);
+            } else {
+                // The original ended the program here, losing unsaved edits in other windows.
+                ui::ShowStdError(e);
+            }
         }
-    }
+    });
 }
 
 void frm_Open::Dir1_Change() {
-    File1->setPath(Dir1->Path());
-    strCurPath = Dir1->Path();
-    strCurDir = Dir1->Path();
-    lblCurName->setText(strCurPath);
+    ui::guarded([&] {
+        File1->setPath(Dir1->Path());
+        strCurPath = Dir1->Path();
+        strCurDir = Dir1->Path();
+        lblCurName->setText(strCurPath);
+    });
 }
 
 void frm_Open::File1_Click() {
-    const QString name = File1->FileName();
-    if (name.isEmpty()) return;
-    fnc_SetCurrentPath(inventory::fnc_MakeFullPath(File1->Path(), name));
-    if (!Mnu_ReadCSV->isEnabled()) Mnu_ReadCSV->setEnabled(true);
+    ui::guarded([&] {
+        const QString name = File1->FileName();
+        if (name.isEmpty()) return;
+        fnc_SetCurrentPath(inventory::fnc_MakeFullPath(File1->Path(), name));
+        if (!Mnu_ReadCSV->isEnabled()) Mnu_ReadCSV->setEnabled(true);
+    });
 }
 
-void frm_Open::Mnu_ReadCSV_Click() { readCommand(LabelSet::Japanese); }
+void frm_Open::Mnu_ReadCSV_Click() {
+    ui::guarded([this] { readCommand(LabelSet::Japanese); });
+}
 
-void frm_Open::Mnu_Read_English_Click() { readCommand(LabelSet::English); }
+void frm_Open::Mnu_Read_English_Click() {
+    ui::guarded([this] { readCommand(LabelSet::English); });
+}
 
 void frm_Open::readCommand(LabelSet set) {
     if (File1->ListCount() == 0) return;

@@ -5,6 +5,7 @@
 #include "inventory_read/Catalogue.h"
 #include "inventory_read/Import.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/ProgressBar.h"
 
 class QAction;
 class QGroupBox;
@@ -15,7 +16,6 @@ namespace inventory {
 class DirListBox;
 class DriveListBox;
 class FileListBox;
-class ProgressBarVb;
 }  // namespace inventory
 
 class frm_Open : public ui::Form {
@@ -33,7 +33,7 @@ public:
     inventory::DirListBox* Dir1 = nullptr;
     QLabel* Label3 = nullptr;
     inventory::FileListBox* File1 = nullptr;
-    inventory::ProgressBarVb* ProgressBar1 = nullptr;
+    ui::ProgressBar* ProgressBar1 = nullptr;
 
     QMenu* Mnu_File = nullptr;
     QAction* Mnu_ReadCSV = nullptr;

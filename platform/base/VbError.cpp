@@ -7,6 +7,7 @@ QString describe(long number) {
         case errOverflow:
             return QStringLiteral("オーバーフローしました。");
         case errSubscript:
+        case errInvalidPropertyIndex:
             return QStringLiteral("インデックスが有効範囲にありません。");
         case errTypeMismatch:
             return QStringLiteral("型が一致しません。");
@@ -16,6 +17,8 @@ QString describe(long number) {
             return QStringLiteral("パスが見つかりません。");
         case errInvalidUseOfNull:
             return QStringLiteral("Null の使い方が不正です。");
+        case errInvalidPropertyValue:
+            return QStringLiteral("プロパティの値が不正です。");
         default:
             return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
     }

@@ -13,7 +13,9 @@ enum ErrorNumber : long {
     errFileNotFound = 53,
     errPathNotFound = 76,
     errInvalidUseOfNull = 94,
-    errDatabase = -2147467259,  // the provider's generic failure (0x80004005)
+    errInvalidPropertyValue = 380,  // a control property given a value it does not take
+    errInvalidPropertyIndex = 381,  // a control's cell, row or column index outside it
+    errDatabase = -2147467259,      // the provider's generic failure (0x80004005)
 };
 
 class Error : public std::runtime_error {

@@ -166,12 +166,12 @@ public:
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
     [[nodiscard]] bool hasFailHook() const { return bool(m_failHook); }
 
-    [[nodiscard]] sqlite3* handle() const { return m_db; }
     // Rows changed by the last Execute (ADO's RecordsAffected); -1 before any.
     [[nodiscard]] long lastRecordsAffected() const { return m_recordsAffected; }
 
 private:
     friend class Recordset;
+    [[nodiscard]] sqlite3* handle() const { return m_db; }
     void checkOpen() const;
 
     sqlite3* m_db = nullptr;

@@ -11,9 +11,9 @@
 
 namespace ado {
 
+using detail::Savepoint;
 using detail::Statement;
 using detail::throwAdo;
-using detail::throwSqlite;
 using detail::Token;
 
 namespace {
@@ -247,27 +247,13 @@ struct Recordset::Impl {
 
     void update() {
         if (mode == Mode::None) return;
-        sqlite3* handle = db();
         // All tables of one update are written together or not at all.
-        if (const int rc = sqlite3_exec(handle, "SAVEPOINT vondari_rs_update", nullptr, nullptr, nullptr);
-            rc != SQLITE_OK)
-            throwSqlite(handle, sqlite3_extended_errcode(handle));
-        try {
-            if (mode == Mode::Edit)
-                writeEdit();
-            else
-                writeNew();
-        } catch (...) {
-            sqlite3_exec(handle, "ROLLBACK TO vondari_rs_update", nullptr, nullptr, nullptr);
-            sqlite3_exec(handle, "RELEASE vondari_rs_update", nullptr, nullptr, nullptr);
-            throw;
-        }
-        if (const int rc = sqlite3_exec(handle, "RELEASE vondari_rs_update", nullptr, nullptr, nullptr);
-            rc != SQLITE_OK) {
-            sqlite3_exec(handle, "ROLLBACK TO vondari_rs_update", nullptr, nullptr, nullptr);
-            sqlite3_exec(handle, "RELEASE vondari_rs_update", nullptr, nullptr, nullptr);
-            throwSqlite(handle, rc);
-        }
+        Savepoint all(db(), "vondari_rs_update");
+        if (mode == Mode::Edit)
+            writeEdit();
+        else
+            writeNew();
+        all.release();
         mode = Mode::None;
         pending.clear();
     }
@@ -373,25 +359,19 @@ qsizetype rowidInsertPoint(const QString& sql) {
     return fromAt;
 }
 
-}  // namespace
+// ---- opening, step by step ----------------------------------------------------------------------
 
-void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int) {
-    if (d->open) throwAdo(errObjectOpen);
-    cn.checkOpen();
-    if (cn.shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
-    sqlite3* db = cn.handle();
-    const QString translated = translateJetSql(sql);
-
-    auto st = std::make_unique<Statement>(db, translated);
-    const int n = sqlite3_column_count(st->get());
+// Each result column with its declared type and, for a column of a table, that table (numbered in order of
+// first appearance) and its name there.
+std::vector<Column> describeColumns(sqlite3_stmt* st, std::vector<QString>& tables) {
+    const int n = sqlite3_column_count(st);
     std::vector<Column> cols(static_cast<size_t>(n));
-    std::vector<QString> tables;
     for (int i = 0; i < n; ++i) {
         Column& c = cols[size_t(i)];
-        c.type = typeFromDecl(sqlite3_column_decltype(st->get(), i), &c.maxLength);
-        const char* table = sqlite3_column_table_name(st->get(), i);
-        const char* origin = sqlite3_column_origin_name(st->get(), i);
-        c.name = QString::fromUtf8(sqlite3_column_name(st->get(), i));
+        c.type = typeFromDecl(sqlite3_column_decltype(st, i), &c.maxLength);
+        const char* table = sqlite3_column_table_name(st, i);
+        const char* origin = sqlite3_column_origin_name(st, i);
+        c.name = QString::fromUtf8(sqlite3_column_name(st, i));
         if (table && origin) {
             const QString t = QString::fromUtf8(table);
             c.origin = QString::fromUtf8(origin);
@@ -401,11 +381,18 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
             c.table = int(it - tables.begin());
         }
     }
-    // Jet names an unnamed expression Expr1000, Expr1001, ...
+    return cols;
+}
+
+// Jet names an unnamed expression Expr1000, Expr1001, ...
+void nameExpressions(std::vector<Column>& cols) {
     int expr = 1000;
     for (Column& c : cols)
         if (c.table < 0 && !isPlainName(c.name)) c.name = QStringLiteral("Expr%1").arg(expr++);
-    // SQLite returns a column name found in two tables bare, twice; Jet qualifies exactly those.
+}
+
+// SQLite returns a column name found in two tables bare, twice; Jet qualifies exactly those.
+void qualifyDuplicates(std::vector<Column>& cols, const std::vector<QString>& tables) {
     std::vector<QString> qualified(cols.size());
     for (size_t i = 0; i < cols.size(); ++i) {
         qualified[i] = cols[i].name;
@@ -418,49 +405,52 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
             }
     }
     for (size_t i = 0; i < cols.size(); ++i) cols[i].name = qualified[i];
+}
 
-    // For an updatable recordset, fetch each base table's rowid beside the columns.
-    bool updatable = false;
-    if (lockType != adLockReadOnly && !tables.empty()) {
-        const qsizetype at = rowidInsertPoint(translated);
-        if (at > 0) {
-            QString extra;
-            for (const QString& t : tables) extra += QStringLiteral(", \"%1\".rowid ").arg(t);
-            try {
-                auto withIds = std::make_unique<Statement>(db, translated.left(at) + extra + translated.mid(at));
-                if (sqlite3_column_count(withIds->get()) == n + int(tables.size())) {
-                    st = std::move(withIds);
-                    updatable = true;
-                }
-            } catch (const vb::Error&) {
-                // An alias or a table named twice: the query still opens, read-only.
-            }
-        }
+// The query again with each base table's rowid after its own columns, for a recordset that writes back;
+// nullptr when the query cannot take them (not a plain SELECT, an alias, a table named twice): it then
+// opens read-only.
+std::unique_ptr<Statement> reopenWithRowids(sqlite3* db, const QString& translated, int columns,
+                                            const std::vector<QString>& tables) {
+    const qsizetype at = rowidInsertPoint(translated);
+    if (at <= 0) return nullptr;
+    QString extra;
+    for (const QString& t : tables) extra += QStringLiteral(", \"%1\".rowid ").arg(t);
+    try {
+        auto withIds = std::make_unique<Statement>(db, translated.left(at) + extra + translated.mid(at));
+        if (sqlite3_column_count(withIds->get()) == columns + int(tables.size())) return withIds;
+    } catch (const vb::Error&) {
     }
+    return nullptr;
+}
 
+std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int rowidColumns) {
+    const int n = int(cols.size());
     std::vector<Row> rows;
-    while (st->step()) {
+    while (st.step()) {
         Row row;
         row.values.reserve(size_t(n));
-        for (int i = 0; i < n; ++i) row.values.push_back(readValue(st->get(), i, cols[size_t(i)].type));
-        if (updatable) {
-            row.rowids.reserve(tables.size());
-            for (int t = 0; t < int(tables.size()); ++t) {
-                if (sqlite3_column_type(st->get(), n + t) == SQLITE_NULL)
-                    row.rowids.emplace_back(std::nullopt);
-                else
-                    row.rowids.emplace_back(sqlite3_column_int64(st->get(), n + t));
-            }
+        for (int i = 0; i < n; ++i) row.values.push_back(readValue(st.get(), i, cols[size_t(i)].type));
+        row.rowids.reserve(size_t(rowidColumns));
+        for (int t = 0; t < rowidColumns; ++t) {
+            if (sqlite3_column_type(st.get(), n + t) == SQLITE_NULL)
+                row.rowids.emplace_back(std::nullopt);
+            else
+                row.rowids.emplace_back(sqlite3_column_int64(st.get(), n + t));
         }
         rows.push_back(std::move(row));
     }
-    // An expression's type comes from its first value (MAX of a column, COUNT, ...).
-    for (int i = 0; i < n; ++i) {
-        Column& c = cols[size_t(i)];
+    return rows;
+}
+
+// An expression's type comes from its first value (MAX of a column, COUNT, ...).
+void inferExpressionTypes(std::vector<Column>& cols, const std::vector<Row>& rows) {
+    for (size_t i = 0; i < cols.size(); ++i) {
+        Column& c = cols[i];
         if (c.type != adEmpty) continue;
         c.type = adVarWChar;
         for (const Row& r : rows) {
-            const auto& raw = r.values[size_t(i)].raw();
+            const auto& raw = r.values[i].raw();
             if (std::holds_alternative<std::monostate>(raw)) continue;
             c.type = std::holds_alternative<qint64>(raw)   ? adInteger
                      : std::holds_alternative<double>(raw) ? adDouble
@@ -468,6 +458,31 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
             break;
         }
     }
+}
+
+}  // namespace
+
+void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int) {
+    if (d->open) throwAdo(errObjectOpen);
+    cn.checkOpen();
+    if (cn.shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+    sqlite3* db = cn.handle();
+    const QString translated = translateJetSql(sql);
+
+    auto st = std::make_unique<Statement>(db, translated);
+    std::vector<QString> tables;
+    std::vector<Column> cols = describeColumns(st->get(), tables);
+    nameExpressions(cols);
+    qualifyDuplicates(cols, tables);
+    bool updatable = false;
+    if (lockType != adLockReadOnly && !tables.empty()) {
+        if (auto withIds = reopenWithRowids(db, translated, int(cols.size()), tables)) {
+            st = std::move(withIds);
+            updatable = true;
+        }
+    }
+    std::vector<Row> rows = readRows(*st, cols, updatable ? int(tables.size()) : 0);
+    inferExpressionTypes(cols, rows);
 
     d->cn = &cn;
     d->alive = cn.m_alive;

@@ -131,6 +131,33 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
 
 Statement::~Statement() { sqlite3_finalize(m_stmt); }
 
+Savepoint::Savepoint(sqlite3* db, const char* name) : m_db(db), m_name(name) {
+    if (sqlite3_exec(m_db, ("SAVEPOINT " + m_name).constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throwSqlite(m_db, sqlite3_extended_errcode(m_db));
+}
+
+Savepoint::~Savepoint() {
+    if (!m_done) rollback();
+}
+
+void Savepoint::rollback() noexcept {
+    m_done = true;
+    sqlite3_exec(m_db, ("ROLLBACK TO " + m_name).constData(), nullptr, nullptr, nullptr);
+    sqlite3_exec(m_db, ("RELEASE " + m_name).constData(), nullptr, nullptr, nullptr);
+}
+
+void Savepoint::release() {
+    if (m_done) return;
+    const int rc = sqlite3_exec(m_db, ("RELEASE " + m_name).constData(), nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        m_done = true;
+        return;
+    }
+    const int code = sqlite3_extended_errcode(m_db);
+    rollback();
+    throwSqlite(m_db, code);
+}
+
 bool Statement::step() {
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW) return true;

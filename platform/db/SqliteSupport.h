@@ -1,5 +1,6 @@
 #pragma once
 // Internals shared by the layer's sources and the template generator; not for the rest of the program.
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <memory>
@@ -46,6 +47,23 @@ private:
 // The prepared statements a connection keeps, by statement text.
 struct StatementCache {
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
+};
+
+// A savepoint: everything written after it is rolled back (and the savepoint released) in the destructor,
+// unless release() kept it. release() that fails rolls back too, then throws.
+class Savepoint {
+public:
+    Savepoint(sqlite3* db, const char* name);
+    ~Savepoint();
+    void release();
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+
+private:
+    void rollback() noexcept;
+    sqlite3* m_db;
+    QByteArray m_name;
+    bool m_done = false;
 };
 
 // Dates: the stored form is "yyyy-MM-dd HH:mm:ss" text; a time alone sits on 1899-12-30 as in Jet.

@@ -1,6 +1,5 @@
 #include "platform/ui/FlexGrid.h"
 
-#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +8,6 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "platform/base/VbError.h"
@@ -20,178 +18,10 @@ namespace ui {
 
 namespace {
 
-[[noreturn]] void badIndex() { throw vb::Error(381, QStringLiteral("インデックスが有効範囲にありません。")); }
-[[noreturn]] void badValue() { throw vb::Error(380, QStringLiteral("プロパティの値が不正です。")); }
-
-struct Cell {
-    QString text;
-    QRgb back = 0;
-    bool hasBack = false;
-    qint8 align = -1;  // -1: never set (flexAlignGeneral)
-};
-
-Qt::Alignment qtAlignment(int flex, const QString& text) {
-    switch (flex) {
-        case flexAlignLeftTop:
-            return Qt::AlignLeft | Qt::AlignTop;
-        case flexAlignLeftCenter:
-            return Qt::AlignLeft | Qt::AlignVCenter;
-        case flexAlignLeftBottom:
-            return Qt::AlignLeft | Qt::AlignBottom;
-        case flexAlignCenterTop:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case flexAlignCenterCenter:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case flexAlignCenterBottom:
-            return Qt::AlignHCenter | Qt::AlignBottom;
-        case flexAlignRightTop:
-            return Qt::AlignRight | Qt::AlignTop;
-        case flexAlignRightCenter:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case flexAlignRightBottom:
-            return Qt::AlignRight | Qt::AlignBottom;
-        default: {
-            // General: numbers to the right, text to the left.
-            bool number = false;
-            (void)text.trimmed().toDouble(&number);
-            return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-        }
-    }
-}
+[[noreturn]] void badIndex() { vb::raise(vb::errInvalidPropertyIndex); }
+[[noreturn]] void badValue() { vb::raise(vb::errInvalidPropertyValue); }
 
 }  // namespace
-
-// ---- the model ----------------------------------------------------------------------------------
-// Holds every cell, the fixed ones included. The view sees only the scrolling part (the fixed row and
-// column are painted by the headers), through "published" dimensions: while the grid is frozen the
-// storage changes freely and the view keeps the old, consistent picture until one reset on thaw.
-
-class FlexGridModel : public QAbstractTableModel {
-public:
-    int rows = 0;
-    int cols = 0;
-    int fixedRows = 1;
-    int fixedCols = 1;
-    std::vector<std::vector<Cell>> cells;  // [row][col]
-    std::vector<int> colWidth;             // twips, -1 = default
-    std::map<int, int> rowHeight;          // twips, only rows given one
-
-    // What the view was last told.
-    int pubRows = 0;
-    int pubCols = 0;
-    int pubFr = 0;
-    int pubFc = 0;
-    bool frozen = true;
-    bool dirty = false;  // structure or layout changed while frozen
-
-    [[nodiscard]] int effFr() const { return std::min(fixedRows, rows); }
-    [[nodiscard]] int effFc() const { return std::min(fixedCols, cols); }
-    [[nodiscard]] bool inRange(int r, int c) const { return r >= 0 && r < rows && c >= 0 && c < cols; }
-    Cell* cell(int r, int c) { return inRange(r, c) ? &cells[std::size_t(r)][std::size_t(c)] : nullptr; }
-    const Cell* cell(int r, int c) const { return inRange(r, c) ? &cells[std::size_t(r)][std::size_t(c)] : nullptr; }
-
-    void publish() {
-        pubFr = effFr();
-        pubFc = effFc();
-        pubRows = rows - pubFr;
-        pubCols = cols - pubFc;
-    }
-
-    enum class Change { None, Incremental, Reset };
-
-    Change resize(int newRows, int newCols) {
-        if (newRows == rows && newCols == cols) return Change::None;
-        const auto store = [&] {
-            // One vector per row: adding a row never moves the others.
-            if (newCols != cols)
-                for (auto& row : cells) row.resize(std::size_t(newCols));
-            if (newRows < rows) cells.resize(std::size_t(newRows));
-            while (int(cells.size()) < newRows) cells.emplace_back(std::size_t(newCols));
-            colWidth.resize(std::size_t(newCols), -1);
-            rowHeight.erase(rowHeight.lower_bound(newRows), rowHeight.end());
-            rows = newRows;
-            cols = newCols;
-        };
-        if (frozen) {
-            store();
-            dirty = true;
-            return Change::None;
-        }
-        const int newFr = std::min(fixedRows, newRows);
-        const int newFc = std::min(fixedCols, newCols);
-        if (newFr != pubFr || newFc != pubFc) {
-            beginResetModel();
-            store();
-            publish();
-            endResetModel();
-            return Change::Reset;
-        }
-        store();
-        signalCounts(newRows - newFr, newCols - newFc);
-        return Change::Incremental;
-    }
-
-    // Tells the view the new scrolling dimensions, rows first, then columns.
-    void signalCounts(int viewRows, int viewCols) {
-        if (viewRows > pubRows) {
-            beginInsertRows({}, pubRows, viewRows - 1);
-            pubRows = viewRows;
-            endInsertRows();
-        } else if (viewRows < pubRows) {
-            beginRemoveRows({}, viewRows, pubRows - 1);
-            pubRows = viewRows;
-            endRemoveRows();
-        }
-        if (viewCols > pubCols) {
-            beginInsertColumns({}, pubCols, viewCols - 1);
-            pubCols = viewCols;
-            endInsertColumns();
-        } else if (viewCols < pubCols) {
-            beginRemoveColumns({}, viewCols, pubCols - 1);
-            pubCols = viewCols;
-            endRemoveColumns();
-        }
-    }
-
-    void reset() {
-        beginResetModel();
-        publish();
-        endResetModel();
-        dirty = false;
-    }
-
-    // The cell behind a view position (bounded: the storage may be smaller while frozen).
-    [[nodiscard]] const Cell* viewCell(int vr, int vc) const { return cell(vr + pubFr, vc + pubFc); }
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : pubRows; }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : pubCols; }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        const Cell* c = index.isValid() ? viewCell(index.row(), index.column()) : nullptr;
-        if (!c) return {};
-        switch (role) {
-            case Qt::DisplayRole:
-                return c->text;
-            case Qt::BackgroundRole:
-                return c->hasBack ? QVariant(QColor::fromRgb(c->back)) : QVariant();
-            case Qt::TextAlignmentRole:
-                return int(qtAlignment(c->align < 0 ? int(flexAlignGeneral) : int(c->align), c->text));
-            default:
-                return {};
-        }
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (role != Qt::DisplayRole) return {};
-        const Cell* c = orientation == Qt::Horizontal ? (pubFr > 0 ? cell(0, section + pubFc) : nullptr)
-                                                      : (pubFc > 0 ? cell(section + pubFr, 0) : nullptr);
-        return c ? QVariant(c->text) : QVariant();
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
-    }
-};
 
 // ---- painting helpers ---------------------------------------------------------------------------
 
@@ -247,7 +77,7 @@ private:
 };
 
 void FlexGrid::paintCell(QPainter* p, const QRect& rect, int row, int col, bool fixed) const {
-    const Cell* c = m_model->cell(row, col);
+    const FlexGridCell* c = m_model->cell(row, col);
     const QColor back = c && c->hasBack ? QColor::fromRgb(c->back) : (fixed ? m_backColorFixed : m_backColor);
     p->save();
     p->setClipRect(rect);
@@ -464,7 +294,7 @@ int FlexGrid::FixedCols() const { return m_model->fixedCols; }
 void FlexGrid::setRows(int rows) {
     if (rows < 0) badValue();
     const auto change = m_model->resize(rows, m_model->cols);
-    if (rows > 0 && m_row >= rows) m_row = rows - 1;
+    if (m_row >= rows) m_row = std::max(0, rows - 1);
     if (change == FlexGridModel::Change::Reset) applyLayout();
     if (change != FlexGridModel::Change::None) applyFixedMetrics();
     touched();
@@ -474,7 +304,7 @@ void FlexGrid::setCols(int cols) {
     if (cols < 0) badValue();
     const int before = m_model->pubCols + m_model->pubFc;
     const auto change = m_model->resize(m_model->rows, cols);
-    if (cols > 0 && m_col >= cols) m_col = cols - 1;
+    if (m_col >= cols) m_col = std::max(0, cols - 1);
     if (change == FlexGridModel::Change::Reset) {
         applyLayout();
     } else if (change == FlexGridModel::Change::Incremental) {
@@ -504,52 +334,36 @@ void FlexGrid::setFixedCount(int& count, int n) {
 
 // ---- cells --------------------------------------------------------------------------------------
 
-void FlexGrid::checkCell(int row, int col) const {
-    if (!m_model->inRange(row, col)) badIndex();
-}
-
-QString FlexGrid::TextMatrix(int row, int col) const {
-    checkCell(row, col);
-    return m_model->cell(row, col)->text;
-}
+QString FlexGrid::TextMatrix(int row, int col) const { return m_model->text(row, col); }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
-    checkCell(row, col);
-    m_model->cell(row, col)->text = text;
+    m_model->setText(row, col, text);
     touched();
 }
 
-QColor FlexGrid::cellBackColor(int row, int col) const {
-    checkCell(row, col);
-    const Cell* c = m_model->cell(row, col);
-    if (c->hasBack) return QColor::fromRgb(c->back);
-    return row < m_model->effFr() || col < m_model->effFc() ? m_backColorFixed : m_backColor;
+QColor FlexGrid::cellBackColorAt(int row, int col) const {
+    const QColor given = m_model->backColor(row, col);
+    if (given.isValid()) return given;
+    return m_model->isFixed(row, col) ? m_backColorFixed : m_backColor;
 }
 
-void FlexGrid::setCellBackColor(int row, int col, const QColor& color) {
-    checkCell(row, col);
-    Cell* c = m_model->cell(row, col);
-    c->hasBack = color.isValid();
-    c->back = color.isValid() ? color.rgb() : 0;
+void FlexGrid::setCellBackColorAt(int row, int col, const QColor& color) {
+    m_model->setBackColor(row, col, color);
     touched();
 }
 
-int FlexGrid::cellAlignment(int row, int col) const {
-    checkCell(row, col);
-    const int a = m_model->cell(row, col)->align;
-    return a < 0 ? flexAlignGeneral : a;
-}
+int FlexGrid::cellAlignmentAt(int row, int col) const { return m_model->alignment(row, col); }
 
-void FlexGrid::setCellAlignment(int row, int col, int alignment) {
-    checkCell(row, col);
-    if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral) badValue();
-    m_model->cell(row, col)->align = qint8(alignment);
+void FlexGrid::setCellAlignmentAt(int row, int col, int alignment) {
+    m_model->setAlignment(row, col, alignment);
     touched();
 }
 
-// The current cell: outside the grid it reads as nothing and takes no writes.
-int FlexGrid::Row() const { return m_row; }
-int FlexGrid::Col() const { return m_col; }
+// The current cell: outside the grid it reads as nothing and takes no writes. A grid without rows
+// (columns) has no current row (column): it reads 0, so a "row is not 0" guard cannot pass on a row
+// that is gone.
+int FlexGrid::Row() const { return m_model->rows > 0 ? m_row : 0; }
+int FlexGrid::Col() const { return m_model->cols > 0 ? m_col : 0; }
 
 void FlexGrid::setRow(int row) {
     if (row < 0) badIndex();
@@ -562,7 +376,7 @@ void FlexGrid::setCol(int col) {
 }
 
 QString FlexGrid::Text() const {
-    const Cell* c = m_model->cell(m_row, m_col);
+    const FlexGridCell* c = m_model->cell(m_row, m_col);
     return c ? c->text : QString();
 }
 
@@ -571,25 +385,41 @@ void FlexGrid::setText(const QString& text) {
 }
 
 QColor FlexGrid::CellBackColor() const {
-    return m_model->inRange(m_row, m_col) ? cellBackColor(m_row, m_col) : m_backColor;
+    return m_model->inRange(m_row, m_col) ? cellBackColorAt(m_row, m_col) : m_backColor;
 }
 
 void FlexGrid::setCellBackColor(const QColor& c) {
-    if (m_model->inRange(m_row, m_col)) setCellBackColor(m_row, m_col, c);
+    if (m_model->inRange(m_row, m_col)) setCellBackColorAt(m_row, m_col, c);
 }
 
 int FlexGrid::CellAlignment() const {
-    return m_model->inRange(m_row, m_col) ? cellAlignment(m_row, m_col) : int(flexAlignGeneral);
+    return m_model->inRange(m_row, m_col) ? cellAlignmentAt(m_row, m_col) : int(flexAlignGeneral);
 }
 
 void FlexGrid::setCellAlignment(int alignment) {
     if (alignment < flexAlignLeftTop || alignment > flexAlignGeneral) badValue();
-    if (m_model->inRange(m_row, m_col)) setCellAlignment(m_row, m_col, alignment);
+    if (m_model->inRange(m_row, m_col)) setCellAlignmentAt(m_row, m_col, alignment);
+}
+
+void FlexGrid::paintRow(int row, const QColor& colour, const RowPaint& how) {
+    if (row < 1 || row >= m_model->rows) return;
+    const bool redrawBefore = m_redraw;
+    if (how.hold != RowPaint::Hold::None) setRedraw(false);
+    for (int c = std::max(0, how.firstCol); c < m_model->cols; ++c) {
+        if (how.throughCurrentCell) {
+            setCol(c);
+            setRow(row);
+            setCellBackColor(colour);
+        } else {
+            setCellBackColorAt(row, c, colour);
+        }
+    }
+    if (how.hold != RowPaint::Hold::None) setRedraw(redrawBefore);
+    if (how.hold == RowPaint::Hold::Hide) setVisible(true);
 }
 
 void FlexGrid::Clear() {
-    for (auto& row : m_model->cells)
-        for (Cell& c : row) c = Cell();
+    m_model->clearCells();
     touched();
 }
 
@@ -707,6 +537,8 @@ void FlexGrid::pointerPress(int row, int col) {
     setFocus(Qt::MouseFocusReason);
 }
 
+bool FlexGrid::isEmpty() const { return m_model->rows == 0 || m_model->cols == 0; }
+
 void FlexGrid::pointerRelease() {
     if (!m_pressed) return;
     m_pressed = false;
@@ -714,12 +546,15 @@ void FlexGrid::pointerRelease() {
         m_afterDouble = false;
         return;
     }
+    // An emptied grid has no cell to act on: its handlers would read a row that is gone.
+    if (isEmpty()) return;
     guarded([this] { emit Click(); });
 }
 
 void FlexGrid::pointerDouble(int row, int col) {
     pointerPress(row, col);
     m_afterDouble = true;
+    if (isEmpty()) return;
     guarded([this] { emit DblClick(); });
 }
 

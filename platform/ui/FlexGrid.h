@@ -1,11 +1,14 @@
 #pragma once
 // FlexGrid's model over a QTableView: the fixed row 0 and column 0 are ordinary addressable cells
 // that stay in place when the grid scrolls (shown in the header views). Rows and columns count the
-// fixed ones; Row/Col is the current cell; CellBackColor/CellAlignment/Text act on the current cell.
+// fixed ones; Row/Col is the current cell; CellBackColor/CellAlignment/Text act on the current cell, the
+// ...At(row, col) accessors on any cell without moving the current one.
 //
-// Errors: a cell, column or row index outside the grid raises vb::Error 381; a negative Rows/Cols or
-// an unknown alignment raises 380. Row/Col may point outside the grid (an empty grid has no cell 1, 1):
-// the current cell then reads as empty and ignores writes, so painting row 1 of an empty grid does nothing.
+// Errors: a cell, column or row index outside the grid raises vb::errInvalidPropertyIndex (381); a
+// negative Rows/Cols or an unknown alignment raises vb::errInvalidPropertyValue (380). Row/Col may be set
+// outside the grid (an empty grid has no cell 1, 1): the current cell then reads as empty and ignores
+// writes, so painting row 1 of an empty grid does nothing. A grid without rows (columns) reads Row() (Col())
+// 0, and a click on it raises neither Click nor DblClick.
 //
 // Speed: while Redraw is off or the grid is hidden, changes reach the view as one model reset when it
 // is shown again, so a fill of thousands of rows costs little more than storing the texts.
@@ -15,25 +18,11 @@
 #include <QTableView>
 #include <memory>
 
+#include "platform/ui/FlexGridModel.h"
+
 class QPainter;
 
 namespace ui {
-
-// FlexGrid cell alignments the ledger uses.
-enum : int {
-    flexAlignLeftTop = 0,
-    flexAlignLeftCenter = 1,
-    flexAlignLeftBottom = 2,
-    flexAlignCenterTop = 3,
-    flexAlignCenterCenter = 4,
-    flexAlignCenterBottom = 5,
-    flexAlignRightTop = 6,
-    flexAlignRightCenter = 7,
-    flexAlignRightBottom = 8,
-    flexAlignGeneral = 9,
-};
-
-class FlexGridModel;
 
 class FlexGrid : public QTableView {
     Q_OBJECT
@@ -65,11 +54,27 @@ public:
     [[nodiscard]] int CellAlignment() const;  // flexAlignGeneral until set
     void setCellAlignment(int alignment);
 
-    // Direct cell access, without moving the current cell.
-    [[nodiscard]] QColor cellBackColor(int row, int col) const;
-    void setCellBackColor(int row, int col, const QColor& c);
-    [[nodiscard]] int cellAlignment(int row, int col) const;
-    void setCellAlignment(int row, int col, int alignment);
+    // Any cell, without moving the current cell.
+    [[nodiscard]] QColor cellBackColorAt(int row, int col) const;
+    void setCellBackColorAt(int row, int col, const QColor& c);
+    [[nodiscard]] int cellAlignmentAt(int row, int col) const;
+    void setCellAlignmentAt(int row, int col, int alignment);
+
+    // How a window's fnc_Set_RowColor paints its selected row.
+    struct RowPaint {
+        int firstCol = 1;  // columns firstCol .. Cols - 1 are painted
+        // Each cell is made current (column, then row) and painted through CellBackColor, so the current
+        // cell is left on the last one painted; otherwise the current cell stays where it was.
+        bool throughCurrentCell = false;
+        // None: paint as is. Redraw: no repaint until the row is done. Hide: as a window that hides the
+        // grid while it paints and shows it after: the grid is visible afterwards (a grid a failed fill
+        // left hidden shows again), without the focus leaving it meanwhile.
+        enum class Hold { None, Redraw, Hide } hold = Hold::None;
+    };
+    // Paints one row's background. A row below 1 or past the last row paints nothing.
+    void paintRow(int row, const QColor& colour, const RowPaint& how);
+    // No rows or no columns.
+    [[nodiscard]] bool isEmpty() const;
 
     [[nodiscard]] int ColWidth(int col) const;  // twips; 0 hides the column
     void setColWidth(int col, int twipsWidth);  // a negative width puts the default back
@@ -129,7 +134,6 @@ private:
     friend class FlexGridCorner;
 
     void paintCell(QPainter* p, const QRect& rect, int row, int col, bool fixed) const;
-    void checkCell(int row, int col) const;
     void touched();
     void updateFreeze();
     void applyLayout();

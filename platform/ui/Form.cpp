@@ -125,7 +125,7 @@ void Form::Load() {
     guarded([this] { Form_Load(); });
 }
 
-void Form::Show(int modal) {
+void Form::Show(Modality modal) {
     if (m_gone) return;
     Load();
     if (m_gone || !m_loaded) return;  // Form_Load unloaded the window
@@ -134,11 +134,11 @@ void Form::Show(int modal) {
         activateWindow();
         return;
     }
-    setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    setWindowModality(modal == vbModal ? Qt::ApplicationModal : Qt::NonModal);
     show();
     raise();
     activateWindow();
-    if (!modal || m_gone) return;
+    if (modal != vbModal || m_gone) return;
 
     QEventLoop loop;
     m_modalLoop = &loop;

@@ -19,6 +19,12 @@ constexpr int kTwipsPerPixel = 15;
 [[nodiscard]] int screenWidth();
 [[nodiscard]] int screenHeight();
 
+// How a window is shown, as VB's Show argument.
+enum Modality : int {
+    vbModeless = 0,
+    vbModal = 1,  // Show and showForm return after the window was unloaded
+};
+
 // The reasons a window closes, as VB's UnloadMode.
 enum UnloadMode : int {
     vbFormControlMenu = 0,  // close box or system menu
@@ -61,9 +67,9 @@ public:
     // Load runs once, before the first show (VB's Load statement / first reference).
     void Load();
     [[nodiscard]] bool isLoadedForm() const { return m_loaded; }
-    // Show vbModal (1) runs a local event loop until the window is unloaded; 0 returns at once.
+    // Show vbModal runs a local event loop until the window is unloaded; vbModeless returns at once.
     // Showing a visible window only raises it.
-    void Show(int modal = 0);
+    void Show(Modality modal = vbModeless);
     [[nodiscard]] bool isModalShown() const { return m_modalLoop != nullptr; }
     // Unload from code: QueryUnload(vbFormCode), Unload, then the window is destroyed (deleteLater).
     // Unloading a window that is already unloaded (or unloading) does nothing.

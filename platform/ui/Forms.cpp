@@ -57,7 +57,7 @@ Form* form(const QString& className) {
     return created;
 }
 
-Form* showForm(const QString& className, int modal) {
+Form* showForm(const QString& className, Modality modal) {
     if (Form* open = findForm(className); open && open->isVisible()) {
         // One instance per class: bring it to the front as it is.
         open->raise();

@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-namespace ui {
+#include "platform/ui/Form.h"
 
-class Form;
+namespace ui {
 
 using FormFactory = std::function<Form*()>;
 void registerForm(const QString& className, FormFactory factory);
@@ -18,10 +18,10 @@ void registerForm(const QString& className, FormFactory factory);
 // The open instance, or a new one (loaded). nullptr when the class is not registered (or the window
 // unloaded itself while loading).
 Form* form(const QString& className);
-// Shows the class modal (1) or modeless (0); an open one is raised unchanged. Returns the window while
+// Shows the class vbModal or vbModeless; an open one is raised unchanged. Returns the window while
 // it is loaded: a modal show returns after the window was unloaded, so it gives nullptr then; an
 // unregistered class opens nothing and gives nullptr.
-Form* showForm(const QString& className, int modal);
+Form* showForm(const QString& className, Modality modal);
 template <class F>
 F* formOf(const QString& className) {
     return static_cast<F*>(form(className));

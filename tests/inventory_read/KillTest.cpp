@@ -239,7 +239,8 @@ TEST_F(KillTest, AHundredKillsAtWritesAndSyncsNeverLeaveAHalfPc) {
     ASSERT_GT(opsPerRun, 10);
     openDb();
     expectPcAsExpected(1, "inventory_ja.csv", LabelSet::Japanese);
-    gCn_ptr.reset();
+    gCn_ptr.reset();  // no connection crosses a fork
+    m_side.reset();
 
     QString pclistColumns, computerColumns;
     const char* lists[] = {"tbl_ApplicationsList", "tbl_Device_Management", "tbl_Printer_Management",

@@ -55,7 +55,7 @@ protected:
 
     // The window opened as the main menu opens it, but modeless so the test keeps the thread.
     frm_Open* open() {
-        auto* f = static_cast<frm_Open*>(ui::showForm("frm_Open", 0));
+        auto* f = static_cast<frm_Open*>(ui::showForm("frm_Open", ui::vbModeless));
         EXPECT_NE(f, nullptr);
         return f;
     }
@@ -172,7 +172,7 @@ TEST_F(OpenWindowTest, FilesPickedInTheWindowBecomePcsThatTheMainListShows) {
 
     auto* main = new frm_Main;
     main->Load();
-    main->Show(0);
+    main->Show(ui::vbModeless);
     ASSERT_EQ(gRowCount, 1);
     // The default view shows no column a click could reach: select the row as a click on it does.
     main->MSFlexGrid_Main->setRow(1);

@@ -17,6 +17,9 @@ QByteArray cp932Lines(const QStringList& lines) {
     return bytes;
 }
 
+LedgerTest::LedgerTest() = default;
+LedgerTest::~LedgerTest() = default;
+
 void LedgerTest::SetUp() {
     resetGlobals();
     gCn_ptr.reset();
@@ -28,6 +31,7 @@ void LedgerTest::TearDown() {
     ui::unloadAll(ui::vbFormCode);
     if (gCn_ptr && gCn_ptr->State() == ado::adStateOpen) gCn_ptr->Close();
     gCn_ptr.reset();
+    m_side.reset();
     checkDialogScript();
     resetGlobals();
     m_folder.reset();
@@ -35,24 +39,19 @@ void LedgerTest::TearDown() {
 
 void LedgerTest::openDb() { ASSERT_TRUE(fnc_DB_Open()); }
 
-namespace {
-ado::Connection& side(const QString& path) {
-    static std::unique_ptr<ado::Connection> cn;
-    static QString openPath;
-    if (!cn || cn->State() != ado::adStateOpen || openPath != path) {
-        cn = std::make_unique<ado::Connection>();
-        cn->Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path);
-        openPath = path;
+ado::Connection& LedgerTest::side() {
+    if (!m_side || m_side->State() != ado::adStateOpen) {
+        m_side = std::make_unique<ado::Connection>();
+        m_side->Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + m_folder->dbPath());
     }
-    return *cn;
+    return *m_side;
 }
-}  // namespace
 
-void LedgerTest::sql(const QString& statement) { side(m_folder->dbPath()).Execute(statement); }
+void LedgerTest::sql(const QString& statement) { side().Execute(statement); }
 
 QString LedgerTest::scalar(const QString& query) {
     ado::Recordset rs;
-    rs.Open(query, side(m_folder->dbPath()), ado::adOpenStatic, ado::adLockReadOnly);
+    rs.Open(query, side(), ado::adOpenStatic, ado::adLockReadOnly);
     if (rs.RecordCount() == 0) return "<none>";
     const ado::Value& v = rs.Fields(0).value();
     return v.isNull() ? QString("<null>") : v.toText();
@@ -60,7 +59,7 @@ QString LedgerTest::scalar(const QString& query) {
 
 int LedgerTest::count(const QString& query) {
     ado::Recordset rs;
-    rs.Open(query, side(m_folder->dbPath()), ado::adOpenStatic, ado::adLockReadOnly);
+    rs.Open(query, side(), ado::adOpenStatic, ado::adLockReadOnly);
     return rs.RecordCount();
 }
 

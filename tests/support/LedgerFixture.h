@@ -11,6 +11,10 @@
 
 #include "tests/support/AppFolder.h"
 
+namespace ado {
+class Connection;
+}
+
 namespace testsupport {
 
 // One PC row in both tables; codes point at master rows the test made (0 = the reserved row).
@@ -27,6 +31,8 @@ struct Pc {
 
 class LedgerTest : public ::testing::Test {
 protected:
+    LedgerTest();
+    ~LedgerTest() override;
     void SetUp() override;
     void TearDown() override;
 
@@ -48,6 +54,11 @@ protected:
     void writeIni(const QStringList& lines);
 
     std::unique_ptr<AppFolder> m_folder;
+
+private:
+    // The second connection of sql/scalar/count, opened at first use and closed with the test.
+    ado::Connection& side();
+    std::unique_ptr<ado::Connection> m_side;
 };
 
 }  // namespace testsupport

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 
 namespace testsupport {
@@ -81,6 +82,20 @@ bool doubleClickCell(ui::FlexGrid* grid, int row, int col) {
     if (!locate(grid, row, col, &window, &pos)) return false;
     QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, pos);
     return true;
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+    flushDeletes();
+}
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+int stdErrorBoxes() {
+    int n = 0;
+    for (const auto& s : ui::script::shown())
+        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
+    return n;
 }
 
 }  // namespace testsupport

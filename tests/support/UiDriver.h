@@ -35,4 +35,13 @@ bool clickCell(ui::FlexGrid* grid, int row, int col);
 // A click, then the second press that the window system reports as a double click.
 bool doubleClickCell(ui::FlexGrid* grid, int row, int col);
 
+// Two ways to let Qt catch up, kept apart on purpose. settle runs what is queued (zero-delay timers
+// included) and then deletes the windows that were unloaded; flushDeletes only deletes them, so no timer
+// fires where a test does not expect one.
+void settle();
+void flushDeletes();
+
+// How many standard error boxes (title "警告") the dialog script has recorded.
+[[nodiscard]] int stdErrorBoxes();
+
 }  // namespace testsupport

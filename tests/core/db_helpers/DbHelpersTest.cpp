@@ -244,6 +244,53 @@ TEST_F(DbHelpers, MaxKeyOfTheFirstColumn) {
     EXPECT_EQ(fnc_Get_MaxKey("tbl_Nothing"), 0);
 }
 
+// The next key tells a real highest key of 0 from the 0 that fnc_Get_MaxKey answers after a failure.
+TEST_F(DbHelpers, NextKeyAfterTheHighest) {
+    openDb();
+    struct Case {
+        const char* name;
+        const char* table;
+        std::vector<int> codes;  // rows of tbl_Location before the call
+        std::optional<qint16> next;
+        int errorBoxes;
+    };
+    const Case cases[] = {
+        {"empty table", "tbl_Location", {}, 0, 0},
+        {"highest 0 (the reserved row alone)", "tbl_Location", {0}, 1, 0},
+        {"highest 7", "tbl_Location", {0, 3, 7}, 8, 0},
+        {"a highest below 0 counts as none", "tbl_Location", {-5}, 0, 0},
+        {"no such table", "tbl_Nothing", {}, std::nullopt, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::script::reset();
+        sql("DELETE FROM tbl_Location");
+        for (int code : c.codes) sql(QStringLiteral("INSERT INTO tbl_Location (Location_Code) VALUES (%1)").arg(code));
+        for (int i = 0; i < c.errorBoxes; ++i) ui::script::answerMsgBox(ui::vbOK);
+        EXPECT_EQ(nextKey(c.table), c.next);
+        EXPECT_EQ(int(ui::script::shown().size()), c.errorBoxes);
+    }
+
+    // The highest lookup fails while the table is there: no key, and only the lookup's own box.
+    ui::script::reset();
+    sql("DELETE FROM tbl_Location");
+    sql("INSERT INTO tbl_Location (Location_Code) VALUES (4)");
+    gCn().setFailHook([](const QString& s) { return s.contains("MAX("); });
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_EQ(nextKey("tbl_Location"), std::nullopt);
+    gCn().setFailHook(nullptr);
+    EXPECT_EQ(ui::script::shown().size(), 1u);
+
+    // No key after 32767: overflow, for the caller's error box.
+    sql("INSERT INTO tbl_Location (Location_Code) VALUES (32767)");
+    try {
+        (void)nextKey("tbl_Location");
+        ADD_FAILURE() << "no overflow";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(e.number(), vb::errOverflow);
+    }
+}
+
 TEST_F(DbHelpers, MaxMainKey) {
     openDb();
     EXPECT_EQ(fnc_Get_MaxMainKey(), 0);  // the reserved PC alone

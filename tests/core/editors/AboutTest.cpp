@@ -28,7 +28,7 @@ class AboutTest : public EditorsTest {
 protected:
     AboutTest() { m_openDb = false; }
     frmAbout* open() {
-        m_box = static_cast<frmAbout*>(ui::showForm("frmAbout", 0));
+        m_box = static_cast<frmAbout*>(ui::showForm("frmAbout", ui::vbModeless));
         return m_box;
     }
     frmAbout* m_box = nullptr;

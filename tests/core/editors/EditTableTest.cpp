@@ -13,6 +13,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/TextBox.h"
 #include "tests/core/editors/EditorsFixture.h"
 
 namespace editors {
@@ -65,8 +66,8 @@ TEST_F(EditTableTest, OpensOnTheHandedTableWithCaptionLayoutAndMenus) {
     EXPECT_EQ(g->ColWidth(1), 2500);
     EXPECT_EQ(g->ColWidth(2), 1500);
     for (int c = 0; c < 3; ++c) {
-        EXPECT_EQ(g->cellBackColor(0, c), ui::QBColor(8));
-        EXPECT_EQ(g->cellAlignment(0, c), ui::flexAlignCenterBottom);
+        EXPECT_EQ(g->cellBackColorAt(0, c), ui::QBColor(8));
+        EXPECT_EQ(g->cellAlignmentAt(0, c), ui::flexAlignCenterBottom);
     }
     EXPECT_TRUE(menus(true, false, false));
     EXPECT_FALSE(m_win->tbxEdit[0]->isEnabled());
@@ -95,9 +96,9 @@ TEST_F(EditTableTest, ListsRowsInUseByCodeWithoutReservedOrRetiredRows) {
     ASSERT_EQ(g->Rows(), 3);
     EXPECT_EQ(gridTexts(g)[1], QStringList({"1", "本社", ""}));
     EXPECT_EQ(gridTexts(g)[2], QStringList({"3", "倉庫", "2F"}));
-    EXPECT_EQ(g->cellBackColor(1, 0), ui::QBColor(8));
-    EXPECT_EQ(g->cellBackColor(1, 1), ui::QBColor(15));
-    EXPECT_EQ(g->cellAlignment(1, 1), ui::flexAlignLeftBottom);
+    EXPECT_EQ(g->cellBackColorAt(1, 0), ui::QBColor(8));
+    EXPECT_EQ(g->cellBackColorAt(1, 1), ui::QBColor(15));
+    EXPECT_EQ(g->cellAlignmentAt(1, 1), ui::flexAlignLeftBottom);
 }
 
 // The grid gets one row per row shown, whatever the rows with a code of 0 or less.
@@ -193,15 +194,15 @@ TEST_F(EditTableTest, SelectingARowFillsTheBoxesAndMarksIt) {
     EXPECT_EQ(m_win->tbxEdit[1]->text(), "支店");
     EXPECT_EQ(m_win->tbxEdit[2]->text(), "");
     EXPECT_TRUE(menus(true, true, true));
-    EXPECT_EQ(g->cellBackColor(2, 1), ui::QBColor(8));
-    EXPECT_EQ(g->cellBackColor(2, 2), ui::QBColor(8));
-    EXPECT_EQ(g->cellBackColor(2, 0), ui::QBColor(8));
+    EXPECT_EQ(g->cellBackColorAt(2, 1), ui::QBColor(8));
+    EXPECT_EQ(g->cellBackColorAt(2, 2), ui::QBColor(8));
+    EXPECT_EQ(g->cellBackColorAt(2, 0), ui::QBColor(8));
 
     select("本社");
     EXPECT_EQ(m_win->tbxEdit[1]->text(), "本社");
-    EXPECT_EQ(g->cellBackColor(1, 1), ui::QBColor(8));
-    EXPECT_EQ(g->cellBackColor(2, 1), ui::QBColor(15));
-    EXPECT_EQ(g->cellBackColor(2, 2), ui::QBColor(15));
+    EXPECT_EQ(g->cellBackColorAt(1, 1), ui::QBColor(8));
+    EXPECT_EQ(g->cellBackColorAt(2, 1), ui::QBColor(15));
+    EXPECT_EQ(g->cellBackColorAt(2, 2), ui::QBColor(15));
 }
 
 TEST_F(EditTableTest, UpdateStoresTheBoxesAsTypedAndABlankAsEmptyText) {
@@ -321,6 +322,31 @@ TEST_F(EditTableTest, CodeBeyond16BitsIsRefusedWithTheErrorBox) {
     EXPECT_FALSE(gCn().inTransaction());
 }
 
+// A handler reached directly, not through its menu entry, keeps its failures to itself as well.
+TEST_F(EditTableTest, HandlersCalledDirectlyShowTheErrorBoxInsteadOfThrowing) {
+    open("tbl_Location", "設置場所");
+    gEditTableName = "tbl_Nothing";  // every statement on it fails
+    struct Case {
+        const char* name;
+        void (frm_Edit_Table::*handler)();
+        bool asksFirst;
+    };
+    const Case cases[] = {
+        {"Mnu_Add_Click", &frm_Edit_Table::Mnu_Add_Click, false},
+        {"Mnu_Update_Click", &frm_Edit_Table::Mnu_Update_Click, false},
+        {"Mnu_Delete_Click", &frm_Edit_Table::Mnu_Delete_Click, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::script::reset();
+        if (c.asksFirst) ui::script::answerMsgBox(ui::vbYes);
+        ui::script::answerMsgBox(ui::vbOK);
+        EXPECT_NO_THROW((m_win->*c.handler)());
+        EXPECT_EQ(stdErrorBoxes(), 1);
+        EXPECT_FALSE(gCn().inTransaction());
+    }
+}
+
 TEST_F(EditTableTest, CloseCommandEmptiesTheHandOverTheCloseBoxDoesNot) {
     open("tbl_Location", "設置場所");
     trigger(m_win, "Mue_Close");
@@ -347,7 +373,7 @@ TEST_F(EditTableTest, NoTableHandedOverClosesAtOnce) {
 
 TEST_F(EditTableTest, KeepsItsSize) {
     open("tbl_Location", "設置場所");
-    m_win->Show(0);
+    m_win->Show(ui::vbModeless);
     m_win->setWidth(9000);
     m_win->setHeight(3000);
     settle();

@@ -16,8 +16,10 @@
 #include "platform/db/Ado.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/TextBox.h"
 #include "tests/core/editors/EditorsFixture.h"
 
 namespace editors {
@@ -49,19 +51,19 @@ protected:
         clickCell(grid(), row, 4);
     }
     // Opens a list as the user does and picks the item with that text.
-    static void pick(DropDownCombo* box, const QString& itemText) {
+    static void pick(ui::DropDownCombo* box, const QString& itemText) {
         box->showPopup();
         const int i = box->findText(itemText, Qt::MatchExactly);
         box->hidePopup();
         ASSERT_GE(i, 0) << "no item " << itemText.toStdString();
         pickItem(box, i);
     }
-    static QStringList items(DropDownCombo* box) {
+    static QStringList items(ui::DropDownCombo* box) {
         QStringList out;
         for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
         return out;
     }
-    static QList<int> itemCodes(DropDownCombo* box) {
+    static QList<int> itemCodes(ui::DropDownCombo* box) {
         QList<int> out;
         for (int i = 0; i < box->count(); ++i) out << box->itemData(i).toInt();
         return out;
@@ -99,7 +101,7 @@ TEST_F(EditUserTest, ShowsUsersInUseWithTheirDepartmentAndSection) {
                                                  "アカウント名", "パスワード"}));
     const int widths[10] = {0, 600, 1200, 1200, 1800, 2000, 1200, 1000, 1200, 1200};
     for (int c = 0; c < 10; ++c) EXPECT_EQ(grid()->ColWidth(c), widths[c]) << "column " << c;
-    for (int c = 2; c < 10; ++c) EXPECT_EQ(grid()->cellAlignment(0, c), ui::flexAlignCenterBottom);
+    for (int c = 2; c < 10; ++c) EXPECT_EQ(grid()->cellAlignmentAt(0, c), ui::flexAlignCenterBottom);
 
     const int yamada = rowOfUser(1), sato = rowOfUser(2);
     ASSERT_GT(yamada, 0);
@@ -108,11 +110,11 @@ TEST_F(EditUserTest, ShowsUsersInUseWithTheirDepartmentAndSection) {
     EXPECT_EQ(rowOfUser(4), 0);
     EXPECT_EQ(gridTexts(grid())[yamada],
               QStringList({"1", QString::number(yamada), "総務部", "人事課", "山田", "k1", "c1", "e1", "a1", "p1"}));
-    EXPECT_EQ(grid()->cellBackColor(yamada, 1), ui::QBColor(8));
-    EXPECT_EQ(grid()->cellBackColor(yamada, 2), ui::QBColor(15));
-    EXPECT_EQ(grid()->cellAlignment(yamada, 5), ui::flexAlignLeftBottom);
-    EXPECT_EQ(grid()->cellBackColor(sato, 2), ui::QBColor(8));
-    EXPECT_EQ(grid()->cellBackColor(sato, 3), ui::QBColor(15));
+    EXPECT_EQ(grid()->cellBackColorAt(yamada, 1), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellBackColorAt(yamada, 2), ui::QBColor(15));
+    EXPECT_EQ(grid()->cellAlignmentAt(yamada, 5), ui::flexAlignLeftBottom);
+    EXPECT_EQ(grid()->cellBackColorAt(sato, 2), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellBackColorAt(sato, 3), ui::QBColor(15));
 }
 
 TEST_F(EditUserTest, EmptyRegisterFirstGetsTheHiddenUserZeroThenUserOne) {
@@ -168,11 +170,11 @@ TEST_F(EditUserTest, ClickFillsTheFieldsFromTheGridAndLeavesTheCodesAlone) {
     EXPECT_EQ(m_win->tbx_Section_Code->text(), "");
     EXPECT_EQ(m_win->tbx_Division_Code->text(), "");
     EXPECT_TRUE(menus(true, true, true));
-    EXPECT_EQ(grid()->cellBackColor(rowOfUser(2), 4), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellBackColorAt(rowOfUser(2), 4), ui::QBColor(8));
 
     selectUser(1);
-    EXPECT_EQ(grid()->cellBackColor(rowOfUser(1), 4), ui::QBColor(8));
-    EXPECT_EQ(grid()->cellBackColor(rowOfUser(2), 4), ui::QBColor(15));
+    EXPECT_EQ(grid()->cellBackColorAt(rowOfUser(1), 4), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellBackColorAt(rowOfUser(2), 4), ui::QBColor(15));
 }
 
 TEST_F(EditUserTest, ListsOfferEveryRowInUseIncludingCodeZero) {
@@ -223,7 +225,7 @@ TEST_F(EditUserTest, UpdateWritesTheFieldsAndOnlyPickedCodes) {
     // Fields cleared, menus off, the row at the same position still marked.
     for (int i = 3; i <= 8; ++i) EXPECT_EQ(m_win->tbxEdit[i]->text(), "");
     EXPECT_TRUE(menus(true, false, false));
-    EXPECT_EQ(grid()->cellBackColor(m_win->SelectRow, 4), ui::QBColor(8));
+    EXPECT_EQ(grid()->cellBackColorAt(m_win->SelectRow, 4), ui::QBColor(8));
     EXPECT_EQ(gridTexts(grid())[rowOfUser(1)][5], " ");
 
     selectUser(1);

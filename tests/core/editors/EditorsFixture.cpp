@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "core/Registration.h"
-#include "core/frm_Edit_DropDownCombo.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/UiDriver.h"
@@ -28,22 +28,10 @@ void EditorsTest::TearDown() {
     settle();
 }
 
-void EditorsTest::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QAction* EditorsTest::action(const ui::Form* form, const QString& name) {
-    QAction* found = form ? form->findChild<QAction*>(name) : nullptr;
-    EXPECT_NE(found, nullptr) << "no menu entry " << name.toStdString();
-    return found;
-}
+QAction* EditorsTest::action(const ui::Form* form, const QString& name) { return testsupport::action(form, name); }
 
 void EditorsTest::trigger(const ui::Form* form, const QString& name) {
-    QAction* a = action(form, name);
-    ASSERT_NE(a, nullptr);
-    ASSERT_TRUE(a->isEnabled()) << name.toStdString() << " is disabled";
-    a->trigger();
+    ASSERT_TRUE(testsupport::triggerAction(form, name));
 }
 
 void EditorsTest::clickCell(ui::FlexGrid* grid, int row, int col) { (void)testsupport::clickCell(grid, row, col); }
@@ -54,7 +42,7 @@ void EditorsTest::clickNowhere(ui::FlexGrid* grid) {
     emit grid->Click();
 }
 
-void EditorsTest::pickItem(DropDownCombo* box, int index) {
+void EditorsTest::pickItem(ui::DropDownCombo* box, int index) {
     box->showPopup();
     ASSERT_LT(index, box->count());
     QAbstractItemView* list = box->view();
@@ -101,13 +89,6 @@ void EditorsTest::addUser(int code, const QString& name, int section, int divisi
             .arg(name, flag)
             .arg(section)
             .arg(division));
-}
-
-int EditorsTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == "警告") ++n;
-    return n;
 }
 
 QStringList EditorsTest::msgBoxPrompts() {

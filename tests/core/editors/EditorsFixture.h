@@ -9,15 +9,19 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
-class DropDownCombo;
 class QAction;
 class QLineEdit;
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+}  // namespace ui
 
 namespace editors {
+
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 class EditorsTest : public testsupport::LedgerTest {
 protected:
@@ -29,19 +33,16 @@ protected:
     F* load(const QString& className) {
         return static_cast<F*>(ui::form(className));
     }
-    // Lets Qt run what is queued and delete what was unloaded.
-    static void settle();
-
     // A menu entry by its control name; fails the test when missing.
     static QAction* action(const ui::Form* form, const QString& name);
-    // Triggers an entry as a menu click would: it must exist and be enabled.
+    // Triggers an entry as a menu click would (testsupport::triggerAction).
     static void trigger(const ui::Form* form, const QString& name);
     // A click on a grid cell through the window system (the grid's window is shown for it).
     static void clickCell(ui::FlexGrid* grid, int row, int col = 1);
     // The grid's Click with no cell under the mouse (an empty grid has none to click).
     static void clickNowhere(ui::FlexGrid* grid);
     // Opens the list as the user does and picks item `index` in it with the keyboard.
-    static void pickItem(DropDownCombo* box, int index);
+    static void pickItem(ui::DropDownCombo* box, int index);
     // Types text into a box as an input method commits it (the way Japanese text arrives).
     static void typeText(QLineEdit* box, const QString& text);
     // The grid's texts, row by row.
@@ -53,7 +54,6 @@ protected:
     void addMaster(const QString& table, int code, const QString& name, const QString& flag = "0");
     void addUser(int code, const QString& name, int section = 0, int division = 0, const QString& flag = "0");
 
-    [[nodiscard]] static int stdErrorBoxes();
     [[nodiscard]] static QStringList msgBoxPrompts();
 
     // False: the test starts the main window, which opens the database itself.

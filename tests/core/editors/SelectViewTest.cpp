@@ -16,6 +16,7 @@
 #include "core/frm_SelectView.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "tests/core/editors/EditorsFixture.h"
@@ -257,7 +258,7 @@ TEST_F(SelectViewTest, SortKeysMoveUpOverABlankRow) {
 TEST_F(SelectViewTest, UnpickedOrTypedKeyBoxKeepsItsKey) {
     writeIni({"[0]", "SelectNumber=1", "KeyName0=Location_Name", "KeyCaption0=設置場所", "KeyASCDESC0=ASC"});
     start();
-    DropDownCombo* box = m_win->cmb_Order[0];
+    ui::DropDownCombo* box = m_win->cmb_Order[0];
     box->showPopup();
     box->hidePopup();
     EXPECT_EQ(box->count(), 77);
@@ -292,7 +293,7 @@ TEST_F(SelectViewTest, UnpickedOrTypedKeyBoxKeepsItsKey) {
 TEST_F(SelectViewTest, ArrowKeyAfterTypingPicksTheItemShown) {
     writeIni({"[0]", "SelectNumber=1", "KeyName0=Location_Name", "KeyCaption0=設置場所", "KeyASCDESC0=ASC"});
     start();
-    DropDownCombo* box = m_win->cmb_Order[0];
+    ui::DropDownCombo* box = m_win->cmb_Order[0];
     box->showPopup();
     box->hidePopup();
     box->lineEdit()->selectAll();
@@ -471,7 +472,7 @@ TEST_F(SelectViewTest, RefusedWriteIsReportedOncePerCommand) {
 
 TEST_F(SelectViewTest, KeepsItsSize) {
     start();
-    m_win->Show(0);
+    m_win->Show(ui::vbModeless);
     m_win->setWidth(12000);
     m_win->setHeight(3000);
     settle();

@@ -65,22 +65,15 @@ void MainMenuTest::SetUp() {
 }
 
 void MainMenuTest::TearDown() {
-    drain();
+    settle();  // probes that close themselves do so
     LedgerTest::TearDown();
-    settle();
+    flushDeletes();
     m_main = nullptr;
 }
 
 frm_Main* MainMenuTest::start() {
-    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", 0));
+    m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
     return m_main;
-}
-
-void MainMenuTest::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-void MainMenuTest::drain() {
-    QCoreApplication::processEvents();
-    settle();
 }
 
 void MainMenuTest::writeThreeColumnView() {
@@ -89,18 +82,9 @@ void MainMenuTest::writeThreeColumnView() {
               "MSFlexGrit_Select3=8"});
 }
 
-QAction* MainMenuTest::action(const QString& name) const {
-    auto* found = m_main ? m_main->findChild<QAction*>(name) : nullptr;
-    EXPECT_NE(found, nullptr) << "no menu entry " << name.toStdString();
-    return found;
-}
+QAction* MainMenuTest::action(const QString& name) const { return testsupport::action(m_main, name); }
 
-void MainMenuTest::trigger(const QString& name) {
-    QAction* a = action(name);
-    ASSERT_NE(a, nullptr);
-    ASSERT_TRUE(a->isEnabled()) << name.toStdString() << " is disabled";
-    a->trigger();
-}
+void MainMenuTest::trigger(const QString& name) { ASSERT_TRUE(testsupport::triggerAction(m_main, name)); }
 
 void MainMenuTest::press(const QKeySequence& keys) {
     ASSERT_NE(m_main, nullptr);
@@ -129,15 +113,8 @@ std::vector<std::vector<QColor>> MainMenuTest::cellColours() const {
     const ui::FlexGrid& grid = *m_main->MSFlexGrid_Main;
     std::vector<std::vector<QColor>> colours(grid.Rows());
     for (int row = 0; row < grid.Rows(); ++row)
-        for (int col = 0; col < grid.Cols(); ++col) colours[row].push_back(grid.cellBackColor(row, col));
+        for (int col = 0; col < grid.Cols(); ++col) colours[row].push_back(grid.cellBackColorAt(row, col));
     return colours;
-}
-
-int MainMenuTest::stdErrorBoxes() const {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
-    return n;
 }
 
 std::vector<QString> MainMenuTest::messages() const {

@@ -10,6 +10,7 @@
 #include "core/frm_Main.h"
 #include "platform/ui/Form.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 class QAction;
 
@@ -36,7 +37,10 @@ protected:
 // Every window class the main menu opens.
 const QStringList& openedClasses();
 
+using testsupport::flushDeletes;
 using testsupport::Pc;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 class MainMenuTest : public testsupport::LedgerTest {
 protected:
@@ -45,19 +49,16 @@ protected:
 
     // Starts frm_Main as the program does (load, then shown modeless).
     frm_Main* start();
-    static void settle();
 
     // View 0 with the columns 設置場所, ユーザ, コンピュータ名 (grid columns 2, 3, 4), sorted by computer name.
     void writeThreeColumnView();
 
     // The menu entry by its control name; fails the test when missing.
     QAction* action(const QString& name) const;
-    // Triggers an entry as a click in the menu would: it must exist and be enabled.
+    // Triggers an entry as a click in the menu would (testsupport::triggerAction).
     void trigger(const QString& name);
     // Presses a shortcut on the active main window.
     void press(const QKeySequence& keys);
-    // Lets probes that close themselves do so, and Qt delete what was unloaded.
-    static void drain();
 
     // Grid row of a PC in the list, 0 when not listed.
     int rowOf(int key) const;
@@ -65,7 +66,6 @@ protected:
     void clickPc(int key);
     [[nodiscard]] std::vector<std::vector<QColor>> cellColours() const;
 
-    [[nodiscard]] int stdErrorBoxes() const;
     [[nodiscard]] std::vector<QString> messages() const;  // prompts of every MsgBox shown
 
     frm_Main* m_main = nullptr;

@@ -153,7 +153,7 @@ TEST_F(MenuTest, EntriesAreEnabledAsTheWindowStateGoes) {
     expectOff({}, "after a click on a PC");
     trigger("Mnu_Edit_profile");
     expectOff({"Mnu_Edit_profile"}, "after the PC record editor was opened");
-    drain();
+    settle();
 
     ui::script::answerMsgBox(ui::vbYes);
     ui::script::answerInput("2005/12/04");
@@ -238,7 +238,7 @@ TEST_F(MenuTest, WindowsOpenModalOrModelessAndOnlySomeTakeTheMainGeometry) {
             EXPECT_EQ(load.formTop, 333);
             EXPECT_EQ(load.formLeft, 444);
         }
-        drain();
+        settle();
         EXPECT_EQ(ui::findForm(c.className), nullptr);
         EXPECT_EQ(probeLoads().front().shownModal, c.modal);
     }
@@ -323,7 +323,7 @@ TEST_F(MenuTest, ProfileOpensTheEditorOnTheClickedPcAndIsDisabledAgain) {
     EXPECT_EQ(probeLoads()[0].selRow, row);
     EXPECT_NE(ui::findForm("frm_Edit_Computer"), nullptr);  // modeless
     EXPECT_FALSE(action("Mnu_Edit_profile")->isEnabled());
-    drain();
+    settle();
 
     // A double click still opens it.
     m_main->MSFlexGrid_Main_DblClick();
@@ -361,7 +361,7 @@ TEST_F(MenuTest, ShortcutsRunTheirEntries) {
     EXPECT_EQ(ui::script::shown()[1].prompt, "検索する単語を入力してください");
 
     press(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    drain();
+    settle();
     EXPECT_EQ(ui::findForm("frm_Main"), nullptr);
     m_main = nullptr;
 }

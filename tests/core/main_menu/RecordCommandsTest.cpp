@@ -465,7 +465,7 @@ protected:
         const ui::FlexGrid& grid = *m_main->MSFlexGrid_Main;
         for (int row = 0; row < grid.Rows(); ++row)
             for (int col = 0; col < grid.Cols(); ++col)
-                if (grid.cellBackColor(row, col) == QColor(255, 255, 0)) cells << QString("%1,%2").arg(row).arg(col);
+                if (grid.cellBackColorAt(row, col) == QColor(255, 255, 0)) cells << QString("%1,%2").arg(row).arg(col);
         return cells;
     }
     QString cell(int key, int col) const { return QString("%1,%2").arg(rowOf(key)).arg(col); }

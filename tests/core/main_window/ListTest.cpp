@@ -38,7 +38,7 @@ protected:
     bool rowIs(int row, const QColor& c) const {
         ui::FlexGrid* g = m_main->MSFlexGrid_Main;
         for (int col = 1; col < g->Cols(); ++col)
-            if (g->cellBackColor(row, col) != c) return false;
+            if (g->cellBackColorAt(row, col) != c) return false;
         return true;
     }
 
@@ -92,13 +92,13 @@ TEST_F(ListTest, LayoutOfAFilledList) {
     EXPECT_EQ(g->TextMatrix(0, 2), "コンピュータ名");
     EXPECT_EQ(g->TextMatrix(0, 3), "MACアドレス");
     for (int col = 1; col <= 3; ++col) {
-        EXPECT_EQ(g->cellBackColor(0, col), kGrey) << col;
-        EXPECT_EQ(g->cellAlignment(0, col), ui::flexAlignCenterBottom) << col;
+        EXPECT_EQ(g->cellBackColorAt(0, col), kGrey) << col;
+        EXPECT_EQ(g->cellAlignmentAt(0, col), ui::flexAlignCenterBottom) << col;
     }
     for (int row = 1; row <= 2; ++row) {
         EXPECT_EQ(g->TextMatrix(row, 0), QString::number(row));
-        EXPECT_EQ(g->cellBackColor(row, 0), kGrey);
-        for (int col = 1; col <= 3; ++col) EXPECT_EQ(g->cellAlignment(row, col), ui::flexAlignLeftBottom);
+        EXPECT_EQ(g->cellBackColorAt(row, 0), kGrey);
+        for (int col = 1; col <= 3; ++col) EXPECT_EQ(g->cellAlignmentAt(row, col), ui::flexAlignLeftBottom);
     }
     EXPECT_EQ(g->TextMatrix(1, 1), "1");
     EXPECT_EQ(g->TextMatrix(2, 1), "2");
@@ -249,8 +249,8 @@ TEST_F(ListTest, ValuesAreFormattedByTheirColumn) {
         SCOPED_TRACE(c.what);
         const int col = colOf(c.catalogueIndex);
         EXPECT_EQ(g->TextMatrix(c.row, col), QString::fromUtf8(c.text));
-        EXPECT_EQ(g->cellAlignment(c.row, col), c.alignment);
-        EXPECT_EQ(g->cellBackColor(c.row, col), kWhite);
+        EXPECT_EQ(g->cellAlignmentAt(c.row, col), c.alignment);
+        EXPECT_EQ(g->cellBackColorAt(c.row, col), kWhite);
     }
 }
 
@@ -271,12 +271,12 @@ TEST_F(ListTest, RetiredMasterNamesShowOnGrey) {
     ui::FlexGrid* g = m_main->MSFlexGrid_Main;
 
     EXPECT_EQ(g->TextMatrix(2, 2), "旧倉庫");
-    EXPECT_EQ(g->cellBackColor(2, 2), kGrey);
-    EXPECT_EQ(g->cellBackColor(2, 3), kWhite);
+    EXPECT_EQ(g->cellBackColorAt(2, 2), kGrey);
+    EXPECT_EQ(g->cellBackColorAt(2, 3), kWhite);
     EXPECT_EQ(g->TextMatrix(3, 3), "退職者");
-    EXPECT_EQ(g->cellBackColor(3, 3), kGrey);
-    EXPECT_EQ(g->cellBackColor(3, 2), kWhite);
-    EXPECT_EQ(g->cellBackColor(3, 4), kWhite);
+    EXPECT_EQ(g->cellBackColorAt(3, 3), kGrey);
+    EXPECT_EQ(g->cellBackColorAt(3, 2), kWhite);
+    EXPECT_EQ(g->cellBackColorAt(3, 4), kWhite);
     EXPECT_TRUE(rowIs(1, kWhite));
 }
 
@@ -340,7 +340,7 @@ TEST_F(ListTest, ClickSelectsAndMovesTheHighlight) {
     EXPECT_EQ(m_main->MainSelKey, 9);
     EXPECT_TRUE(rowIs(3, kGrey));
     EXPECT_TRUE(rowIs(2, kWhite));
-    EXPECT_EQ(g->cellBackColor(2, 0), kGrey);  // the row numbers keep their grey
+    EXPECT_EQ(g->cellBackColorAt(2, 0), kGrey);  // the row numbers keep their grey
 
     // The header row selects nothing.
     clickRow(g, 0);
@@ -429,7 +429,7 @@ TEST_F(ListTest, DoubleClickOpensAnExistingEditorModelessAndOnce) {
     EXPECT_EQ(ui::findForm("frm_Edit_Computer"), editor);
 
     editor->Unload();
-    settle();
+    flushDeletes();
     ui::registerForm("frm_Edit_Computer", {});  // no editor for the other tests
 }
 

@@ -31,7 +31,7 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
     LedgerTest::TearDown();
-    settle();
+    flushDeletes();
     m_main = nullptr;
 }
 
@@ -40,8 +40,6 @@ frm_Main* MainWindowTest::start() {
     m_main->Load();
     return m_main;
 }
-
-void MainWindowTest::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QString MainWindowTest::iniPath() const { return m_folder->file("DB.ini"); }
 
@@ -52,12 +50,5 @@ QByteArray MainWindowTest::iniBytes() const {
 }
 
 bool MainWindowTest::iniExists() const { return QFileInfo::exists(iniPath()); }
-
-int MainWindowTest::stdErrorBoxes() const {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
-    return n;
-}
 
 }  // namespace mainwindow

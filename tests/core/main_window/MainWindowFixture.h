@@ -7,11 +7,14 @@
 
 #include "core/frm_Main.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 namespace mainwindow {
 
 using testsupport::cp932Lines;
+using testsupport::flushDeletes;
 using testsupport::Pc;
+using testsupport::stdErrorBoxes;
 
 class MainWindowTest : public testsupport::LedgerTest {
 protected:
@@ -20,16 +23,11 @@ protected:
 
     // Creates frm_Main and runs its load, as the program's start does.
     frm_Main* start();
-    // Unload from code, and let Qt delete what was unloaded.
-    static void settle();
 
     // "DB.ini" in the program folder.
     [[nodiscard]] QByteArray iniBytes() const;
     [[nodiscard]] bool iniExists() const;
     [[nodiscard]] QString iniPath() const;
-
-    // The standard error boxes shown so far.
-    [[nodiscard]] int stdErrorBoxes() const;
 
     frm_Main* m_main = nullptr;
 };

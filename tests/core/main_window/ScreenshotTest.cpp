@@ -62,7 +62,7 @@ TEST_F(MainWindowLook, DISABLED_Screenshot) {
               "MSFlexGrit_Select7=28",
               "MSFlexGrit_Select8=36"});
     frm_Main* m = start();
-    m->Show(0);
+    m->Show(ui::vbModeless);
     clickRow(m->MSFlexGrid_Main, 2);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 
@@ -77,7 +77,7 @@ TEST_F(MainWindowLook, DISABLED_Screenshot) {
 TEST_F(MainWindowLook, DISABLED_ScreenshotWithoutDatabase) {
     ASSERT_TRUE(QFile::remove(m_folder->dbPath()));
     frm_Main* m = start();
-    m->Show(0);
+    m->Show(ui::vbModeless);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     const QPixmap shot = m->grab();
     ASSERT_FALSE(shot.isNull());

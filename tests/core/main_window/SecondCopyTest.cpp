@@ -50,7 +50,7 @@ TEST(SecondCopyChild, DISABLED_Run) {
     ShowSpy spy;
     qApp->installEventFilter(&spy);
     auto* main = new frm_Main;
-    main->Show(0);
+    main->Show(ui::vbModeless);
     say("STILL RUNNING");
 }
 
@@ -67,7 +67,7 @@ TEST_F(SecondCopyTest, SecondStartShowsTheBoxAndEndsBeforeAnyWindow) {
     writeIni({"[Main]", "FormTop=1500", "FormLeft=3000"});
     const QByteArray iniBefore = iniBytes();
     frm_Main* first = start();
-    first->Show(0);
+    first->Show(ui::vbModeless);
     ASSERT_EQ(gRowCount, 1);
     const QByteArray dbBefore = fileHash(m_folder->dbPath());
 

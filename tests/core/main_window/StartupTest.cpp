@@ -17,6 +17,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/StatusBar.h"
 #include "tests/core/main_window/MainWindowFixture.h"
 
 namespace mainwindow {
@@ -200,7 +201,7 @@ TEST_F(StartupTest, BadIniValueEndsTheLoadWhereItStands) {
 
 TEST_F(StartupTest, GridFollowsTheWindowButNeverBelowZero) {
     frm_Main* m = start();
-    m->Show(0);
+    m->Show(ui::vbModeless);
     QCoreApplication::processEvents();  // the window system's first placement comes in first
     ui::FlexGrid* g = m->MSFlexGrid_Main;
     auto resizeTo = [m](int width, int height) {
@@ -250,7 +251,7 @@ TEST_F(StartupTest, QuitWritesTheGeometryInPlaceAndClosesTheDatabase) {
     m->setHeight(9750);
     QPointer<frm_Main> alive(m);
     m->Mnu_Program_Quit->trigger();
-    settle();
+    flushDeletes();
 
     QStringList expected = savedIni();
     expected[4] = "FormSizeWidth=13500";
@@ -268,7 +269,7 @@ TEST_F(StartupTest, QuitWithoutIniCreatesSectionMainInWriteOrder) {
     m->setLeft(1500);
     m->setTop(3000);
     m->Mnu_Program_Quit_Click();
-    settle();
+    flushDeletes();
     EXPECT_EQ(iniBytes(),
               cp932Lines({"[Main]", "FormTop=3000", "FormLeft=1500", "FormSizeWidth=14835", "FormSizeHight=10530"}));
 }
@@ -280,7 +281,7 @@ TEST_F(StartupTest, QuitAtTheScreenEdgeKeepsTheEarlierPosition) {
     m->setLeft(0);
     m->setTop(0);
     m->Mnu_Program_Quit_Click();
-    settle();
+    flushDeletes();
     const QByteArray ini = iniBytes();
     EXPECT_TRUE(ini.contains("FormTop=1500\r\n"));
     EXPECT_TRUE(ini.contains("FormLeft=3000\r\n"));
@@ -297,7 +298,7 @@ TEST_F(StartupTest, RefusedIniWriteIsToldOnceAndQuitGoesOn) {
     QPointer<frm_Main> alive(m);
     ui::script::answerMsgBox(ui::vbOK);
     m->Mnu_Program_Quit_Click();
-    settle();
+    flushDeletes();
 
     ASSERT_EQ(ui::script::shown().size(), 1u);
     EXPECT_EQ(ui::script::shown().front().prompt, "iniファイル書き込み失敗");
@@ -316,12 +317,12 @@ TEST_F(StartupTest, CloseBoxUnloadsAllAndLeavesIniByteForByte) {
     m->setWidth(9000);
     auto* other = new ui::Form("frm_Probe");
     other->Load();
-    other->Show(0);
+    other->Show(ui::vbModeless);
     QPointer<ui::Form> otherAlive(other);
     QPointer<frm_Main> alive(m);
 
     EXPECT_TRUE(m->closeWithReason(ui::vbFormControlMenu));
-    settle();
+    flushDeletes();
     EXPECT_TRUE(alive.isNull());
     EXPECT_TRUE(otherAlive.isNull());
     EXPECT_TRUE(ui::loadedForms().empty());
@@ -346,7 +347,7 @@ TEST_F(StartupTest, SessionEndClosesTheDatabaseWithoutSavingGeometry) {
         ASSERT_TRUE(dbOpen());
 
         EXPECT_TRUE(m->closeWithReason(reason));
-        settle();
+        flushDeletes();
         EXPECT_FALSE(dbOpen());
         EXPECT_TRUE(alive.isNull());
         EXPECT_TRUE(otherAlive.isNull());
@@ -357,13 +358,13 @@ TEST_F(StartupTest, SessionEndClosesTheDatabaseWithoutSavingGeometry) {
 TEST_F(StartupTest, LostFocusCopiesOnlyAPositionAboveZero) {
     writeIni(savedIni());
     frm_Main* m = start();
-    m->Show(0);
+    m->Show(ui::vbModeless);
     m->setLeft(750);
     m->setTop(0);
     m->setWidth(9000);
     auto* other = new ui::Form("frm_Probe");
     other->Load();
-    other->Show(0);
+    other->Show(ui::vbModeless);
     QApplication::setActiveWindow(m);
     QApplication::setActiveWindow(other);
     QCoreApplication::processEvents();

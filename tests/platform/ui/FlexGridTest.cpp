@@ -87,14 +87,14 @@ TEST_F(GridWindow, GrowingKeepsCellsAndShrinkingDropsThem) {
         for (int c = 0; c < 3; ++c) EXPECT_EQ(grid->TextMatrix(r, c), QString("%1,%2").arg(r).arg(c));
     EXPECT_EQ(grid->TextMatrix(4, 5), "");
     EXPECT_EQ(grid->TextMatrix(2, 4), "");
-    grid->setCellBackColor(2, 2, ui::QBColor(8));
+    grid->setCellBackColorAt(2, 2, ui::QBColor(8));
     grid->setRows(2);
     grid->setCols(2);
     EXPECT_EQ(grid->TextMatrix(1, 1), "1,1");
     grid->setRows(3);
     grid->setCols(3);
     EXPECT_EQ(grid->TextMatrix(2, 2), "");  // gone with the shrink, not kept behind
-    EXPECT_EQ(grid->cellBackColor(2, 2), grid->BackColor());
+    EXPECT_EQ(grid->cellBackColorAt(2, 2), grid->BackColor());
 }
 
 TEST_F(GridWindow, ZeroRowsAndColumnsAreAllowedAndTheFixedRowComesBack) {
@@ -123,7 +123,7 @@ TEST_F(GridWindow, PaintingRowOneOfAnEmptyGridDoesNothing) {
     // As a row paint does it: current row 1, each column from 1 to Cols - 1.
     grid->setRedraw(false);
     grid->setRow(1);
-    for (int col = 1; col < grid->Cols(); ++col) grid->setCellBackColor(1, col, ui::QBColor(15));
+    for (int col = 1; col < grid->Cols(); ++col) grid->setCellBackColorAt(1, col, ui::QBColor(15));
     grid->setCol(1);
     grid->setCellBackColor(ui::QBColor(8));
     grid->setText("x");
@@ -142,10 +142,10 @@ TEST_F(GridWindow, FixedCellsAreOrdinaryCells) {
     grid->setCellBackColor(ui::QBColor(8));
     grid->setCellAlignment(ui::flexAlignCenterBottom);
     EXPECT_EQ(grid->TextMatrix(0, 3), "設置場所");
-    EXPECT_EQ(grid->cellBackColor(0, 3), QColor(128, 128, 128));
-    EXPECT_EQ(grid->cellAlignment(0, 3), ui::flexAlignCenterBottom);
+    EXPECT_EQ(grid->cellBackColorAt(0, 3), QColor(128, 128, 128));
+    EXPECT_EQ(grid->cellAlignmentAt(0, 3), ui::flexAlignCenterBottom);
     grid->setTextMatrix(4, 0, "4");
-    grid->setCellBackColor(4, 0, ui::QBColor(8));
+    grid->setCellBackColorAt(4, 0, ui::QBColor(8));
     grid->setRow(4);
     grid->setCol(0);
     EXPECT_EQ(grid->Text(), "4");
@@ -156,12 +156,12 @@ TEST_F(GridWindow, FixedCellsAreOrdinaryCells) {
 TEST_F(GridWindow, ColoursAndAlignments) {
     show();  // the view's model is what a shown grid paints
     fill(3, 3);
-    EXPECT_EQ(grid->cellBackColor(1, 1), grid->BackColor());  // never set: the grid's colours
-    EXPECT_EQ(grid->cellBackColor(0, 1), grid->BackColorFixed());
-    EXPECT_EQ(grid->cellAlignment(1, 1), ui::flexAlignGeneral);
-    grid->setCellBackColor(1, 1, ui::RGB(128, 255, 255));
-    EXPECT_EQ(grid->cellBackColor(1, 1), QColor(128, 255, 255));
-    EXPECT_EQ(grid->cellBackColor(1, 2), grid->BackColor());
+    EXPECT_EQ(grid->cellBackColorAt(1, 1), grid->BackColor());  // never set: the grid's colours
+    EXPECT_EQ(grid->cellBackColorAt(0, 1), grid->BackColorFixed());
+    EXPECT_EQ(grid->cellAlignmentAt(1, 1), ui::flexAlignGeneral);
+    grid->setCellBackColorAt(1, 1, ui::RGB(128, 255, 255));
+    EXPECT_EQ(grid->cellBackColorAt(1, 1), QColor(128, 255, 255));
+    EXPECT_EQ(grid->cellBackColorAt(1, 2), grid->BackColor());
 
     struct Case {
         int flex;
@@ -187,7 +187,7 @@ TEST_F(GridWindow, ColoursAndAlignments) {
     grid->setTextMatrix(2, 1, "1,234");
     grid->setTextMatrix(1, 2, "80GB");
     grid->setTextMatrix(2, 2, "1234");
-    grid->setCellAlignment(2, 2, ui::flexAlignGeneral);
+    grid->setCellAlignmentAt(2, 2, ui::flexAlignGeneral);
     auto qtAlign = [&](int vr, int vc) {
         return Qt::Alignment(grid->model()->data(grid->model()->index(vr, vc), Qt::TextAlignmentRole).toInt());
     };
@@ -201,11 +201,11 @@ TEST_F(GridWindow, IndexesOutsideTheGridRaise) {
     EXPECT_EQ(errorOf([&] { (void)grid->TextMatrix(0, 4); }), 381);
     EXPECT_EQ(errorOf([&] { (void)grid->TextMatrix(-1, 0); }), 381);
     EXPECT_EQ(errorOf([&] { grid->setTextMatrix(2, 9, "x"); }), 381);
-    EXPECT_EQ(errorOf([&] { grid->setCellBackColor(5, 0, Qt::red); }), 381);
+    EXPECT_EQ(errorOf([&] { grid->setCellBackColorAt(5, 0, Qt::red); }), 381);
     EXPECT_EQ(errorOf([&] { grid->setColWidth(4, 100); }), 381);
     EXPECT_EQ(errorOf([&] { (void)grid->RowHeight(3); }), 381);
     EXPECT_EQ(errorOf([&] { grid->setRows(-1); }), 380);
-    EXPECT_EQ(errorOf([&] { grid->setCellAlignment(1, 1, 10); }), 380);
+    EXPECT_EQ(errorOf([&] { grid->setCellAlignmentAt(1, 1, 10); }), 380);
     EXPECT_EQ(errorOf([&] { grid->setFixedRows(2); }), 380);
     try {
         (void)grid->TextMatrix(3, 0);
@@ -218,15 +218,15 @@ TEST_F(GridWindow, IndexesOutsideTheGridRaise) {
 TEST_F(GridWindow, ClearEmptiesTextsAndFormattingButKeepsTheShape) {
     fill(4, 4);
     grid->setColWidth(2, 1500);
-    grid->setCellBackColor(1, 1, ui::QBColor(8));
-    grid->setCellAlignment(1, 1, ui::flexAlignRightBottom);
+    grid->setCellBackColorAt(1, 1, ui::QBColor(8));
+    grid->setCellAlignmentAt(1, 1, ui::flexAlignRightBottom);
     grid->Clear();
     EXPECT_EQ(grid->Rows(), 4);
     EXPECT_EQ(grid->Cols(), 4);
     EXPECT_EQ(grid->TextMatrix(0, 0), "");
     EXPECT_EQ(grid->TextMatrix(3, 3), "");
-    EXPECT_EQ(grid->cellBackColor(1, 1), grid->BackColor());
-    EXPECT_EQ(grid->cellAlignment(1, 1), ui::flexAlignGeneral);
+    EXPECT_EQ(grid->cellBackColorAt(1, 1), grid->BackColor());
+    EXPECT_EQ(grid->cellAlignmentAt(1, 1), ui::flexAlignGeneral);
     EXPECT_EQ(grid->ColWidth(2), 1500);
 }
 
@@ -276,10 +276,10 @@ TEST_F(GridWindow, RowHeights) {
 TEST_F(GridWindow, FixedRowAndColumnStayInPlaceWhenTheBodyScrolls) {
     show();
     fill(200, 30);
-    grid->setCellBackColor(0, 3, ui::QBColor(12));   // a header cell, red
-    grid->setCellBackColor(60, 0, ui::QBColor(9));   // a row-number cell, blue
-    grid->setCellBackColor(0, 0, ui::QBColor(10));   // the corner, green
-    grid->setCellBackColor(60, 3, ui::QBColor(14));  // a body cell, yellow
+    grid->setCellBackColorAt(0, 3, ui::QBColor(12));   // a header cell, red
+    grid->setCellBackColorAt(60, 0, ui::QBColor(9));   // a row-number cell, blue
+    grid->setCellBackColorAt(0, 0, ui::QBColor(10));   // the corner, green
+    grid->setCellBackColorAt(60, 3, ui::QBColor(14));  // a body cell, yellow
     grid->setTopRow(60);
     grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
     QCoreApplication::processEvents();
@@ -426,17 +426,17 @@ TEST_F(GridWindow, AFullListFillIsFast) {
         for (int c = 1; c < kCols; ++c) {
             grid->setRows(2);
             grid->setColWidth(c, 1500);
-            grid->setCellBackColor(0, c, ui::QBColor(8));
-            grid->setCellAlignment(0, c, ui::flexAlignCenterBottom);
+            grid->setCellBackColorAt(0, c, ui::QBColor(8));
+            grid->setCellAlignmentAt(0, c, ui::flexAlignCenterBottom);
             grid->setTextMatrix(0, c, "見出し");
         }
         for (int r = 1; r < kRows; ++r) {
             grid->setRows(r + 1);
             grid->setTextMatrix(r, 0, QString::number(r));
-            grid->setCellBackColor(r, 0, ui::QBColor(8));
+            grid->setCellBackColorAt(r, 0, ui::QBColor(8));
             for (int c = 1; c < kCols; ++c) {
-                grid->setCellBackColor(r, c, ui::QBColor(15));
-                grid->setCellAlignment(r, c, ui::flexAlignLeftBottom);
+                grid->setCellBackColorAt(r, c, ui::QBColor(15));
+                grid->setCellAlignmentAt(r, c, ui::flexAlignLeftBottom);
                 grid->setTextMatrix(r, c, "ABCDEFGH-12345");
             }
         }
@@ -458,3 +458,100 @@ TEST_F(GridWindow, AFullListFillIsFast) {
 }
 
 }  // namespace
+
+TEST_F(GridWindow, AnEmptiedGridHasNoCurrentRowAndRaisesNoClick) {
+    show();
+    fill(6, 4);
+    int clicks = 0;
+    int doubleClicks = 0;
+    QObject::connect(grid, &FlexGrid::Click, [&] { ++clicks; });
+    QObject::connect(grid, &FlexGrid::DblClick, [&] { ++doubleClicks; });
+    ASSERT_TRUE(testsupport::clickCell(grid, 4, 2));
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(clicks, 1);
+
+    struct Case {
+        const char* name;
+        int rows, cols;
+    };
+    const Case cases[] = {{"no rows, no columns", 0, 0}, {"no rows", 0, 4}, {"no columns", 6, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fill(6, 4);
+        grid->setRow(4);
+        grid->setCol(2);
+        grid->setCols(c.cols);
+        grid->setRows(c.rows);
+        EXPECT_EQ(grid->Row() == 0, c.rows == 0);
+        EXPECT_EQ(grid->Col() == 0, c.cols == 0);
+        clicks = doubleClicks = 0;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(doubleClicks, 0);
+    }
+
+    // Setting the current cell of an empty grid is taken; the row reads 0 until the grid has rows again.
+    grid->setRows(0);
+    grid->setRow(3);
+    EXPECT_EQ(grid->Row(), 0);
+    grid->setRows(5);
+    EXPECT_EQ(grid->Row(), 3);
+    // A refill after the grid was emptied does not bring back the row that was current before.
+    grid->setRows(0);
+    grid->setRows(8);
+    EXPECT_EQ(grid->Row(), 0);
+}
+
+TEST_F(GridWindow, PaintRowPaintsOneRowAsTheWindowsDo) {
+    using Hold = FlexGrid::RowPaint::Hold;
+    show();
+    const QColor grey = ui::QBColor(8);
+    struct Case {
+        const char* name;
+        int row;
+        FlexGrid::RowPaint how;
+        int firstPainted;  // -1: nothing
+        int currentAfter[2];
+    };
+    const Case cases[] = {
+        {"from column 1, current cell untouched", 3, {.firstCol = 1}, 1, {1, 1}},
+        {"from column 2, through the current cell", 3, {.firstCol = 2, .throughCurrentCell = true}, 2, {3, 4}},
+        {"frozen while painting", 2, {.firstCol = 1, .hold = Hold::Redraw}, 1, {1, 1}},
+        {"row 0 is never painted", 0, {.firstCol = 0, .throughCurrentCell = true}, -1, {1, 1}},
+        {"a negative row paints nothing", -2, {.firstCol = 1}, -1, {1, 1}},
+        {"a row the grid does not have", 6, {.firstCol = 1, .throughCurrentCell = true}, -1, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fill(6, 5);
+        grid->Clear();
+        grid->setRow(1);
+        grid->setCol(1);
+        grid->paintRow(c.row, grey, c.how);
+        for (int r = 0; r < grid->Rows(); ++r)
+            for (int col = 0; col < grid->Cols(); ++col) {
+                const bool painted = c.firstPainted >= 0 && r == c.row && col >= c.firstPainted;
+                EXPECT_EQ(grid->cellBackColorAt(r, col) == grey, painted) << r << "," << col;
+            }
+        EXPECT_EQ(grid->Row(), c.currentAfter[0]);
+        EXPECT_EQ(grid->Col(), c.currentAfter[1]);
+        EXPECT_TRUE(grid->Redraw());
+    }
+
+    // A grid of fewer columns than the first one painted: nothing.
+    fill(4, 2);
+    grid->Clear();
+    grid->paintRow(1, grey, {.firstCol = 2, .throughCurrentCell = true});
+    EXPECT_NE(grid->cellBackColorAt(1, 1), grey);
+
+    // Hide: the grid a failed fill left hidden shows again; a caller's own freeze stays.
+    fill(4, 4);
+    grid->setVisible(false);
+    grid->setRedraw(false);
+    grid->paintRow(2, grey, {.firstCol = 1, .hold = Hold::Hide});
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_FALSE(grid->Redraw());
+    grid->setRedraw(true);
+    EXPECT_EQ(grid->cellBackColorAt(2, 3), grey);
+}

@@ -170,7 +170,7 @@ TEST_F(FormTest, ModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
         visibleWhileModal = f->isVisible();
         f->Unload();
     });
-    f->Show(1);
+    f->Show(ui::vbModal);
     ASSERT_TRUE(f);  // destroyed later, not under the caller's feet
     EXPECT_TRUE(wasModal);
     EXPECT_TRUE(visibleWhileModal);
@@ -186,7 +186,7 @@ TEST_F(FormTest, ModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
 
 TEST_F(FormTest, ModelessShowReturnsAtOnce) {
     auto* f = new RecordingForm;
-    f->Show(0);
+    f->Show(ui::vbModeless);
     EXPECT_TRUE(f->isVisible());
     EXPECT_FALSE(f->isModalShown());
     EXPECT_EQ(f->windowModality(), Qt::NonModal);
@@ -260,7 +260,7 @@ TEST_F(FormTest, AnErrorInAnEventShowsTheStandardBoxAndEscapesNot) {
 TEST_F(FormTest, UnloadFromLoadShowsNothing) {
     QPointer<RecordingForm> f = new RecordingForm;
     f->onLoad = [&] { f->Unload(); };
-    f->Show(1);  // must not block
+    f->Show(ui::vbModal);  // must not block
     ASSERT_TRUE(f);
     EXPECT_FALSE(f->isVisible());
     EXPECT_FALSE(f->isLoadedForm());
@@ -287,13 +287,13 @@ protected:
 };
 
 TEST_F(WindowService, OneInstancePerClassRaisedUnchanged) {
-    auto* f = static_cast<RecordingForm*>(ui::showForm("frm_Modeless", 0));
+    auto* f = static_cast<RecordingForm*>(ui::showForm("frm_Modeless", ui::vbModeless));
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(f->isVisible());
     f->label->setText("変更");
     f->setLeft(3000);
-    EXPECT_EQ(ui::showForm("frm_Modeless", 0), f);
-    EXPECT_EQ(ui::showForm("frm_Modeless", 1), f);  // open modeless: raised, not made modal
+    EXPECT_EQ(ui::showForm("frm_Modeless", ui::vbModeless), f);
+    EXPECT_EQ(ui::showForm("frm_Modeless", ui::vbModal), f);  // open modeless: raised, not made modal
     EXPECT_EQ(created, 1);
     EXPECT_EQ(count(f->events, "Load"), 1);
     EXPECT_EQ(f->label->text(), "変更");
@@ -307,29 +307,29 @@ TEST_F(WindowService, FormLoadsWithoutShowing) {
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(f->isLoadedForm());
     EXPECT_FALSE(f->isVisible());
-    EXPECT_EQ(ui::showForm("frm_Modeless", 0), f);
+    EXPECT_EQ(ui::showForm("frm_Modeless", ui::vbModeless), f);
     EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(count(f->events, "Load"), 1);
 }
 
 TEST_F(WindowService, AnUnregisteredClassOpensNothing) {
     EXPECT_FALSE(ui::isRegistered("frm_Edit_Computer_NotBuilt"));
-    EXPECT_EQ(ui::showForm("frm_Edit_Computer_NotBuilt", 0), nullptr);
+    EXPECT_EQ(ui::showForm("frm_Edit_Computer_NotBuilt", ui::vbModeless), nullptr);
     EXPECT_EQ(ui::form("frm_Edit_Computer_NotBuilt"), nullptr);
     EXPECT_TRUE(ui::loadedForms().empty());
 }
 
 TEST_F(WindowService, ModalShowGivesNullAfterTheWindowClosed) {
-    EXPECT_EQ(ui::showForm("frm_Modal", 1), nullptr);
+    EXPECT_EQ(ui::showForm("frm_Modal", ui::vbModal), nullptr);
     EXPECT_EQ(created, 1);
     EXPECT_EQ(ui::findForm("frm_Modal"), nullptr);
     // Closed windows come back new.
-    EXPECT_EQ(ui::showForm("frm_Modal", 1), nullptr);
+    EXPECT_EQ(ui::showForm("frm_Modal", ui::vbModal), nullptr);
     EXPECT_EQ(created, 2);
 }
 
 TEST_F(WindowService, UnloadAllTakesEveryWindowWithTheReason) {
-    auto* a = static_cast<RecordingForm*>(ui::showForm("frm_Modeless", 0));
+    auto* a = static_cast<RecordingForm*>(ui::showForm("frm_Modeless", ui::vbModeless));
     auto* b = new RecordingForm("frm_Other");
     b->Load();  // loaded, never shown
     ASSERT_EQ(ui::loadedForms(), (std::vector<ui::Form*>{a, b}));
@@ -346,7 +346,7 @@ TEST_F(WindowService, UnloadAllWhileAModalWindowWaits) {
     main->Show();
     QPointer<RecordingForm> modal = new RecordingForm("frm_Dialog");
     QTimer::singleShot(0, [] { ui::unloadAll(ui::vbAppTaskManager); });
-    modal->Show(1);
+    modal->Show(ui::vbModal);
     ASSERT_TRUE(modal);
     ASSERT_TRUE(main);
     EXPECT_EQ(modal->reasons, std::vector<int>{ui::vbAppTaskManager});
@@ -354,7 +354,7 @@ TEST_F(WindowService, UnloadAllWhileAModalWindowWaits) {
 }
 
 TEST_F(WindowService, MenuEntriesAreTriggeredOnlyWhenEnabled) {
-    auto* f = static_cast<RecordingForm*>(ui::showForm("frm_Modeless", 0));
+    auto* f = static_cast<RecordingForm*>(ui::showForm("frm_Modeless", ui::vbModeless));
     int triggered = 0;
     QObject::connect(f->closeItem, &QAction::triggered, [&] { ++triggered; });
     EXPECT_TRUE(testsupport::triggerAction(f, "Mnu_Close"));

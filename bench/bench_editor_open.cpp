@@ -1,0 +1,133 @@
+// The PC record editor on a large PC: 2,000 installed applications and 500 devices. Times, headless, from
+// showing frm_Edit_Computer through its load and clicks on the application and device tabs until both
+// pages are filled and drawn, and prints one line:
+//   editor_open_ms=N peak_rss_mb=M
+// Target on the project machine: at most 300 ms.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "bench/BenchSupport.h"
+#include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_gData.h"
+#include "core/Registration.h"
+#include "core/frm_Main.h"
+#include "pc_record/EditComputerTables.h"
+#include "pc_record/Registration.h"
+#include "pc_record/frm_Edit_Computer.h"
+#include "platform/base/AppPath.h"
+#include "platform/db/Ado.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/TabStrip.h"
+#include "platform/ui/TreeView.h"
+
+namespace {
+
+constexpr int kApplications = 2000;
+constexpr int kDevices = 500;
+
+void seed(const QString& dbPath) {
+    ado::Connection cn;
+    cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
+    ado::TransGuard trans(cn);
+    cn.Execute(
+        "INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
+        "Deleted_Flug, Type_Number, Sereals_Number) VALUES (1, 0, 0, 0, 0, 0, '2672-CBJ', 'SN-0001')");
+    cn.Execute(
+        "INSERT INTO tbl_Pclist (MainKey, Computer_Name, Workgroup, IPAddress, CPU_NameString, CPU_Clock, "
+        "Memory_Full, Memory_Full_unit, Memory_Used, Memory_Used_unit, SysHD_Full, SysHD_Full_unit, "
+        "SysHD_Used, SysHD_Used_unit, CPU_FPU, CPU_MMX, Internet_Connection, Cdrom_Drive) VALUES (1, "
+        "'PC-BENCH', 'OFFICE', '192.168.0.10', 'Pentium 4', 2800, 523760, 'KB', 300000, 'KB', 80026361, "
+        "'KB', 40000000, 'KB', '1', '1', '1', '1')");
+    std::vector<QStringList> apps;
+    for (int i = 0; i < kApplications; ++i)
+        apps.push_back({QString("Application %1").arg(i), QString("%1.%2").arg(i % 9).arg(i % 100),
+                        QString("C:\\Program Files\\Vendor %1\\App %2").arg(i % 40).arg(i)});
+    cn.ExecuteEach(
+        "INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
+        "Application_Path) VALUES (1, '2005/04/01', ?, ?, ?)",
+        apps);
+    std::vector<QStringList> devices;
+    for (int i = 0; i < kDevices; ++i)
+        devices.push_back({QString::fromUtf8(pcrecord::kDeviceImageKeys[std::size_t(i % 30)]),
+                           QString("Device %1").arg(i), "Provider", QString("5.1.%1").arg(i)});
+    cn.ExecuteEach(
+        "INSERT INTO tbl_Device_Management ([Key], [Update], Device_Category, Device_Name, "
+        "Device_Provider, Device_Version) VALUES (1, '2005/04/01', ?, ?, ?, ?)",
+        devices);
+    trans.commit();
+    cn.Close();
+}
+
+void clickTab(frm_Edit_Computer* editor, int tab) {
+    QTest::mouseClick(editor->TabStrip1->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                      editor->TabStrip1->tabRect(tab).center());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::installFonts();
+
+    QTemporaryDir folder;
+    const QString db = folder.path() + "/pcdb.mdb";
+    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
+        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
+        return 1;
+    }
+    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+    vb::setAppPath(folder.path());
+    ui::script::enable(true);
+    try {
+        seed(db);
+    } catch (const vb::Error& e) {
+        std::fprintf(stderr, "seeding failed: %s\n", qPrintable(e.description()));
+        return 1;
+    }
+    registerCoreForms();
+    registerPcRecordForms();
+
+    // The main window opens the database and fills the master-table descriptor, as at start-up.
+    auto* main = new frm_Main;
+    main->show();
+    QCoreApplication::processEvents();
+    gSelMainKey = 1;
+    gSelRow = 1;
+
+    QElapsedTimer timer;
+    timer.start();
+    auto* editor = static_cast<frm_Edit_Computer*>(ui::showForm("frm_Edit_Computer", ui::vbModeless));
+    if (!editor || !QTest::qWaitForWindowExposed(editor)) {
+        std::fprintf(stderr, "the editor did not open\n");
+        return 1;
+    }
+    clickTab(editor, 3);
+    editor->MSGrid_Application->repaint();
+    clickTab(editor, 4);
+    editor->TreeView1->repaint();
+    QCoreApplication::processEvents();
+    const qint64 ms = timer.elapsed();
+
+    const int apps = editor->MSGrid_Application->Rows() - 1;
+    const int nodes = editor->TreeView1->NodesCount();
+    if (apps != kApplications || nodes != kDevices + 30 || !ui::script::shown().empty()) {
+        std::fprintf(stderr, "the pages did not fill: %d applications, %d nodes, %zu boxes\n", apps, nodes,
+                     ui::script::shown().size());
+        for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+        return 1;
+    }
+    std::printf("editor_open_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(ms), bench::peakRssMb());
+
+    ui::unloadAll(ui::vbFormCode);
+    (void)fnc_DB_Close();
+    return 0;
+}
