@@ -225,3 +225,8 @@ QString fnc_Replace_SQLChar(const QString& text) {
     s.replace(QChar(13), u' ');
     return s;
 }
+
+bool isValueRefusal(const std::exception& e) {
+    const auto* error = dynamic_cast<const vb::Error*>(&e);
+    return error && error->number() == ado::errTypeMismatchDb;
+}

@@ -2,6 +2,7 @@
 // The one database connection of the process and the small helpers every window uses.
 #include <QString>
 #include <array>
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -27,3 +28,7 @@ qint16 fnc_Get_MaxKey(const QString& tableName);
 [[nodiscard]] std::optional<qint16> nextKey(const QString& tableName);
 qint16 fnc_Get_MaxMainKey();
 QString fnc_Replace_SQLChar(const QString& text);
+
+// True when the database refused a statement for a value it would write (text too long for its column,
+// a number or date the column cannot take), as opposed to a statement it could not run at all.
+[[nodiscard]] bool isValueRefusal(const std::exception& e);

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <vector>
 
 #include "core/Mdl_Access_mdb.h"
 #include "platform/base/VbError.h"
@@ -16,6 +18,9 @@ const QString kHeader = QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Ren
 
 // The first six staged columns keep 254 characters of their field; Renewalday is kept whole.
 constexpr int kFieldCut = 254;
+
+// Reads that emptied tbl_ReadCsv in this process (readcsv::stagingCount).
+quint64 g_stagings = 0;
 
 // The whole file, decoded. Decoding comes first: several kanji end in byte 0x5C or other ASCII-range
 // bytes, so splitting the raw bytes would cut characters apart.
@@ -48,6 +53,8 @@ private:
 }  // namespace
 
 namespace readcsv {
+
+quint64 stagingCount() { return g_stagings; }
 
 QStringList lineInput(const QString& text) {
     QStringList lines;
@@ -111,6 +118,7 @@ bool readInventoryFile(const QString& fullPath, StagedRows* rows) {
 
 void storeStagedRows(const StagedRows& rows) {
     gCn().Execute("DELETE FROM tbl_ReadCsv");
+    ++g_stagings;
     // One prepared insert for all rows, in file order: a recordset's AddNew prepares a statement and reads
     // the row back for every line, and staging would be most of the import's time.
     std::vector<QStringList> values;
@@ -266,4 +274,46 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
         }
     }
     return false;
+}
+
+int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& insertStart, const QString& key,
+                                   qint16 layout) {
+    // Staged fields in value order, by layout; the key follows them.
+    static const std::array<QStringList, 9> kLayouts = {
+        QStringList{},
+        {"Item", "SubItem"},
+        {"SubItem", "Contents"},
+        {"SubItem", "Contents", "Unit"},
+        {"Item", "SubItem", "Contents", "Unit"},
+        {"Renewalday", "SubItem", "Contents", "Unit"},
+        {"Renewalday", "Item", "SubItem", "Contents", "Unit"},
+        {"Renewalday", "SubItem", "Contents"},
+        {"Renewalday", "Item", "SubItem"},
+    };
+    const QStringList& fields = kLayouts[layout >= 1 && layout <= 8 ? std::size_t(layout) : 0];
+
+    std::vector<QString> statements;
+    {
+        ado::Recordset rs;
+        rs.Open(selectSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        while (!rs.EOF()) {
+            QString statement = insertStart;
+            for (const QString& f : fields)
+                statement += "'" + fnc_Replace_SQLChar(rs.Fields(f).value().toTextOrEmpty()) + "', ";
+            statement += "'" + key + "');";
+            statements.push_back(statement);
+            rs.MoveNext();
+        }
+        rs.Close();
+    }
+    int refused = 0;
+    for (const QString& statement : statements) {
+        try {
+            gCn().Execute(statement);
+        } catch (const std::exception& e) {
+            if (!isValueRefusal(e)) throw;
+            ++refused;
+        }
+    }
+    return refused;
 }

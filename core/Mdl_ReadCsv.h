@@ -20,7 +20,18 @@ bool fnc_Read_CsvFile(const QString& fullPath);
 // last, in apostrophes. Every error is ignored. Always false.
 bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key, qint16 layout);
 
+// The copier for a caller that runs it inside its own transaction and must say what was left out: the same
+// rows and statements, one statement per row; a row the database refuses for its value (too long for its
+// column, a type or date it cannot take) is left out and counted. Any other failure (the query, a database
+// that is read-only or locked) raises vb::Error. Returns the number of rows left out.
+[[nodiscard]] int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& insertStart,
+                                                 const QString& key, qint16 layout);
+
 namespace readcsv {
+
+// How many reads have emptied tbl_ReadCsv in this process. A window that shows what it staged notes the
+// count after its read; a different count later means another read has replaced the rows since.
+[[nodiscard]] quint64 stagingCount();
 
 // The file's lines as VB's Line Input reads them: CR LF or a lone CR ends a line, a lone LF stays inside
 // it, the last line may lack an ending and the final ending makes no extra line.

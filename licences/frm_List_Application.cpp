@@ -67,8 +67,6 @@ constexpr PcColumn kPcColumns[7] = {
     {"バージョン", 1300, "Application_Version", nullptr},
 };
 
-QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
-
 void writeHeader(ui::FlexGrid& grid, const QString& caption, int col) {
     grid.setTextMatrix(0, col, caption);
     grid.setCellBackColorAt(0, col, ui::QBColor(8));
@@ -185,9 +183,9 @@ bool frm_List_Application::fnc_View_ApplicationCount() {
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
             grid.setTextMatrix(i, 0, QString::number(i));
             grid.setCellBackColorAt(i, 0, ui::QBColor(8));
-            grid.setTextMatrix(i, 1, textOf(rs.Fields(0).value()));
+            grid.setTextMatrix(i, 1, rs.Fields(0).value().toTextOrEmpty());
             grid.setCellBackColorAt(i, 1, ui::QBColor(15));
-            grid.setTextMatrix(i, 2, textOf(rs.Fields(1).value()));
+            grid.setTextMatrix(i, 2, rs.Fields(1).value().toTextOrEmpty());
             grid.setCellBackColorAt(i, 2, ui::QBColor(15));
             grid.setCellAlignmentAt(i, 2, ui::flexAlignLeftBottom);
             // The cells were written through the current cell: it rests on the last one.
@@ -241,11 +239,11 @@ bool frm_List_Application::fnc_View_InstalledPC(qint16 LocationCode) {
                 const PcColumn& column = kPcColumns[c];
                 grid.setCellBackColorAt(i, c, ui::QBColor(15));
                 grid.setCellAlignmentAt(i, c, ui::flexAlignLeftBottom);
-                const QString text = textOf(rs.Fields(QString::fromUtf8(column.field)).value());
+                const QString text = rs.Fields(QString::fromUtf8(column.field)).value().toTextOrEmpty();
                 if (text.isEmpty()) continue;
                 grid.setTextMatrix(i, c, text);
                 if (column.retiredFlag &&
-                    textOf(rs.Fields(QString::fromUtf8(column.retiredFlag)).value()) == QStringLiteral("1"))
+                    rs.Fields(QString::fromUtf8(column.retiredFlag)).value().toTextOrEmpty() == QStringLiteral("1"))
                     grid.setCellBackColorAt(i, c, ui::QBColor(8));
             }
             grid.setRow(i);

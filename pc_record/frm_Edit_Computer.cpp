@@ -108,6 +108,7 @@ void frm_Edit_Computer::Form_Load() {
 }
 
 bool frm_Edit_Computer::fnc_View_Computer(qint16 key) {
+    m_computerShown = false;
     ado::Recordset rs;
     try {
         rs.Open(joinedPcQuery(key), gCn(), ado::adOpenStatic, ado::adLockOptimistic);
@@ -136,6 +137,7 @@ bool frm_Edit_Computer::fnc_View_Computer(qint16 key) {
             setTextColour(IE_Env[std::size_t(i)], on ? 0x000000 : 0x808080);
         }
         rs.Close();
+        m_computerShown = key == ShownMainKey;
         return true;
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
@@ -145,6 +147,7 @@ bool frm_Edit_Computer::fnc_View_Computer(qint16 key) {
 }
 
 void frm_Edit_Computer::fnc_View_Belongs(qint16 key) {
+    m_belongsShown = false;
     if (!fnc_Exists_Record(existsPcQuery(key))) return;
     ado::Recordset rs;
     try {
@@ -165,6 +168,7 @@ void frm_Edit_Computer::fnc_View_Belongs(qint16 key) {
         tbx_Section->setText(nameOrBlank(rs.Fields(QStringLiteral("Section_Name")).value()));
         tbx_Division->setText(nameOrBlank(rs.Fields(QStringLiteral("Division_Name")).value()));
         rs.Close();
+        m_belongsShown = key == ShownMainKey;
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
         rs.Close();
@@ -208,4 +212,5 @@ void frm_Edit_Computer::fnc_Clear_Form() {
     tbx_User->setText(QString());
     StatusBar1->setPanelText(1, QString());
     for (ui::CheckBox* box : Chk_Drive) box->setValue(ui::vbUnchecked);
+    m_belongsShown = m_computerShown = m_driveShown = false;
 }

@@ -4,15 +4,17 @@
 // list's order, opens the user and master-table editors and prints the PC's record sheet (Mdl_Print).
 //
 // The window's files follow its seams: _Layout builds the window, this one loads a PC, _Pages holds the
-// tab pages and their lists.
+// tab pages and their lists, _Input the input fields' handlers, _Save the save.
 #include <QString>
 #include <array>
 
 #include "platform/ui/Form.h"
 
+class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 namespace ui {
 class CheckBox;
@@ -72,6 +74,9 @@ public:
     QLabel* Label11 = nullptr;
     QLabel* Label13 = nullptr;
 
+    QMenu* Mnu_Edit = nullptr;
+    QAction* Mnu_Update = nullptr;
+
     // ---- the window's variables ----
     struct DatFieldDef {
         QString Caption;
@@ -98,6 +103,18 @@ public:
 
     // ---- handlers (public: the controls, menus and tests reach them) ----
     void TabStrip1_Click();
+    void cmb_Dat_DropDown(int Index);
+    void cmb_Dat_Click(int Index);
+    void cmb_Dat_GotFocus(int Index);
+    void cmb_Dat_LostFocus(int Index);
+    void List_User_Click();
+    void tbx_Dat_GotFocus(int Index);
+    void tbx_Dat_KeyPress(int Index, int& KeyAscii);
+    void tbx_Dat_LostFocus(int Index);
+    void tbx_Drive_GotFocus(int Index);
+    void tbx_Drive_KeyPress(int Index, int& KeyAscii);
+    void tbx_Drive_LostFocus(int Index);
+    void Mnu_Update_Click();
 
 protected:
     void Form_Load() override;
@@ -111,6 +128,7 @@ private:
     void buildListPages();
     void buildDrivePage(QFrame* page);
     void buildMaintenancePage(QFrame* page);
+    void buildMenus();
     void bindEvents();
     ui::TextBox* datBox(QWidget* page, int index, int labelLeft, int labelWidth, int boxLeft, int boxWidth, int top);
 
@@ -127,4 +145,10 @@ private:
     // The loader of the selected tab, for tabs 3 to 6.
     void viewSelectedList(qint16 key);
     void showPage(int tab);
+
+    // Whether the loads the save writes back completed for ShownMainKey since the load or the last clear:
+    // a box left empty by a load that did not complete must not blank the stored value.
+    bool m_belongsShown = false;
+    bool m_computerShown = false;
+    bool m_driveShown = false;
 };

@@ -1,8 +1,10 @@
 // The editor's controls, placed in twips: the top area with the PC's names, user and master rows and
 // the stepping buttons; the tab strip with its eight pages.
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 #include "pc_record/DeviceImages.h"
@@ -47,6 +49,7 @@ frm_Edit_Computer::frm_Edit_Computer(QWidget* parent) : ui::Form(QStringLiteral(
     buildPages();
     StatusBar1 = new ui::StatusBar(QStringLiteral("StatusBar1"), 300, 1, this);
     setStatusBar(StatusBar1);
+    buildMenus();
     bindEvents();
 }
 
@@ -76,6 +79,7 @@ void frm_Edit_Computer::buildTopArea() {
     Label11 = label("Label11", "課", 4200, 840, 1275);
     tbx_User = placeIn(top, new ui::TextBox, QStringLiteral("tbx_User"), 5520, 120, 1860, kBoxHeight);
     tbx_UserCode = placeIn(top, new ui::TextBox, QStringLiteral("tbx_UserCode"), 7425, 120, 495, kBoxHeight);
+    tbx_UserCode->setReadOnly(true);  // set by a pick from the user list
     tbx_Section = placeIn(top, new ui::TextBox, QStringLiteral("tbx_Section"), 5520, 480, 2400, kBoxHeight);
     tbx_Division = placeIn(top, new ui::TextBox, QStringLiteral("tbx_Division"), 5520, 840, 2400, kBoxHeight);
     List_User = placeIn(top, new ui::ListBox, QStringLiteral("List_User"), 4200, 1200, 3720, 1440);
@@ -86,7 +90,10 @@ void frm_Edit_Computer::buildTopArea() {
     Label13 = label("Label13", "/", 9660, 120, 195);
     tbx_PC_Numbers = placeIn(top, new ui::TextBox, QStringLiteral("tbx_PC_Numbers"), 9900, 120, 915, kBoxHeight);
     cmd_Next = placeIn(top, new QPushButton(QStringLiteral(">>")), QStringLiteral("cmd_Next"), 10860, 120, 495, 315);
-    for (ui::TextBox* box : {tbx_Key, tbx_PC_Numbers}) box->setAlignment(Qt::AlignRight);
+    for (ui::TextBox* box : {tbx_Key, tbx_PC_Numbers}) {
+        box->setAlignment(Qt::AlignRight);
+        box->setReadOnly(true);  // they only show where the PC stands in the list
+    }
     Label13->setAlignment(Qt::AlignCenter);
 
     // Location, maker and model: the name to choose, its code beside it.
@@ -107,6 +114,8 @@ void frm_Edit_Computer::buildTopArea() {
                                    9060, rowTop, 1755, kBoxHeight + 15);
         tbx_CmbKey[m.index] = placeIn(top, new ui::TextBox, ui::controlName(QStringLiteral("tbx_CmbKey"), m.index),
                                       10860, rowTop, 495, kBoxHeight);
+        // Only a pick from the list changes a code: a typed code could point the PC at no row at all.
+        tbx_CmbKey[m.index]->setReadOnly(true);
         rowTop += 360;
     }
 }
@@ -210,6 +219,32 @@ void frm_Edit_Computer::buildMaintenancePage(QFrame* page) {
     for (int k = 0; k <= 8; ++k) datBox(page, 46 + k, 5460, 2400, 7920, 3000, 120 + 405 * k);
 }
 
+void frm_Edit_Computer::buildMenus() {
+    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("編集") + ui::kIdeo.repeated(8));
+    Mnu_Update = addItem(Mnu_Edit, QStringLiteral("Mnu_Update"), QStringLiteral("更新") + ui::kIdeo.repeated(6));
+}
+
 void frm_Edit_Computer::bindEvents() {
     ui::bind(TabStrip1, &ui::TabStrip::Click, this, &frm_Edit_Computer::TabStrip1_Click);
+    for (int i = 3; i <= 5; ++i) {
+        ui::DropDownCombo* cmb = cmb_Dat[std::size_t(i)];
+        ui::bind(cmb, &ui::DropDownCombo::DropDown, this, &frm_Edit_Computer::cmb_Dat_DropDown, i);
+        ui::bind(cmb, &ui::DropDownCombo::Click, this, &frm_Edit_Computer::cmb_Dat_Click, i);
+        ui::bind(cmb, &ui::DropDownCombo::GotFocus, this, &frm_Edit_Computer::cmb_Dat_GotFocus, i);
+        ui::bind(cmb, &ui::DropDownCombo::LostFocus, this, &frm_Edit_Computer::cmb_Dat_LostFocus, i);
+    }
+    ui::bind(List_User, &ui::ListBox::Click, this, &frm_Edit_Computer::List_User_Click);
+    for (int i = 0; i < kDatCount; ++i) {
+        ui::TextBox* box = tbx_Dat[std::size_t(i)];
+        ui::bind(box, &ui::TextBox::GotFocus, this, &frm_Edit_Computer::tbx_Dat_GotFocus, i);
+        ui::bind(box, &ui::TextBox::KeyPress, this, &frm_Edit_Computer::tbx_Dat_KeyPress, i);
+        ui::bind(box, &ui::TextBox::LostFocus, this, &frm_Edit_Computer::tbx_Dat_LostFocus, i);
+    }
+    for (int i = 0; i < kDriveCount; ++i) {
+        ui::TextBox* box = tbx_Drive[std::size_t(i)];
+        ui::bind(box, &ui::TextBox::GotFocus, this, &frm_Edit_Computer::tbx_Drive_GotFocus, i);
+        ui::bind(box, &ui::TextBox::KeyPress, this, &frm_Edit_Computer::tbx_Drive_KeyPress, i);
+        ui::bind(box, &ui::TextBox::LostFocus, this, &frm_Edit_Computer::tbx_Drive_LostFocus, i);
+    }
+    ui::bind(Mnu_Update, &QAction::triggered, this, &frm_Edit_Computer::Mnu_Update_Click);
 }

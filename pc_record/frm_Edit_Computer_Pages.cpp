@@ -211,6 +211,7 @@ void frm_Edit_Computer::fnc_View_DeviceTree(qint16 key) {
 }
 
 bool frm_Edit_Computer::fnc_View_Drive(qint16 key) {
+    m_driveShown = false;
     ado::Recordset rs;
     try {
         rs.Open(QStringLiteral("SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.* FROM tbl_Pclist, tbl_Computer_List  "
@@ -257,6 +258,7 @@ bool frm_Edit_Computer::fnc_View_Drive(qint16 key) {
             bar->setValueVb(std::clamp(value, 0, 100));
         }
         rs.Close();
+        m_driveShown = key == ShownMainKey;
         return true;
     } catch (const std::exception& e) {
         ui::ShowStdError(e);

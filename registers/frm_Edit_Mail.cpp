@@ -42,8 +42,6 @@ constexpr BoxLayout kBoxLayout[8] = {
     {"Mailアカウント", 10560, 9000, 840, 3400}, {"Mailパスワード", 10560, 9000, 1200, 2000, 1230},
 };
 
-QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
-
 QString accountSql(qint16 key) {
     return QStringLiteral("SELECT * FROM tbl_Mail_Management WHERE [Key]  = ") + QString::number(key);
 }
@@ -254,7 +252,7 @@ void frm_Edit_Mail::cmb_User_DropDown() {
         rs.Open(QStringLiteral("SELECT * FROM tbl_User WHERE Available_flug ='0'ORDER BY Section_Code, Division_Code;"),
                 gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.EOF(); rs.MoveNext()) {
-            const QString name = textOf(rs.Fields(QStringLiteral("User_Name")).value());
+            const QString name = rs.Fields(QStringLiteral("User_Name")).value().toTextOrEmpty();
             const ado::Value& code = rs.Fields(QStringLiteral("User_Code")).value();
             if (name.isEmpty() || code.isNull()) continue;
             cmb_User->addListItem(name + QStringLiteral(" "), code.toInt16());
@@ -281,8 +279,9 @@ void frm_Edit_Mail::cmb_Computer_DropDown() {
         for (; !rs.EOF(); rs.MoveNext()) {
             const ado::Value& key = rs.Fields(QStringLiteral("tbl_Pclist.MainKey")).value();
             if (key.isNull() || key.toDouble() <= 0) continue;
-            cmb_Computer->addListItem(textOf(rs.Fields(QStringLiteral("Computer_Name")).value()) + QStringLiteral(" ") +
-                                          textOf(rs.Fields(QStringLiteral("Location_Name")).value()),
+            cmb_Computer->addListItem(rs.Fields(QStringLiteral("Computer_Name")).value().toTextOrEmpty() +
+                                          QStringLiteral(" ") +
+                                          rs.Fields(QStringLiteral("Location_Name")).value().toTextOrEmpty(),
                                       key.toInt16());
         }
         rs.Close();

@@ -42,9 +42,6 @@ constexpr MailColumn kColumns[kColumnCount] = {
     {"OS", 1800, "Operating_System", nullptr},
 };
 
-// Null and the empty text both give an empty cell.
-QString cellText(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
-
 }  // namespace
 
 QString frm_Edit_Mail::mailListSql(qint16 LocationCode) {
@@ -105,12 +102,12 @@ bool frm_Edit_Mail::fnc_View_MailList(qint16 LocationCode) {
             grid.setCellBackColor(ui::QBColor(8));
             grid.setCol(1);
             grid.setCellBackColor(ui::QBColor(15));
-            grid.setText(cellText(rs.Fields(QStringLiteral("Key")).value()));
+            grid.setText(rs.Fields(QStringLiteral("Key")).value().toTextOrEmpty());
             for (int c = 2; c < kColumnCount; ++c) {
                 grid.setCol(c);
                 grid.setCellBackColor(ui::QBColor(15));
                 grid.setCellAlignment(ui::flexAlignLeftBottom);
-                const QString text = cellText(rs.Fields(QString::fromUtf8(kColumns[c].field)).value());
+                const QString text = rs.Fields(QString::fromUtf8(kColumns[c].field)).value().toTextOrEmpty();
                 if (kColumns[c].retiredFlag && !text.isEmpty()) {
                     const ado::Value& flag = rs.Fields(QString::fromUtf8(kColumns[c].retiredFlag)).value();
                     if (!flag.isNull() && flag.toText() == QStringLiteral("1")) grid.setCellBackColor(ui::QBColor(8));

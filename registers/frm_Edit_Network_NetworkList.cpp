@@ -57,7 +57,6 @@ public:
     explicit ListWriter(std::optional<vb::Error>& firstFailure) : m_firstFailure(firstFailure) {}
 
     void write(ado::Recordset& rs) {
-        if (m_key > 32767) vb::raise(vb::errOverflow);  // Key is 16 bits
         QString sql = QStringLiteral(
                           "INSERT INTO tbl_NetworkList ([Key], Location_Name, User_Name, Computer_Name, WorkGroup, "
                           "IPAddress, IPAddress_16num, Manufacturer_Name, Model_Name, Type_Number, Sereals_Number, "
@@ -79,13 +78,14 @@ public:
             if (!gCn().inTransaction()) throw;
             if (!m_firstFailure) m_firstFailure = asVbError(e);
         }
-        // A refused device keeps its number: the next one does not take it.
-        ++m_key;
+        // A refused device keeps its number: the next one does not take it. The key is 16 bits: the step
+        // after the row keyed 32767 overflows, so a 32,768th device already fails the rebuild.
+        m_key = vb::addInt16(m_key, 1);
     }
 
 private:
     std::optional<vb::Error>& m_firstFailure;
-    int m_key = 0;
+    qint16 m_key = 0;
 };
 
 }  // namespace

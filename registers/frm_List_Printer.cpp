@@ -21,8 +21,6 @@ const QString kPrinterSql = QStringLiteral(
     "((tbl_Pclist.MainKey = tbl_Printer_Management.Key) AND (tbl_Pclist.MainKey = tbl_Computer_List.MainKey) AND "
     "(tbl_Computer_List.Deleted_Flug = 0)) ORDER BY tbl_Printer_Management.PrinterPorts_Name;");
 
-QString textOf(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
-
 // The grid is not redrawn while written (frozen rather than hidden, so the focus stays where it is) and
 // is shown at the end, also when the fill fails.
 class HiddenWhileFilled {
@@ -112,7 +110,7 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
     grid.setColWidth(0, 600);
 
     for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-        const QString port = textOf(rs.Fields(QStringLiteral("PrinterPorts_Name")).value());
+        const QString port = rs.Fields(QStringLiteral("PrinterPorts_Name")).value().toTextOrEmpty();
         if (!port.isEmpty()) {
             if (port != previousPort) {
                 ++column;
@@ -120,7 +118,7 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
                 rowsInColumn = 0;
                 grid.setCols(columnCount);
                 grid.setColWidth(column, 1500);
-                grid.setTextMatrix(0, column, textOf(rs.Fields(QStringLiteral("Printer_Name")).value()));
+                grid.setTextMatrix(0, column, rs.Fields(QStringLiteral("Printer_Name")).value().toTextOrEmpty());
                 grid.setCellBackColorAt(0, column, ui::QBColor(8));
                 grid.setTextMatrix(1, column, port);
                 grid.setCellBackColorAt(1, column, ui::QBColor(8));
@@ -128,7 +126,7 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
                 previousPort = port;
             }
             const int row = rowsInColumn + 2;
-            grid.setTextMatrix(row, column, textOf(rs.Fields(QStringLiteral("Computer_Name")).value()));
+            grid.setTextMatrix(row, column, rs.Fields(QStringLiteral("Computer_Name")).value().toTextOrEmpty());
             grid.setCellBackColorAt(row, column, ui::QBColor(15));
             grid.setCellAlignmentAt(row, column, ui::flexAlignLeftBottom);
         }

@@ -1,12 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "platform/ui/Fonts.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    // Test processes run side by side and many start the main window, which takes the single-instance
+    // lock in the runtime folder: each process gets a folder of its own. A child process started by a
+    // test keeps the folder its parent gave it, so the lock tests still see each other.
+    QTemporaryDir lockFolder;
+    if (qEnvironmentVariableIsEmpty("VONDARI_TEST_LOCK_FOLDER")) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder.path()));
+        qputenv("VONDARI_TEST_LOCK_FOLDER", QFile::encodeName(lockFolder.path()));
+    }
     QApplication app(argc, argv);
     ui::installFonts();
     ::testing::InitGoogleTest(&argc, argv);

@@ -97,6 +97,22 @@ TEST_F(AssignmentCommandsTest, NewTakesTheNextKey) {
     }
 }
 
+TEST_F(AssignmentCommandsTest, NewPastTheLastKeyShowsOverflowAndAddsNothing) {
+    seedOffice();
+    addAssignment({32767, 1, 1, "P-last"});
+    openAssignments();
+    pickPair("Office", "PC-B");
+    retype(m_win->tbx_ProductID, "P-new");
+    ui::script::answerMsgBox(ui::vbOK);
+    trigger(m_win, "Mnu_AddRecord");
+    ASSERT_EQ(stdErrorBoxes(), 1);
+    EXPECT_TRUE(lastBox()->prompt.contains("（エラーコード：6）"));
+    EXPECT_EQ(storedKeys(), QStringList({"1", "2", "3", "4", "5", "32767"}));
+    // The window as it was: the inputs stay.
+    EXPECT_EQ(m_win->tbx_ProductID->text(), "P-new");
+    EXPECT_TRUE(menus(true, false, false));
+}
+
 // Texts are stored as typed, apostrophes and all; the blank combo entry is stored as " ", an untouched
 // combo as ""; the comment is cut to 50 characters; the date is today's.
 TEST_F(AssignmentCommandsTest, NewStoresTheInputsAsTyped) {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QTest>
+#include <functional>
 
 #include "core/Mdl_Access_mdb.h"
 #include "licences/frm_Edit_License.h"
@@ -351,6 +352,44 @@ TEST_F(AssignmentWindowTest, AFailingLookupInAClickLeavesTheWindowAsItWas) {
     EXPECT_EQ(grid()->cellBackColorAt(1, 2), kGrey);
     EXPECT_EQ(grid()->cellBackColorAt(2, 2), kWhite);
     EXPECT_TRUE(grid()->isVisible());
+}
+
+// A pick list or a database combo whose query fails shows the standard error box and keeps its lines.
+TEST_F(AssignmentWindowTest, AFailingListOrComboFillKeepsWhatItShowed) {
+    seedOffice();
+    openAssignments();
+    pick(m_win->cmb_Application, 0);
+    pick(m_win->cmb_Location, 0);
+    struct Case {
+        const char* failing;  // the start of the statement that fails
+        std::function<QStringList()> shown;
+        std::function<void()> fill;
+    };
+    const Case cases[] = {
+        {"SELECT tbl_License_Key.Key", [&] { return lines(m_win->List_license); },
+         [&] { trigger(m_win, "View_MSFlexGrid_License_assignment_Update"); }},
+        {"SELECT tbl_Pclist.*", [&] { return lines(m_win->List_ComuputerName); },
+         [&] { trigger(m_win, "View_MSFlexGrid_License_assignment_Update"); }},
+        {"SELECT * FROM tbl_License_Key", [&] { return comboItems(m_win->cmb_Application); },
+         [&] { m_win->cmb_Application->showPopup(); }},
+        {"SELECT * FROM tbl_Location", [&] { return comboItems(m_win->cmb_Location); },
+         [&] { m_win->cmb_Location->showPopup(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failing);
+        ui::script::reset();
+        const QStringList before = c.shown();
+        ASSERT_GT(before.size(), 1);
+        const QString failing = c.failing;
+        gCn().setFailHook([failing](const QString& s) { return s.startsWith(failing); });
+        ui::script::answerMsgBox(ui::vbOK);
+        c.fill();
+        gCn().setFailHook({});
+        EXPECT_EQ(stdErrorBoxes(), 1);
+        EXPECT_EQ(c.shown(), before);
+        m_win->cmb_Application->hidePopup();
+        m_win->cmb_Location->hidePopup();
+    }
 }
 
 TEST_F(AssignmentWindowTest, RefreshKeepsTheFiltersAndTypesAndResetsTheRest) {

@@ -9,11 +9,13 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <memory>
@@ -369,6 +371,33 @@ TEST(RealDialogs, QtsOwnTextsAreJapaneseAndNoLabelShowsAnAmpersand) {
         if (!a->isSeparator()) items << a->text().section('\t', 0, 0);
     for (const char* item : {"元に戻す(&U)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "すべてを選択"})
         EXPECT_TRUE(items.contains(QString::fromUtf8(item))) << item << " in " << items.join(", ").toStdString();
+}
+
+// The common dialog matched file patterns without regard to letter case: "*.csv" offers "PC01.CSV".
+TEST(RealDialogs, OpenDialogOffersFilesOfAPatternInAnyLetterCase) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.csv", "PC01.CSV", "b.Csv", "notes.txt"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QStringList offered;
+    whenModal<QFileDialog>([&](QFileDialog* d) {
+        auto* view = d->findChild<QListView*>("listView");
+        ASSERT_NE(view, nullptr);
+        // The folder is read in the background: wait for its files to be listed.
+        for (int i = 0; i < 200 && view->model()->rowCount(view->rootIndex()) < 3; ++i) QTest::qWait(10);
+        for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+            offered << view->model()->index(r, 0, view->rootIndex()).data().toString();
+        static_cast<QDialog*>(d)->reject();
+    });
+    ui::FileDialogSpec spec;
+    spec.title = "読み込み";
+    spec.filters = {"全て(*.*)", "*.*", "CSVファイル", "*.csv"};
+    spec.filterIndex = 2;
+    spec.initDir = dir.path();
+    EXPECT_EQ(ui::ShowOpen(spec), std::nullopt);
+    offered.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(offered, (QStringList{"a.csv", "b.Csv", "PC01.CSV"}));
 }
 
 TEST(RealDialogs, PrinterDialogs) {

@@ -245,6 +245,9 @@ TEST_F(RegisterTest, UnitGridShowsEveryUnitByItsIpKey) {
 
 TEST_F(RegisterTest, AddNumbersNewUnitsFromZeroAndSelectsNothing) {
     addStoredList();
+    // New rows come without the flag here, so only the add's own UPDATE, with its qualified target, sets it.
+    sql("CREATE TRIGGER unflagged AFTER INSERT ON tbl_NetworkUnit BEGIN REPLACE INTO tbl_NetworkUnit ([Key], "
+        "Deleted_Flug) VALUES (NEW.[Key], 7); END");
     ASSERT_NE(open(), nullptr);
     EXPECT_TRUE(m_win->ListReady);
     const std::vector<QStringList> storedList = gridTexts(list());

@@ -1,0 +1,153 @@
+// The comparison window's read command: a PC picked in the list, then an inventory file of 400 lines
+// (every catalogue item, 150 applications, 100 devices, 10 printers, 40 environment variables and
+// filler lines) read through the command with the file dialog answered, headless. Timed from the
+// command's start until both grids are shown again. Prints one line:
+//   compare_read_ms=N peak_rss_mb=M
+// Target on the project machine: N <= 200.
+// Usage: bench_compare_read [runs]   (the median of `runs` reads of the same file, default 1)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "bench/BenchSupport.h"
+#include "core/Mdl_Access_mdb.h"
+#include "inventory_compare/Registration.h"
+#include "inventory_compare/frm_Inport.h"
+#include "inventory_read/Catalogue.h"
+#include "platform/base/AppPath.h"
+#include "platform/db/Ado.h"
+#include "platform/text/Cp932.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Fonts.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/TextBox.h"
+
+namespace {
+
+using inventory::Rule;
+
+constexpr int kLines = 400;
+
+QByteArray inventoryFile() {
+    const QString day = QStringLiteral("2005/04/01 12:30:45");
+    QStringList lines = {QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Renewalday")};
+    auto add = [&lines](const QString& rest) { lines << QString::number(lines.size()) + "," + rest; };
+    for (const inventory::CatalogueEntry& e : inventory::kCatalogue) {
+        // Unit entries share their value entry's line; entries 4 and 97 share the line of 3 and 96.
+        if (e.rule == Rule::PairUnit || e.rule == Rule::CacheUnit || e.number == 4 || e.number == 97) continue;
+        const QString first = QString::fromUtf8(e.japanese.first);
+        const QString second = QString::fromUtf8(e.japanese.second);
+        switch (e.fields) {
+            case inventory::SelectorFields::GroupItem:
+                add(QString("%1,%2,%3,,,%4").arg(first, second, day, day));
+                break;
+            case inventory::SelectorFields::SubItemContents:
+                add(QString("Soft,IE,%1,%2,%3,%4")
+                        .arg(first, second, e.rule == Rule::UnitText ? "http://intra/" : "True", day));
+                break;
+            case inventory::SelectorFields::ItemSubItem: {
+                const QString contents = e.rule == Rule::CpuFlag ? QStringLiteral("TRUE")
+                                         : e.number == 3         ? QStringLiteral("192.168.1.10")
+                                                                 : QString("%1 value").arg(e.columnName());
+                add(QString("Hard,%1,%2,%3,KB,%4").arg(first, second, contents, day));
+                break;
+            }
+        }
+    }
+    for (int i = 0; i < 150; ++i)
+        add(QString("Soft,Application,表計算ソフト %1,%2.0,C:\\Program Files\\App%1\\app.exe,%3")
+                .arg(i)
+                .arg(i % 9)
+                .arg(day));
+    for (int i = 0; i < 100; ++i)
+        add(QString("Device,Display,デバイス %1,Provider %2,5.1.%1,%3").arg(i).arg(i % 7).arg(day));
+    for (int i = 0; i < 10; ++i) add(QString("Hard,Printer,プリンタ %1,LPT%2:,,%3").arg(i).arg(i % 3 + 1).arg(day));
+    for (int i = 0; i < 40; ++i) add(QString("Environmental,VAR%1,C:\\Tools%1,,,%2").arg(i).arg(day));
+    while (lines.size() <= kLines) add(QString("Soft,Registry,Key%1,Value,,%2").arg(lines.size()).arg(day));
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += cp932::encode(line) + "\r\n";
+    return bytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::installFonts();
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 1;
+    if (runs <= 0 || runs > 1000) {
+        std::fprintf(stderr, "usage: bench_compare_read [runs], 1 <= runs <= 1000\n");
+        return 2;
+    }
+
+    QTemporaryDir folder;
+    const QString db = folder.path() + "/pcdb.mdb";
+    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
+        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
+        return 1;
+    }
+    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+    vb::setAppPath(folder.path());
+    ui::script::enable(true);
+
+    const QString csv = folder.filePath("PC00001.csv");
+    QFile file(csv);
+    if (!file.open(QIODevice::WriteOnly) || file.write(inventoryFile()) < 0) {
+        std::fprintf(stderr, "cannot write the inventory file\n");
+        return 1;
+    }
+    file.close();
+    if (!fnc_DB_Open()) {
+        std::fprintf(stderr, "the database did not open\n");
+        return 1;
+    }
+    gCn().Execute(
+        "INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
+        "Deleted_Flug) VALUES (1, 0, 0, 0, 0, 0)");
+    gCn().Execute("INSERT INTO tbl_Pclist (MainKey, Computer_Name, Memory_Full) VALUES (1, 'BENCH-PC', 2048)");
+
+    registerInventoryCompareForms();
+    auto* window = static_cast<frm_Inport*>(ui::showForm("frm_Inport", ui::vbModeless));
+    if (!window || window->List_ComuputerName->ListCount() != 1) {
+        std::fprintf(stderr, "the window did not list the PC\n");
+        return 1;
+    }
+    window->List_ComuputerName->setCurrentRow(0);  // the pick, as a click on the item makes it
+    if (window->tbx_ComputerKey->text() != "1") {
+        std::fprintf(stderr, "the pick did not reach the window\n");
+        return 1;
+    }
+
+    std::vector<qint64> times;
+    for (int run = 0; run < runs; ++run) {
+        ui::script::answerFile(csv);
+        QElapsedTimer timer;
+        timer.start();
+        window->Mnu_Open->trigger();
+        const qint64 ms = timer.elapsed();
+        if (!window->MSFlexGrid1->isVisible() || !window->MSGrid_Application->isVisible() ||
+            window->MSGrid_Application->Rows() != 151 || window->MSFlexGrid1->TextMatrix(4, 4) != "C0A8010A" ||
+            ui::script::pending() != 0) {
+            std::fprintf(stderr, "the read did not fill both grids\n");
+            for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+            return 1;
+        }
+        times.push_back(ms);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("compare_read_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(times[times.size() / 2]),
+                bench::peakRssMb());
+
+    window->Unload();
+    (void)fnc_DB_Close();
+    return 0;
+}

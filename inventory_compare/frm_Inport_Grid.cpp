@@ -1,0 +1,177 @@
+// The comparison grid's two sides and the application grid: the stored PC when a PC is picked, the
+// inventory file when the read command runs.
+#include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_ReadCsv.h"
+#include "inventory_compare/frm_Inport.h"
+#include "platform/db/Ado.h"
+#include "platform/text/VbConv.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/Dialogs.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/TextBox.h"
+
+using compare::itemRow;
+using compare::kItemRows;
+
+namespace {
+
+constexpr int kGrey = 8;
+
+}  // namespace
+
+void frm_Inport::writeCompareHeader() {
+    ui::FlexGrid& g = *MSFlexGrid1;
+    for (int c = 0; c < compare::kGridCols; ++c) {
+        g.setColWidth(c, compare::kCompareHeader[c].width);
+        if (c > 0) g.setCellAlignmentAt(0, c, ui::flexAlignCenterBottom);
+        g.setTextMatrix(0, c, QString::fromUtf16(compare::kCompareHeader[c].text));
+        g.setCellBackColorAt(0, c, ui::QBColor(kGrey));
+    }
+}
+
+// ---- the stored side ----------------------------------------------------------------------------
+
+bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
+    if (tbx_ComputerKey->text().isEmpty()) return false;
+    ui::FlexGrid& g = *MSFlexGrid1;
+    // The incoming column is emptied here: a file read before this pick no longer stands beside the PC.
+    m_ReadSincePick = false;
+    g.setVisible(false);
+    try {
+        g.Clear();
+        g.setCols(compare::kGridCols);
+        g.setRows(kItemRows + 1);
+        writeCompareHeader();
+
+        const QString sql = QStringLiteral(
+                                "SELECT DISTINCT tbl_Computer_List.*, tbl_Pclist.* FROM tbl_Pclist, "
+                                "tbl_Computer_List  WHERE ((tbl_Pclist.MainKey = ") +
+                            QString::number(MainKey) +
+                            QStringLiteral(") AND ((tbl_Pclist.MainKey) = (tbl_Computer_List.MainKey)) );");
+        ado::Recordset rs;
+        rs.Open(sql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        if (rs.RecordCount() != 0) {
+            for (int r = 1; r <= kItemRows; ++r) {
+                const compare::ItemRow& row = itemRow(r);
+                g.setTextMatrix(r, 0, QString::number(r));
+                g.setTextMatrix(r, 1, row.pcLabel);
+                g.setTextMatrix(r, 2, row.column);
+                const ado::Value& stored = rs.Fields(row.storedField).value();
+                if (stored.isNull()) continue;
+                const QString text = stored.toText();  // a stored 0 is a value: it shows "0"
+                if (text.isEmpty()) continue;
+                g.setTextMatrix(r, 3, text);
+                if (r >= 3) g.setCellAlignmentAt(r, 3, ui::flexAlignLeftBottom);
+            }
+            rs.Close();
+            m_GridSet = true;
+        } else {
+            rs.Close();
+        }
+    } catch (const std::exception& e) {
+        // The grid stays hidden until a fill completes.
+        ui::ShowStdError(e);
+        return false;
+    }
+    g.setVisible(true);
+    return true;
+}
+
+// ---- the inventory file -------------------------------------------------------------------------
+
+void frm_Inport::Mnu_Open_Click() {
+    ui::FileDialogSpec spec;
+    spec.title = QStringLiteral("Harvikデータ読み込み");
+    spec.filters = {QStringLiteral("全て(*.*)"), QStringLiteral("*.*"), QStringLiteral("CSVファイル"),
+                    QStringLiteral("*.csv")};
+    spec.filterIndex = 2;
+    const std::optional<QString> path = ui::ShowOpen(spec, this);
+    if (!path) return;  // Cancel: the grids and tbl_ReadCsv stay as they were
+
+    bool staged = false;
+    try {
+        staged = fnc_Read_CsvFile(*path);
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        return;
+    }
+    if (!staged) return;  // not an inventory file: nothing changed, nothing said
+
+    if (fnc_View_ReadCsvData()) {
+        m_ReadSincePick = true;
+        m_ReadStaging = readcsv::stagingCount();
+    }
+    (void)fnc_View_CsvApplist();  // filled even when the comparison grid failed
+}
+
+bool frm_Inport::fnc_View_ReadCsvData() {
+    ui::FlexGrid& g = *MSFlexGrid1;
+    g.setVisible(false);
+    try {
+        // No clearing: a row the file has no value for keeps the text it had.
+        g.setCols(compare::kGridCols);
+        g.setRows(kItemRows + 1);
+        writeCompareHeader();
+        for (int r = 1; r <= kItemRows; ++r) {
+            const compare::ItemRow& row = itemRow(r);
+            g.setRow(r);
+            g.setTextMatrix(r, 0, QString::number(r));
+            g.setTextMatrix(r, 1, row.fileLabel);
+            g.setTextMatrix(r, 2, row.column);
+            const std::optional<QString> incoming = compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery));
+            if (!incoming) continue;
+            g.setTextMatrix(r, 4, *incoming);
+            g.setCellAlignmentAt(r, 4, ui::flexAlignLeftBottom);
+        }
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        return false;
+    }
+    m_GridSet = true;
+    g.setVisible(true);
+    return true;
+}
+
+bool frm_Inport::fnc_View_CsvApplist() {
+    ui::FlexGrid& g = *MSGrid_Application;
+    ado::Recordset rs;
+    try {
+        rs.Open(QStringLiteral("SELECT tbl_ReadCsv.* FROM tbl_ReadCsv  WHERE ((tbl_ReadCsv.Item = 'Application') );"),
+                gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        if (rs.RecordCount() == 0) {
+            rs.Close();
+            return false;  // the grid keeps the applications it showed
+        }
+        g.setVisible(false);
+        g.Clear();
+        g.setCols(4);
+        g.setRows(rs.RecordCount() + 1);
+        for (int c = 0; c < 4; ++c) {
+            g.setColWidth(c, compare::kApplicationHeader[c].width);
+            g.setCellBackColorAt(0, c, ui::QBColor(kGrey));
+            if (c == 0) continue;
+            g.setCellAlignmentAt(0, c, ui::flexAlignCenterBottom);
+            g.setTextMatrix(0, c, QString::fromUtf16(compare::kApplicationHeader[c].text));
+        }
+        qint16 line = 0;
+        while (!rs.EOF()) {
+            line = vb::addInt16(line, 1);
+            g.setTextMatrix(line, 0, QString::number(line));
+            g.setCellBackColorAt(line, 0, ui::QBColor(kGrey));
+            const char* const fields[] = {"SubItem", "Contents", "Unit"};
+            for (int c = 1; c <= 3; ++c) {
+                const QString value = rs.Fields(QString::fromLatin1(fields[c - 1])).value().toTextOrEmpty();
+                if (value.isEmpty()) continue;
+                g.setTextMatrix(line, c, value);
+                g.setCellAlignmentAt(line, c, ui::flexAlignLeftBottom);
+            }
+            rs.MoveNext();
+        }
+        g.setVisible(true);
+        rs.Close();
+        return true;
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        return false;
+    }
+}
