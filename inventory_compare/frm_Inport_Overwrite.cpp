@@ -72,7 +72,13 @@ void frm_Inport::Mnu_DBUpdate_Click() {
     if (tbx_ComputerKey->text().isEmpty() || lastRow <= 0) return;
     const QString key = QString::number(vb::CInt(tbx_ComputerKey->text()));
 
-    const QString refusal = overwriteRefusal(key);
+    QString refusal;
+    try {
+        refusal = overwriteRefusal(key);
+    } catch (const std::exception& e) {
+        ui::ShowStdError(e);
+        return;
+    }
     if (!refusal.isEmpty()) {
         ui::MsgBox(refusal, ui::vbOKOnly, kCaption);
         return;

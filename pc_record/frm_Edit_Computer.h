@@ -4,7 +4,8 @@
 // list's order, opens the user and master-table editors and prints the PC's record sheet (Mdl_Print).
 //
 // The window's files follow its seams: _Layout builds the window, this one loads a PC, _Pages holds the
-// tab pages and their lists, _Input the input fields' handlers, _Save the save.
+// tab pages and their lists, _Input the input fields' handlers, _Save the save, _Menus stepping, the
+// menus and closing.
 #include <QString>
 #include <array>
 
@@ -74,8 +75,19 @@ public:
     QLabel* Label11 = nullptr;
     QLabel* Label13 = nullptr;
 
+    // CommonDialog1's printer dialogs are ui::ShowPrinter on ui::sharedPrinter().
+    QMenu* Mnu_File = nullptr;
+    QAction* Mnu_ExportCSV = nullptr;  // bound to no command
+    QAction* sepalator01 = nullptr;
+    QAction* Mnu_Pagelayout = nullptr;
+    QAction* Mnu_Print = nullptr;
+    QAction* sepalator02 = nullptr;
+    QAction* Mnu_Close = nullptr;
     QMenu* Mnu_Edit = nullptr;
     QAction* Mnu_Update = nullptr;
+    QMenu* Mnu_Managemants = nullptr;
+    QAction* Mnu_Edit_User = nullptr;
+    std::array<QAction*, 6> Mnu_Edit_Teble{};  // 1..5: the gMasterTable row
 
     // ---- the window's variables ----
     struct DatFieldDef {
@@ -115,9 +127,18 @@ public:
     void tbx_Drive_KeyPress(int Index, int& KeyAscii);
     void tbx_Drive_LostFocus(int Index);
     void Mnu_Update_Click();
+    void cmd_Next_Click();
+    void cmd_Prev_Click();
+    void Mnu_Close_Click();
+    void Mnu_Edit_User_Click();
+    void Mnu_Edit_Teble_Click(int Index);
+    void Mnu_Pagelayout_Click();
+    void Mnu_Print_Click();
 
 protected:
     void Form_Load() override;
+    void Form_Resize() override;
+    bool Form_QueryUnload(int unloadMode) override;
 
 private:
     // Building the window (frm_Edit_Computer_Layout.cpp).
@@ -145,6 +166,10 @@ private:
     // The loader of the selected tab, for tabs 3 to 6.
     void viewSelectedList(qint16 key);
     void showPage(int tab);
+
+    // Stepping and closing.
+    void stepTo(qint16 row);
+    void fnc_Form_Close();
 
     // Whether the loads the save writes back completed for ShownMainKey since the load or the last clear:
     // a box left empty by a load that did not complete must not blank the stored value.

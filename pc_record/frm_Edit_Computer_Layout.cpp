@@ -220,8 +220,27 @@ void frm_Edit_Computer::buildMaintenancePage(QFrame* page) {
 }
 
 void frm_Edit_Computer::buildMenus() {
-    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("編集") + ui::kIdeo.repeated(8));
-    Mnu_Update = addItem(Mnu_Edit, QStringLiteral("Mnu_Update"), QStringLiteral("更新") + ui::kIdeo.repeated(6));
+    const QString ideo = ui::kIdeo;
+    Mnu_File = addMenu(QStringLiteral("Mnu_File"),
+                       QStringLiteral("ファイル") + ideo.repeated(3) + QStringLiteral(" ") + ideo.repeated(3));
+    Mnu_ExportCSV = addItem(Mnu_File, QStringLiteral("Mnu_ExportCSV"), QStringLiteral("書き出し") + ideo.repeated(3));
+    sepalator01 = addSeparator(Mnu_File, QStringLiteral("sepalator01"));
+    Mnu_Pagelayout = addItem(Mnu_File, QStringLiteral("Mnu_Pagelayout"), QStringLiteral("ページ設定"));
+    Mnu_Print = addItem(Mnu_File, QStringLiteral("Mnu_Print"), QStringLiteral("印刷"));
+    sepalator02 = addSeparator(Mnu_File, QStringLiteral("sepalator02"));
+    Mnu_Close =
+        addItem(Mnu_File, QStringLiteral("Mnu_Close"), QStringLiteral("閉じる"), QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    Mnu_Edit = addMenu(QStringLiteral("Mnu_Edit"), QStringLiteral("編集") + ideo.repeated(8));
+    Mnu_Update = addItem(Mnu_Edit, QStringLiteral("Mnu_Update"), QStringLiteral("更新") + ideo.repeated(6));
+
+    Mnu_Managemants = addMenu(QStringLiteral("Mnu_Managemants"), QStringLiteral("管理") + ideo.repeated(8));
+    Mnu_Edit_User =
+        addItem(Mnu_Managemants, QStringLiteral("Mnu_Edit_User"), QStringLiteral("ユーザ") + ideo.repeated(4));
+    const char* tables[] = {"部署", "課", "設置場所", "メーカー", "モデル"};
+    for (int i = 1; i <= 5; ++i)
+        Mnu_Edit_Teble[std::size_t(i)] = addItem(Mnu_Managemants, ui::controlName(QStringLiteral("Mnu_Edit_Teble"), i),
+                                                 QString::fromUtf8(tables[i - 1]));
 }
 
 void frm_Edit_Computer::bindEvents() {
@@ -247,4 +266,13 @@ void frm_Edit_Computer::bindEvents() {
         ui::bind(box, &ui::TextBox::LostFocus, this, &frm_Edit_Computer::tbx_Drive_LostFocus, i);
     }
     ui::bind(Mnu_Update, &QAction::triggered, this, &frm_Edit_Computer::Mnu_Update_Click);
+    ui::bind(cmd_Next, &QPushButton::clicked, this, &frm_Edit_Computer::cmd_Next_Click);
+    ui::bind(cmd_Prev, &QPushButton::clicked, this, &frm_Edit_Computer::cmd_Prev_Click);
+    ui::bind(Mnu_Close, &QAction::triggered, this, &frm_Edit_Computer::Mnu_Close_Click);
+    ui::bind(Mnu_Edit_User, &QAction::triggered, this, &frm_Edit_Computer::Mnu_Edit_User_Click);
+    for (int i = 1; i <= 5; ++i)
+        ui::bind(Mnu_Edit_Teble[std::size_t(i)], &QAction::triggered, this, &frm_Edit_Computer::Mnu_Edit_Teble_Click,
+                 i);
+    ui::bind(Mnu_Pagelayout, &QAction::triggered, this, &frm_Edit_Computer::Mnu_Pagelayout_Click);
+    ui::bind(Mnu_Print, &QAction::triggered, this, &frm_Edit_Computer::Mnu_Print_Click);
 }
