@@ -9,12 +9,14 @@
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Translations.h"
 #include "registers/Registration.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::installFonts();
     QApplication::setQuitOnLastWindowClosed(true);
+    (void)ui::installQtTranslations();  // without them Qt's own texts stay English
     registerCoreForms();
     registerInventoryReadForms();
     registerPcRecordForms();

@@ -1,24 +1,33 @@
 // The inventory import at volume: N inventory files of about 400 lines (every catalogue item, 150
 // applications, 100 devices, 10 printers, 40 environment variables), all selected in the file-picking
-// window and read by its Japanese read command, headless. Prints one line:
-//   import_files_per_s=X peak_rss_mb=Y
-// Target on the project machine: at least 100 files per second for N=500, under 200 MB.
+// window and read by its Japanese read command, headless. In the same run, the bound: a plain SQLite
+// program writing the same rows for each file (reading and splitting the file, the staging rows, the two
+// PC rows, one update per catalogue column, the list rows) in one transaction with prepared statements,
+// on a copy of the same template. Prints one line:
+//   import_files_per_s=X sqlite_bound_files_per_s=B import_ratio=R peak_rss_mb=Y
+// R = X / B is what to watch on a shared machine, whose load moves both figures alike.
+// Target: R >= 0.6 for N=500, under 200 MB.
 // Usage: bench_import [N]   (N defaults to 500)
+
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
 #include "bench/BenchSupport.h"
 #include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_ReadCsv.h"
 #include "inventory_read/Catalogue.h"
 #include "inventory_read/FileControls.h"
 #include "inventory_read/frm_Open.h"
 #include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
+#include "platform/db/SqliteSupport.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
 
@@ -113,6 +122,137 @@ int pcCount() {
     return n;
 }
 
+// The plain SQLite program: no translation, no recordsets, every statement prepared once.
+class SqliteBound {
+public:
+    explicit SqliteBound(const QString& path) {
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            fail("open");
+        ado::detail::registerJetFunctions(m_db);  // the schema's date triggers call it
+        exec("PRAGMA journal_mode=WAL");
+        exec("PRAGMA synchronous=NORMAL");
+        m_stage = prepare(
+            "INSERT INTO tbl_ReadCsv (\"Key\", \"Group\", Item, SubItem, Contents, Unit, Renewalday) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?)");
+        m_pc1 = prepare(
+            "INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, "
+            "Model_Code, Asset_Code) VALUES (?, 0, 0, 0, 0, 0)");
+        m_pc2 = prepare("INSERT INTO tbl_Pclist (MainKey) VALUES (?)");
+        for (const inventory::CatalogueEntry& e : inventory::kCatalogue) {
+            const char* table = e.table == inventory::TargetTable::Pclist ? "tbl_Pclist" : "tbl_Computer_List";
+            m_updates.push_back(prepare(QString("UPDATE %1 SET \"%2\" = ? WHERE MainKey = ?")
+                                            .arg(QLatin1String(table), e.columnName())
+                                            .toUtf8()
+                                            .constData()));
+        }
+        m_apps = prepare(
+            "INSERT INTO tbl_ApplicationsList (\"Update\", Application_Name, Application_Version, "
+            "Application_Path, \"Key\") VALUES (?, ?, ?, ?, ?)");
+        m_devices = prepare(
+            "INSERT INTO tbl_Device_Management (\"Update\", Device_Category, Device_Name, "
+            "Device_Provider, Device_Version, \"Key\") VALUES (?, ?, ?, ?, ?, ?)");
+        m_printers = prepare(
+            "INSERT INTO tbl_Printer_Management (\"Update\", Printer_Name, PrinterPorts_Name, "
+            "\"Key\") VALUES (?, ?, ?, ?)");
+        m_envs = prepare(
+            "INSERT INTO tbl_Environmental (\"Update\", Environmental_Name, Environmental_Path, "
+            "\"Key\") VALUES (?, ?, ?, ?)");
+    }
+    ~SqliteBound() {
+        for (sqlite3_stmt* st : m_all) sqlite3_finalize(st);
+        sqlite3_close_v2(m_db);
+    }
+
+    void importFile(const QString& path, int key) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) fail("read");
+        const QStringList lines = readcsv::lineInput(cp932::decode(f.readAll()));
+        std::vector<readcsv::StagedLine> rows;
+        rows.reserve(std::size_t(lines.size()));
+        for (qsizetype i = 1; i < lines.size(); ++i) rows.push_back(readcsv::splitLine(lines[i]));
+
+        exec("BEGIN");
+        exec("DELETE FROM tbl_ReadCsv");
+        for (const readcsv::StagedLine& r : rows)
+            run(m_stage, {&r.Key, &r.Group, &r.Item, &r.SubItem, &r.Contents, &r.Unit, &r.Renewalday}, -1);
+        run(m_pc1, {}, key);
+        run(m_pc2, {}, key);
+        // The first row of each selector, found once per file.
+        QHash<QString, const readcsv::StagedLine*> first;
+        for (const readcsv::StagedLine& r : rows)
+            for (const QString& k : {r.Item + u'|' + r.SubItem, r.Group + u'|' + r.Item, r.SubItem + u'|' + r.Contents})
+                if (!first.contains(k)) first.insert(k, &r);
+        const QString empty;
+        for (std::size_t i = 0; i < inventory::kCatalogue.size(); ++i) {
+            const inventory::CatalogueEntry& e = inventory::kCatalogue[i];
+            const QString k = QString::fromUtf8(e.japanese.first) + u'|' + QString::fromUtf8(e.japanese.second);
+            const readcsv::StagedLine* r = first.value(k);
+            const QString& v = !r ? empty : e.rule == Rule::UnitText ? r->Unit : r->Contents;
+            run(m_updates[i], {&v}, key);
+        }
+        for (const readcsv::StagedLine& r : rows) {
+            if (r.Group == u"Soft" && r.Item == u"Application")
+                run(m_apps, {&r.Renewalday, &r.SubItem, &r.Contents, &r.Unit}, key);
+            else if (r.Group == u"Device")
+                run(m_devices, {&r.Renewalday, &r.Item, &r.SubItem, &r.Contents, &r.Unit}, key);
+            else if (r.Group == u"Hard" && r.Item == u"Printer")
+                run(m_printers, {&r.Renewalday, &r.SubItem, &r.Contents}, key);
+            else if (r.Group == u"Environmental")
+                run(m_envs, {&r.Renewalday, &r.Item, &r.SubItem}, key);
+        }
+        exec("COMMIT");
+    }
+
+private:
+    [[noreturn]] void fail(const char* what) {
+        std::fprintf(stderr, "sqlite bound: %s: %s\n", what, sqlite3_errmsg(m_db));
+        std::exit(1);
+    }
+    void exec(const char* sql) {
+        if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail(sql);
+    }
+    sqlite3_stmt* prepare(const char* sql) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr) != SQLITE_OK) fail(sql);
+        m_all.push_back(st);
+        return st;
+    }
+    // Binds the texts, then the key when it is not negative; a row the database refuses is left out.
+    void run(sqlite3_stmt* st, std::initializer_list<const QString*> texts, int key) {
+        int i = 0;
+        for (const QString* t : texts) {
+            const QByteArray utf8 = t->toUtf8();
+            sqlite3_bind_text(st, ++i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+        if (key >= 0) sqlite3_bind_int(st, ++i, key);
+        while (sqlite3_step(st) == SQLITE_ROW) {
+        }
+        sqlite3_reset(st);
+    }
+
+    sqlite3* m_db = nullptr;
+    std::vector<sqlite3_stmt*> m_all;
+    sqlite3_stmt* m_stage = nullptr;
+    sqlite3_stmt* m_pc1 = nullptr;
+    sqlite3_stmt* m_pc2 = nullptr;
+    std::vector<sqlite3_stmt*> m_updates;
+    sqlite3_stmt *m_apps = nullptr, *m_devices = nullptr, *m_printers = nullptr, *m_envs = nullptr;
+};
+
+// Files per second of the plain SQLite program over the same files, on its own copy of the template.
+double sqliteBound(const QString& folder, int files) {
+    QTemporaryDir dbFolder;
+    const QString db = dbFolder.path() + "/pcdb.mdb";
+    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) return 0;
+    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+    SqliteBound bound(db);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < files; ++i) bound.importFile(folder + QString("/PC%1.csv").arg(i, 5, 10, QChar('0')), i + 1);
+    const qint64 ms = timer.elapsed();
+    return ms > 0 ? files * 1000.0 / double(ms) : double(files) * 1000.0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,9 +309,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double perSecond = ms > 0 ? files * 1000.0 / double(ms) : double(files) * 1000.0;
-    std::printf("import_files_per_s=%.0f peak_rss_mb=%ld\n", perSecond, bench::peakRssMb());
-
     window->Unload();
     (void)fnc_DB_Close();
+
+    const double bound = sqliteBound(folder.path(), files);
+    std::printf("import_files_per_s=%.0f sqlite_bound_files_per_s=%.0f import_ratio=%.2f peak_rss_mb=%ld\n", perSecond,
+                bound, bound > 0 ? perSecond / bound : 0.0, bench::peakRssMb());
     return 0;
 }

@@ -16,7 +16,20 @@ ado::Connection& gCn() {
     return *gCn_ptr;
 }
 
+extern const char kLedgerSchemaSql[];  // core/pcdb_schema.sql, compiled in
+
 namespace {
+
+// A file whose tables lack a column the program uses would open, and its statements would then fail
+// quietly (an import reporting success, say): such a file is refused before anything is written to it.
+void checkLedgerTables(const ado::TableColumns& tables, const QString& path) {
+    static const ado::TableColumns expected = ado::tablesOfScript(QString::fromUtf8(kLedgerSchemaSql));
+    const QString missing = ado::firstMissing(expected, tables);
+    if (missing.isEmpty()) return;
+    throw vb::Error(ado::errProvider,
+                    QStringLiteral("データベース '%1' はこのプログラムの形式ではありません（%2 がありません）。")
+                        .arg(path, missing));
+}
 
 // Closes a helper's recordset after an error, whatever state the error left it in.
 void closeQuietly(ado::Recordset& rs) {
@@ -42,6 +55,7 @@ bool fnc_DB_Open() {
             return false;
         }
         gCn_ptr = std::make_unique<ado::Connection>();
+        gCn_ptr->setOpenCheck([path](const ado::TableColumns& tables) { checkLedgerTables(tables, path); });
         gCn_ptr->Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;") + dataSource, QString(), QString(),
                       ado::adCmdUnspecified);
         result = true;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -17,9 +18,6 @@ const QString kHeader = QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Ren
 
 // The first six staged columns keep 254 characters of their field; Renewalday is kept whole.
 constexpr int kFieldCut = 254;
-
-// List rows per insert statement of the copier.
-constexpr int kRowsPerStatement = 100;
 
 // Reads that emptied tbl_ReadCsv in this process (readcsv::stagingCount).
 quint64 g_stagings = 0;
@@ -102,26 +100,136 @@ bool fnc_Check_CsvHeader(const QString& line) {
     return line == kHeader;
 }
 
-bool fnc_Read_CsvFile(const QString& fullPath) {
-    const QStringList lines = readcsv::lineInput(readWholeFile(fullPath));
+namespace readcsv {
+
+bool readInventoryFile(const QString& fullPath, StagedRows* rows) {
+    const QStringList lines = lineInput(readWholeFile(fullPath));
     if (lines.isEmpty() || lines.first().isEmpty()) return false;
     if (!fnc_Check_CsvHeader(lines.first())) return false;
+    rows->clear();
+    rows->reserve(std::size_t(lines.size()));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        StagedLine s = splitLine(lines.at(i));
+        for (QString* field : {&s.Key, &s.Group, &s.Item, &s.SubItem, &s.Contents, &s.Unit}) field->truncate(kFieldCut);
+        rows->push_back(std::move(s));
+    }
+    return true;
+}
 
-    OwnTransaction trans;
+void storeStagedRows(const StagedRows& rows) {
     gCn().Execute("DELETE FROM tbl_ReadCsv");
     ++g_stagings;
     // One prepared insert for all rows, in file order: a recordset's AddNew prepares a statement and reads
     // the row back for every line, and staging would be most of the import's time.
-    std::vector<QStringList> rows;
-    rows.reserve(std::size_t(lines.size()));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const readcsv::StagedLine s = readcsv::splitLine(lines.at(i));
-        rows.push_back({s.Key.left(kFieldCut), s.Group.left(kFieldCut), s.Item.left(kFieldCut),
-                        s.SubItem.left(kFieldCut), s.Contents.left(kFieldCut), s.Unit.left(kFieldCut), s.Renewalday});
-    }
+    std::vector<QStringList> values;
+    values.reserve(rows.size());
+    for (const StagedLine& s : rows)
+        values.push_back({s.Key, s.Group, s.Item, s.SubItem, s.Contents, s.Unit, s.Renewalday});
     gCn().ExecuteEach(QStringLiteral("INSERT INTO tbl_ReadCsv ( [Key], [Group], Item, SubItem, Contents, Unit, "
                                      "Renewalday ) VALUES ( ?, ?, ?, ?, ?, ?, ? )"),
-                      rows);
+                      values);
+}
+
+bool sameText(const QString& staged, const QString& literal) {
+    if (staged.size() != literal.size()) return false;
+    for (qsizetype i = 0; i < staged.size(); ++i) {
+        const char16_t a = staged.at(i).unicode();
+        const char16_t b = literal.at(i).unicode();
+        if (a == b) continue;
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+        if (lower(a) != lower(b)) return false;
+    }
+    return true;
+}
+
+void insertListRows(const StagedRows& rows, const QString& insertStart, const QString& key, qint16 layout) {
+    if (rows.empty()) return;
+    int count = 0;
+    switch (layout) {
+        case 1:
+        case 2:
+            count = 2;
+            break;
+        case 3:
+        case 7:
+        case 8:
+            count = 3;
+            break;
+        case 4:
+        case 5:
+            count = 4;
+            break;
+        case 6:
+            count = 5;
+            break;
+        default:
+            break;  // no values: the statement fails and nothing is inserted
+    }
+    QString bound = insertStart;
+    for (int i = 0; i < count; ++i) bound += QStringLiteral("?, ");
+    bound += QStringLiteral("?);");
+
+    const bool inTransaction = gCn().inTransaction();
+    std::vector<ado::Value> values;
+    for (const StagedLine& row : rows) {
+        // The engine rolls a transaction back by itself on a full disk or an I/O error.
+        if (inTransaction && !gCn().inTransaction()) return;
+        const QString item = fnc_Replace_SQLChar(row.Item);
+        const QString subItem = fnc_Replace_SQLChar(row.SubItem);
+        const QString contents = fnc_Replace_SQLChar(row.Contents);
+        const QString unit = fnc_Replace_SQLChar(row.Unit);
+        const QString renewalday = fnc_Replace_SQLChar(row.Renewalday);
+        QStringList texts;
+        switch (layout) {
+            case 1:
+                texts = {item, subItem};
+                break;
+            case 2:
+                texts = {subItem, contents};
+                break;
+            case 3:
+                texts = {subItem, contents, unit};
+                break;
+            case 4:
+                texts = {item, subItem, contents, unit};
+                break;
+            case 5:
+                texts = {renewalday, subItem, contents, unit};
+                break;
+            case 6:
+                texts = {renewalday, item, subItem, contents, unit};
+                break;
+            case 7:
+                texts = {renewalday, subItem, contents};
+                break;
+            case 8:
+                texts = {renewalday, item, subItem};
+                break;
+            default:
+                break;
+        }
+        texts << key;
+        // Written into the statement text, a NUL would have ended it there and the row would fail.
+        if (std::any_of(texts.cbegin(), texts.cend(), [](const QString& t) { return t.contains(QChar(0)); })) continue;
+        values.assign(texts.cbegin(), texts.cend());
+        try {
+            // Each value in apostrophes, the key too, as the statement was always written.
+            gCn().ExecuteBound(bound, values, [&insertStart, &texts] {
+                return insertStart + u'\'' + texts.join(QStringLiteral("', '")) + QStringLiteral("');");
+            });
+        } catch (const std::exception&) {
+            // a row that fails is left out
+        }
+    }
+}
+
+}  // namespace readcsv
+
+bool fnc_Read_CsvFile(const QString& fullPath) {
+    readcsv::StagedRows rows;
+    if (!readcsv::readInventoryFile(fullPath, &rows)) return false;
+    OwnTransaction trans;
+    readcsv::storeStagedRows(rows);
     trans.commit();
     return true;
 }
@@ -133,83 +241,32 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
     } catch (const std::exception&) {
         // No transaction to be had: the rows still go in one by one.
     }
-    // The rows go in as multi-row statements of the same text; when one of those fails, its rows are
-    // sent again one statement each, so that only the rows that fail on their own are left out.
-    QStringList tuples;
-    auto flush = [&] {
-        if (tuples.size() > 1) {
-            try {
-                gCn().Execute(insertStart + tuples.join(QStringLiteral("), (")) + QStringLiteral(");"));
-                tuples.clear();
-                return;
-            } catch (const std::exception&) {
-            }
-        }
-        for (const QString& t : tuples) fnc_Execute_SQL(insertStart + t + QStringLiteral(");"));
-        tuples.clear();
-    };
+    readcsv::StagedRows rows;
     try {
         ado::Recordset rs;
-        rs.Open(selectSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
-        if (rs.RecordCount() != 0) {
-            rs.MoveFirst();
-            while (!rs.EOF()) {
-                auto field = [&rs](const char* name) {
-                    try {
-                        return fnc_Replace_SQLChar(rs.Fields(QString::fromLatin1(name)).value().toText());
-                    } catch (const std::exception&) {
-                        return QString();
-                    }
-                };
-                const QString item = field("Item");
-                const QString subItem = field("SubItem");
-                const QString contents = field("Contents");
-                const QString unit = field("Unit");
-                const QString renewalday = field("Renewalday");
-
-                QStringList values;
-                switch (layout) {
-                    case 1:
-                        values = {item, subItem};
-                        break;
-                    case 2:
-                        values = {subItem, contents};
-                        break;
-                    case 3:
-                        values = {subItem, contents, unit};
-                        break;
-                    case 4:
-                        values = {item, subItem, contents, unit};
-                        break;
-                    case 5:
-                        values = {renewalday, subItem, contents, unit};
-                        break;
-                    case 6:
-                        values = {renewalday, item, subItem, contents, unit};
-                        break;
-                    case 7:
-                        values = {renewalday, subItem, contents};
-                        break;
-                    case 8:
-                        values = {renewalday, item, subItem};
-                        break;
-                    default:
-                        break;  // no values: the statement fails and nothing is inserted
+        rs.Open(selectSql, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
+        while (!rs.EOF()) {
+            auto field = [&rs](const char* name) {
+                try {
+                    return rs.Fields(QString::fromLatin1(name)).value().toText();
+                } catch (const std::exception&) {
+                    return QString();
                 }
-                QString tuple;
-                for (const QString& v : values) tuple += "'" + v + "', ";
-                tuple += "'" + key + "'";
-                tuples.append(tuple);
-                if (tuples.size() == kRowsPerStatement) flush();
-                rs.MoveNext();
-            }
+            };
+            readcsv::StagedLine line;
+            line.Item = field("Item");
+            line.SubItem = field("SubItem");
+            line.Contents = field("Contents");
+            line.Unit = field("Unit");
+            line.Renewalday = field("Renewalday");
+            rows.push_back(std::move(line));
+            rs.MoveNext();
         }
         rs.Close();
     } catch (const std::exception&) {
-        // The copier reports nothing: a query that fails copies nothing, one that fails later keeps the
-        // rows read before.
+        // The copier reports nothing: a query that fails copies nothing.
     }
-    flush();
+    readcsv::insertListRows(rows, insertStart, key, layout);
     if (trans) {
         try {
             trans->commit();

@@ -5,6 +5,7 @@
 // its first line must be exactly the header. Staged rows live in tbl_ReadCsv until the next file.
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // True when the line is exactly "Key,Group,Item,SubItem,Contents,Unit,Renewalday".
 [[nodiscard]] bool fnc_Check_CsvHeader(const QString& line);
@@ -41,5 +42,23 @@ struct StagedLine {
     QString Key, Group, Item, SubItem, Contents, Unit, Renewalday;
 };
 [[nodiscard]] StagedLine splitLine(const QString& line);
+
+// A file's staged rows as tbl_ReadCsv holds them, in file order.
+using StagedRows = std::vector<StagedLine>;
+
+// The file part of the staging: reads the file (vb::Error when it cannot be read) and gives its rows as
+// they will be stored, the first six fields cut. False when the first line is empty or not the header.
+bool readInventoryFile(const QString& fullPath, StagedRows* rows);
+// The database part: empties tbl_ReadCsv and stores the rows, in order (errors go to the caller).
+void storeStagedRows(const StagedRows& rows);
+
+// A staged text equal to a literal as the staging table's queries compare them: ASCII letters without
+// case, everything else exactly.
+[[nodiscard]] bool sameText(const QString& staged, const QString& literal);
+
+// The copier's insert step over rows already read: one list row per row, in order, in the layout (1 to 8),
+// each a statement of its own; a row the database refuses is left out. Stops when the caller's transaction
+// was rolled back under it (further rows would be stored without their PC).
+void insertListRows(const StagedRows& rows, const QString& insertStart, const QString& key, qint16 layout);
 
 }  // namespace readcsv

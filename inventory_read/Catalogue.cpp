@@ -4,6 +4,8 @@
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_IP.h"
+#include "core/Mdl_ReadCsv.h"
+#include "platform/db/Ado.h"
 #include "platform/text/VbConv.h"
 
 namespace inventory {
@@ -181,66 +183,142 @@ namespace {
 // Staged field positions in a "SELECT * " row of tbl_ReadCsv.
 enum StagedField { fKey = 0, fGroup, fItem, fSubItem, fContents, fUnit, fRenewalday };
 
-// One read: runs the selector query anew and takes one field of the first line. A failing read leaves
-// the value as the caller preset it.
-void readField(const QString& query, StagedField field, QString& into) {
+const QString& fieldOf(const readcsv::StagedLine& row, StagedField field) {
+    switch (field) {
+        case fKey:
+            return row.Key;
+        case fGroup:
+            return row.Group;
+        case fItem:
+            return row.Item;
+        case fSubItem:
+            return row.SubItem;
+        case fContents:
+            return row.Contents;
+        case fUnit:
+            return row.Unit;
+        case fRenewalday:
+            break;
+    }
+    return row.Renewalday;
+}
+
+StagedField selectorField(SelectorFields fields, int which) {
+    switch (fields) {
+        case SelectorFields::GroupItem:
+            return which == 0 ? fGroup : fItem;
+        case SelectorFields::SubItemContents:
+            return which == 0 ? fSubItem : fContents;
+        case SelectorFields::ItemSubItem:
+            break;
+    }
+    return which == 0 ? fItem : fSubItem;
+}
+
+// The staged rows of one file, looked up as the selector query would find them: the first row in staged
+// order whose two fields equal the selector's values (ASCII letters without case, as the staging table
+// compares). Each step's row is found once, however many reads the step makes.
+class StagedLookup {
+public:
+    // withNull (may be empty) marks rows holding a Null, whose fields the first-row reader cannot read.
+    StagedLookup(const readcsv::StagedRows& rows, const std::vector<bool>& withNull, LabelSet set)
+        : m_rows(rows), m_withNull(withNull), m_set(set) {}
+
+    // Finds the step's line, or fails as its selector query would; a failed lookup leaves every read at
+    // the presets, a lookup that finds nothing reads empty texts.
+    bool find(const CatalogueEntry& e) {
+        m_found = nullptr;
+        // The lookup stands for the selector query, so the test hook can fail it as it would fail the query.
+        if (gCn().hasFailHook() && gCn().shouldFail(selectorQuery(e, m_set))) return false;
+        const Selector& sel = e.selector(m_set);
+        const QString first = QString::fromUtf8(sel.first);
+        const QString second = QString::fromUtf8(sel.second);
+        const StagedField f1 = selectorField(e.fields, 0);
+        const StagedField f2 = selectorField(e.fields, 1);
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            const readcsv::StagedLine& row = m_rows[i];
+            if (readcsv::sameText(fieldOf(row, f1), first) && readcsv::sameText(fieldOf(row, f2), second)) {
+                if (i < m_withNull.size() && m_withNull[i]) return false;
+                m_found = &row;
+                break;
+            }
+        }
+        return true;
+    }
+    // One field of the line found, with the first-row reader's character replacement ("" when none).
+    [[nodiscard]] QString field(StagedField field) const {
+        return m_found ? fnc_Replace_SQLChar(fieldOf(*m_found, field)) : QString();
+    }
+
+private:
+    const readcsv::StagedRows& m_rows;
+    const std::vector<bool>& m_withNull;
+    LabelSet m_set;
+    const readcsv::StagedLine* m_found = nullptr;
+};
+
+// One statement, prepared once per connection and run with the value bound; the test hook sees it as the
+// reader writes it (value in apostrophes, a number bare). Its failure is passed over.
+void write(const QString& target, const ado::Value& value, qint16 key) {
+    const QString sql = target + QStringLiteral(" = ? WHERE MainKey = ?");
+    const QString text = value.isText() ? std::get<QString>(value.raw()) : QString();
+    // Written into the statement text, a NUL would have ended it there and the statement would fail.
+    if (text.contains(QChar(0))) return;
     try {
-        into = fnc_Get_RecordValues(query)[std::size_t(field)];
+        gCn().ExecuteBound(sql, {value, ado::Value(qint64(key))}, [&] {
+            const QString shown = value.isText() ? u'\'' + text + u'\'' : value.toText();
+            return target + QStringLiteral(" = ") + shown + QStringLiteral(" WHERE MainKey = ") + QString::number(key);
+        });
     } catch (const std::exception&) {
     }
 }
 
-QString quotedPclist(const QString& column, const QString& value, const QString& key) {
-    return "UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "] = '" + value + "' WHERE MainKey = " + key;
-}
-
-QString numberPclist(const QString& column, qint32 value, const QString& key) {
-    return "UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "] = " + QString::number(value) + " WHERE MainKey = " + key;
-}
+QString pclistTarget(const QString& column) { return "UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "]"; }
 
 // One step for the PC: an entry, or a value entry with its unit entry.
-void applyStep(const CatalogueEntry& e, LabelSet set, const QString& key) {
-    const QString query = selectorQuery(e, set);
+void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& lookup) {
     const QString column = e.columnName();
+    const bool found = lookup.find(e);
+    auto read = [&](StagedField field, QString& into) {
+        if (found) into = lookup.field(field);
+    };
     switch (e.rule) {
         case Text:
         case UnitText: {
             QString v;
-            readField(query, e.rule == Text ? fContents : fUnit, v);
+            read(e.rule == Text ? fContents : fUnit, v);
             v = cutText(v);
             if (e.table == TargetTable::ComputerList) {
                 // The model and serial entries name their column with the table, without brackets.
-                fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List." + column + " = '" + v +
-                                "' WHERE MainKey = " + key);
+                write("UPDATE tbl_Computer_List SET tbl_Computer_List." + column, v, key);
             } else {
-                fnc_Execute_SQL(quotedPclist(column, v, key));
+                write(pclistTarget(column), v, key);
             }
             break;
         }
         case Date: {
             QString v;
-            readField(query, set == LabelSet::Japanese ? fSubItem : fRenewalday, v);
+            read(set == LabelSet::Japanese ? fSubItem : fRenewalday, v);
             v = cutText(v);
-            fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Update] = '" + v +
-                            "' WHERE MainKey = " + key);
-            fnc_Execute_SQL(quotedPclist(QStringLiteral("Update"), v, key));
+            write(QStringLiteral("UPDATE tbl_Computer_List SET tbl_Computer_List.[Update]"), v, key);
+            write(pclistTarget(QStringLiteral("Update")), v, key);
             break;
         }
         case IpKey: {
             QString address;
-            readField(query, fContents, address);
+            read(fContents, address);
             QString hex;
             try {
                 hex = fnc_IP_To_Hex(address);
             } catch (const std::exception&) {
             }
-            fnc_Execute_SQL("UPDATE tbl_Pclist SET IPAddress_16num = '" + hex + "' WHERE MainKey = " + key);
+            write(QStringLiteral("UPDATE tbl_Pclist SET IPAddress_16num"), hex, key);
             break;
         }
         case Number: {
             QString text;
-            readField(query, fContents, text);
-            fnc_Execute_SQL(numberPclist(column, wholeNumber(text), key));
+            read(fContents, text);
+            write(pclistTarget(column), qint64(wholeNumber(text)), key);
             break;
         }
         case Pair:
@@ -248,18 +326,18 @@ void applyStep(const CatalogueEntry& e, LabelSet set, const QString& key) {
             qint32 number = 0;
             QString unit;
             QString text;
-            readField(query, fContents, text);
+            read(fContents, text);
             if (e.rule == Pair) {
                 number = wholeNumber(text);
             } else if (!text.isEmpty()) {
                 QString again;
-                readField(query, fContents, again);
+                read(fContents, again);
                 number = wholeNumber(again);
             }
-            readField(query, fUnit, unit);
+            read(fUnit, unit);
             const CatalogueEntry& unitEntry = catalogueEntry(e.number + 1);
-            fnc_Execute_SQL(numberPclist(column, number, key));
-            fnc_Execute_SQL(quotedPclist(unitEntry.columnName(), unit, key));
+            write(pclistTarget(column), qint64(number), key);
+            write(pclistTarget(unitEntry.columnName()), unit, key);
             break;
         }
         case PairUnit:
@@ -267,32 +345,67 @@ void applyStep(const CatalogueEntry& e, LabelSet set, const QString& key) {
             break;  // written with its value entry
         case CpuFlag: {
             QString v;
-            readField(query, fContents, v);
-            fnc_Execute_SQL(quotedPclist(column, cpuFlag(v), key));
+            read(fContents, v);
+            write(pclistTarget(column), cpuFlag(v), key);
             break;
         }
         case SettingFlag: {
             QString v;
-            readField(query, fUnit, v);
-            fnc_Execute_SQL(quotedPclist(column, settingFlag(v), key));
+            read(fUnit, v);
+            write(pclistTarget(column), settingFlag(v), key);
             break;
+        }
+    }
+}
+
+void applyEntries(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged,
+                  const std::vector<bool>& withNull) {
+    StagedLookup lookup(staged, withNull, set);
+    for (int n = qMax(first, 1); n <= qMin(last, kCatalogueSize); ++n) {
+        const CatalogueEntry& e = catalogueEntry(n);
+        if (!e.appliedByReader) continue;
+        try {
+            applyStep(e, set, mainKey, lookup);
+        } catch (const std::exception&) {
+            // a step that fails is passed over; the next one follows
         }
     }
 }
 
 }  // namespace
 
+void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged) {
+    applyEntries(mainKey, set, first, last, staged, {});
+}
+
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last) {
-    const QString key = QString::number(mainKey);
-    for (int n = qMax(first, 1); n <= qMin(last, kCatalogueSize); ++n) {
-        const CatalogueEntry& e = catalogueEntry(n);
-        if (!e.appliedByReader) continue;
-        try {
-            applyStep(e, set, key);
-        } catch (const std::exception&) {
-            // a step that fails is passed over; the next one follows
+    // The staged rows are read once, in staged order; a table that cannot be read leaves every entry
+    // at what a lookup without a line gives.
+    readcsv::StagedRows staged;
+    std::vector<bool> withNull;
+    try {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM tbl_ReadCsv"), gCn(), ado::adOpenStatic, ado::adLockReadOnly);
+        while (!rs.EOF()) {
+            readcsv::StagedLine line;
+            QString* fields[] = {&line.Key,      &line.Group, &line.Item,      &line.SubItem,
+                                 &line.Contents, &line.Unit,  &line.Renewalday};
+            bool null = false;
+            for (int i = 0; i < 7 && i < rs.FieldCount(); ++i) {
+                const ado::Value& v = rs.Fields(i).value();
+                null = null || v.isNull();
+                *fields[i] = v.toTextOrEmpty();
+            }
+            staged.push_back(std::move(line));
+            withNull.push_back(null);
+            rs.MoveNext();
         }
+        rs.Close();
+    } catch (const std::exception&) {
+        staged.clear();
+        withNull.clear();
     }
+    applyEntries(mainKey, set, first, last, staged, withNull);
 }
 
 }  // namespace inventory

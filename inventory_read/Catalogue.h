@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 
+#include "core/Mdl_ReadCsv.h"
+
 namespace inventory {
 
 // Inventory files come with Japanese or with English item labels; each read command knows one set.
@@ -77,6 +79,8 @@ extern const std::array<CatalogueEntry, kCatalogueSize> kCatalogue;
 // its rule's presets, and a read or conversion that fails leaves them; every statement is issued and
 // its failure ignored. Nothing is shown and nothing stops it.
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last);
+// The same over the rows of the file just staged, as they were stored, without reading them back.
+void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged);
 
 // The value rules on their own (exposed for the comparison window and for tests).
 [[nodiscard]] QString cutText(const QString& value);     // first 255 characters

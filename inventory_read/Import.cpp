@@ -13,15 +13,17 @@ const std::array<ListCopy, 4> kListCopies{{
     {"SELECT * FROM tbl_ReadCsv WHERE (Group = 'Soft' AND Item = 'Application')",
      "INSERT INTO tbl_ApplicationsList ( [Update], Application_Name, Application_Version, Application_Path, [Key] ) "
      "VALUES(",
-     5},
+     5, "Soft", "Application"},
     {"SELECT * FROM tbl_ReadCsv WHERE (Group = 'Device')",
      "INSERT INTO tbl_Device_Management ( [Update], Device_Category, Device_Name, Device_Provider, Device_Version, "
      "[Key] ) VALUES(",
-     6},
+     6, "Device", nullptr},
     {"SELECT * FROM tbl_ReadCsv WHERE (Group = 'Hard' AND Item = 'Printer')",
-     "INSERT INTO tbl_Printer_Management ( [Update], Printer_Name, PrinterPorts_Name, [Key] ) VALUES(", 7},
+     "INSERT INTO tbl_Printer_Management ( [Update], Printer_Name, PrinterPorts_Name, [Key] ) VALUES(", 7, "Hard",
+     "Printer"},
     {"SELECT * FROM tbl_ReadCsv WHERE (Group = 'Environmental')",
-     "INSERT INTO tbl_Environmental ( [Update], Environmental_Name, Environmental_Path, [Key] ) VALUES(", 8},
+     "INSERT INTO tbl_Environmental ( [Update], Environmental_Name, Environmental_Path, [Key] ) VALUES(", 8,
+     "Environmental", nullptr},
 }};
 
 QString fnc_MakeFullPath(QString folder, const QString& fileName) {
@@ -43,29 +45,40 @@ std::optional<qint16> newMainKey() {
         const qint16 key = vb::addInt16(highest, 1);  // 32767 + 1 raises overflow
         if (key <= 0) return std::nullopt;            // never the reserved PC 0
         return key;
+    } catch (const ado::StorageError&) {
+        throw;
     } catch (const std::exception&) {
         return std::nullopt;
     }
 }
 
-bool hasRow(const QString& table, const QString& key) {
-    ado::Recordset rs;
-    rs.Open("SELECT MainKey FROM " + table + " WHERE MainKey = " + key, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
-    const bool found = rs.RecordCount() != 0;
-    rs.Close();
-    return found;
+// One of the reader's statements on the new PC, prepared once and run with the key bound; the test hook
+// sees it as the reader writes it.
+void runOnKey(const QString& start, const QString& end, qint16 key) {
+    gCn().ExecuteBound(start + u'?' + end, {ado::Value(qint64(key))},
+                       [&] { return start + QString::number(key) + end; });
 }
 
 // The PC's two rows, created fresh: a key already present in either table (a stray profile row, say)
-// would have the file's values written over someone else's data.
-bool insertFreshPc(const QString& key) {
+// would have the file's values written over someone else's data; the key of both tables refuses it.
+bool insertFreshPc(qint16 key) {
     try {
-        if (hasRow("tbl_Computer_List", key) || hasRow("tbl_Pclist", key)) return false;
-        gCn().Execute("INSERT INTO tbl_Computer_List (MainKey) VALUES (" + key + ")");
-        gCn().Execute("INSERT INTO tbl_PClist (MainKey) VALUES (" + key + ")");
-        return hasRow("tbl_Computer_List", key) && hasRow("tbl_Pclist", key);
+        runOnKey(QStringLiteral("INSERT INTO tbl_Computer_List (MainKey) VALUES ("), QStringLiteral(")"), key);
+        if (gCn().lastRecordsAffected() != 1) return false;
+        runOnKey(QStringLiteral("INSERT INTO tbl_PClist (MainKey) VALUES ("), QStringLiteral(")"), key);
+        return gCn().lastRecordsAffected() == 1;
+    } catch (const ado::StorageError&) {
+        throw;
     } catch (const std::exception&) {
         return false;
+    }
+}
+
+// A statement whose failure is passed over, as the reader's executor does; a refusing database is not.
+void runIgnoringErrors(const QString& start, qint16 key) {
+    try {
+        runOnKey(start, QString(), key);
+    } catch (const std::exception&) {
     }
 }
 
@@ -73,19 +86,26 @@ bool insertFreshPc(const QString& key) {
 
 FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
     FileResult result;
+    readcsv::StagedRows staged;
+    try {
+        if (!readcsv::readInventoryFile(fullPath, &staged)) {
+            result.skip = Skip::NotInventory;
+            return result;
+        }
+    } catch (const std::exception&) {
+        result.skip = Skip::Unreadable;
+        return result;
+    }
     try {
         // One transaction per file: a crash leaves the PC complete or absent, and the file's few hundred
         // statements share one commit. Leaving early rolls everything back, the staging included.
         ado::TransGuard guard(gCn());
-        bool staged = false;
         try {
-            staged = fnc_Read_CsvFile(fullPath);
+            readcsv::storeStagedRows(staged);
+        } catch (const ado::StorageError&) {
+            throw;
         } catch (const std::exception&) {
-            result.skip = Skip::Unreadable;
-            return result;
-        }
-        if (!staged) {
-            result.skip = Skip::NotInventory;
+            result.skip = Skip::Unreadable;  // a row the staging table cannot take
             return result;
         }
         const std::optional<qint16> key = newMainKey();
@@ -93,25 +113,38 @@ FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
             result.skip = Skip::NoKey;
             return result;
         }
-        const QString k = QString::number(*key);
-        if (!insertFreshPc(k)) {
+        if (!insertFreshPc(*key)) {
             result.skip = Skip::NotCreated;
             return result;
         }
 
-        fnc_Update_FromReadCsv(*key, set, 1, 1);
-        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Location_Code] = 0 WHERE MainKey = " + k);
-        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[User_Code] = 0 WHERE MainKey = " + k);
-        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Manufacturer_Code] = 0 WHERE MainKey = " + k);
-        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Model_Code] = 0 WHERE MainKey = " + k);
-        fnc_Execute_SQL("UPDATE tbl_Computer_List SET tbl_Computer_List.[Asset_Code] = 0 WHERE MainKey = " + k);
-        fnc_Update_FromReadCsv(*key, set, 2, kCatalogueSize);
+        // The profile is looked up in the rows just staged, held in memory, rather than queried back.
+        fnc_Update_FromReadCsv(*key, set, 1, 1, staged);
+        const QString set0 = QStringLiteral(" = 0 WHERE MainKey = ");
+        for (const char* column : {"Location_Code", "User_Code", "Manufacturer_Code", "Model_Code", "Asset_Code"})
+            runIgnoringErrors("UPDATE tbl_Computer_List SET tbl_Computer_List.[" + QLatin1String(column) + u']' + set0,
+                              *key);
+        fnc_Update_FromReadCsv(*key, set, 2, kCatalogueSize, staged);
+        const QString k = QString::number(*key);
         for (const ListCopy& copy : kListCopies) {
-            fnc_Insert_FromReadCsv(QString::fromUtf8(copy.selectSql), QString::fromUtf8(copy.insertStart), k,
-                                   copy.layout);
+            // The staged rows its query would select, in staged order (the hook can fail the query itself).
+            if (gCn().hasFailHook() && gCn().shouldFail(QString::fromUtf8(copy.selectSql))) continue;
+            const QString group = QString::fromLatin1(copy.group);
+            const QString item = copy.item ? QString::fromLatin1(copy.item) : QString();
+            readcsv::StagedRows rows;
+            for (const readcsv::StagedLine& line : staged)
+                if (readcsv::sameText(line.Group, group) && (!copy.item || readcsv::sameText(line.Item, item)))
+                    rows.push_back(line);
+            readcsv::insertListRows(rows, QString::fromUtf8(copy.insertStart), k, copy.layout);
         }
         guard.commit();
         result.mainKey = *key;
+    } catch (const ado::StorageError& e) {
+        // Nothing of the file stays; the run stops here.
+        result.skip = Skip::Refused;
+        result.mainKey = 0;
+        result.errorNumber = e.number();
+        result.errorDescription = e.description();
     } catch (const std::exception&) {
         // No transaction, or its commit failed: nothing of the file stays.
         result.skip = Skip::NotCreated;
@@ -156,6 +189,12 @@ ReadRun runReadLoop(const FileListSource& list, LabelSet set, const std::functio
         } else {
             run.skipped.push_back({name, r.skip});
         }
+        if (r.skip == Skip::Refused) {
+            run.stopped = true;
+            run.errorNumber = r.errorNumber;
+            run.errorDescription = r.errorDescription;
+            break;
+        }
     }
     return run;
 }
@@ -177,6 +216,9 @@ QString skippedFilesMessage(const std::vector<SkippedFile>& skipped) {
                 break;
             case Skip::NotCreated:
                 why = QStringLiteral("PCを登録できません");
+                break;
+            case Skip::Refused:
+                why = QStringLiteral("データベースに書き込めません");
                 break;
             case Skip::None:
                 break;

@@ -207,6 +207,8 @@ void frm_Open::readCommand(LabelSet set) {
     // with the standard error box, as before.
     try {
         auto step = [&run](const std::function<void()>& body) { inventory::fnc_Read_Step(run.staged, body); };
+        // The database refused a file and the run stopped there: its own words first.
+        if (run.stopped) step([&] { ui::ShowStdError(run.errorNumber, run.errorDescription); });
         step([&] {
             ui::MsgBox(japanese ? QStringLiteral("読み込みが完了しました。") : QStringLiteral("Process Comprete"),
                        ui::vbOKOnly);

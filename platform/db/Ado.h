@@ -7,6 +7,7 @@
 #include <cstdio>  // before the #undef below, so no later include defines EOF again
 #include <functional>
 #include <memory>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct sqlite3;
 #undef EOF
 
 namespace ado {
+
+namespace detail {
+struct StatementCache;
+}
 
 // ADO constants the program uses.
 enum : int {
@@ -82,6 +87,22 @@ private:
 
 class Recordset;
 
+// The database could not read or write its file (read-only, locked by another program, disk full, an I/O
+// error): nothing was wrong with the statement, and the next one will most likely fail the same way.
+class StorageError : public vb::Error {
+public:
+    using vb::Error::Error;
+};
+
+// The tables of a database, each with its columns, in the order they were made.
+using TableColumns = std::vector<std::pair<QString, QStringList>>;
+
+// The tables and columns a script of CREATE statements makes (run on a scratch in-memory database).
+[[nodiscard]] TableColumns tablesOfScript(const QString& script);
+// The first table, or "table.column", of `expected` that `actual` lacks, names compared as SQLite
+// resolves them (ASCII letters without case); "" when nothing is missing.
+[[nodiscard]] QString firstMissing(const TableColumns& expected, const TableColumns& actual);
+
 class Field {
 public:
     Field() = default;
@@ -125,14 +146,25 @@ public:
     // the first failure raises and the rows before it stay written (the caller's transaction decides).
     // lastRecordsAffected() counts the rows of every run that went through.
     void ExecuteEach(const QString& sql, const std::vector<QStringList>& rows);
+    // Runs one statement with "?" markers bound to the values, one value per marker. The statement is
+    // prepared on its first run and kept while the connection is open, so a statement that an import runs
+    // for every file is prepared once. The fail hook sees the text `asWritten` makes (the statement with its
+    // values written in), made only while a hook is set.
+    void ExecuteBound(const QString& sql, const std::vector<Value>& values,
+                      const std::function<QString()>& asWritten = {});
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
     [[nodiscard]] bool inTransaction() const;
 
+    // Run by Open with the file's tables once it has proved to be a database, before anything is written
+    // to it; an exception from the check fails the Open and the file stays as it was.
+    void setOpenCheck(std::function<void(const TableColumns&)> check) { m_openCheck = std::move(check); }
+
     // Test hook: a statement whose text makes this return true fails as the provider would.
     void setFailHook(std::function<bool(const QString& sql)> hook) { m_failHook = std::move(hook); }
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
+    [[nodiscard]] bool hasFailHook() const { return bool(m_failHook); }
 
     // Rows changed by the last Execute (ADO's RecordsAffected); -1 before any.
     [[nodiscard]] long lastRecordsAffected() const { return m_recordsAffected; }
@@ -147,6 +179,8 @@ private:
     int m_transDepth = 0;
     long m_recordsAffected = -1;
     std::function<bool(const QString&)> m_failHook;
+    std::function<void(const TableColumns&)> m_openCheck;
+    std::unique_ptr<detail::StatementCache> m_cache;
     // Recordsets hold a weak reference: after Close (or destruction) they fail instead of dangling.
     std::shared_ptr<int> m_alive;
 };

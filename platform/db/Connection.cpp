@@ -78,19 +78,25 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     }
     sqlite3_extended_result_codes(db, 1);
     try {
-        // Reading the schema proves the file is a database before anything is written to it.
+        // A file another program holds for a moment is waited for, also by the first read below.
+        sqlite3_busy_timeout(db, 2000);
+        // Reading the schema proves the file is a database before anything is written to it. Only a file
+        // that is no database is called one: a full disk, an I/O error or a lock say what they are.
         sqlite3_stmt* probe = nullptr;
         int prc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
-        if (prc == SQLITE_OK) prc = sqlite3_step(probe) == SQLITE_ROW ? SQLITE_OK : sqlite3_errcode(db);
+        if (prc == SQLITE_OK) prc = sqlite3_step(probe) == SQLITE_ROW ? SQLITE_OK : sqlite3_extended_errcode(db);
         sqlite3_finalize(probe);
-        if (prc != SQLITE_OK) throw vb::Error(errProvider, notDatabase);
-        sqlite3_busy_timeout(db, 2000);
+        if ((prc & 0xFF) == SQLITE_NOTADB) throw vb::Error(errProvider, notDatabase);
+        if (prc != SQLITE_OK) throw vb::Error(errProvider, QString::fromUtf8(sqlite3_errmsg(db)));
+        if (m_openCheck) m_openCheck(detail::readTables(db));
         // An import issues thousands of single statements: WAL with NORMAL sync keeps each one cheap.
         // A read-only file cannot switch mode; it still opens, and its writes fail where they happen.
         sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
         execSimple(db, "PRAGMA synchronous=NORMAL");
         detail::registerJetFunctions(db);
     } catch (...) {
+        // Closing must not write either (a checkpoint would).
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         sqlite3_close_v2(db);
         throw;
     }
@@ -104,6 +110,7 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
 void Connection::Close() {
     if (!m_db) return;
     m_alive.reset();
+    m_cache.reset();
     if (!sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     m_transDepth = 0;
     sqlite3_close_v2(m_db);
@@ -168,7 +175,7 @@ void Connection::CommitTrans() {
     if (sqlite3_get_autocommit(m_db)) {
         // SQLite already rolled the work back (disk full, I/O error): committing must not look fine.
         m_transDepth = 0;
-        throw vb::Error(errNoTransaction, QStringLiteral("トランザクションは既にロールバックされています。"));
+        throw StorageError(errNoTransaction, QStringLiteral("トランザクションは既にロールバックされています。"));
     }
     if (m_transDepth == 1)
         execSimple(m_db, "COMMIT");

@@ -185,8 +185,10 @@ QString translateJetSql(const QString& jetSql) {
             } else if (isWord(tok, "UPDATE")) {
                 if (i != lead) text = u'[' + text + u']';
             }
-        } else if (tok.kind == Kind::String && tok.text.startsWith(u'"')) {
-            text = doubleToSingleQuoted(tok.text);
+        } else if (tok.kind == Kind::String) {
+            if (tok.text.startsWith(u'"')) text = doubleToSingleQuoted(tok.text);
+            // Two literals side by side stay two: written 'a''b' they would read as one text a'b.
+            if (out.endsWith(u'\'')) out += u' ';
         } else if (tok.kind == Kind::Punct && !out.isEmpty()) {
             // "--" and "/*" outside quotes start comments in SQLite; in Jet they are operators.
             const QChar last = out.back();

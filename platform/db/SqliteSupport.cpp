@@ -95,6 +95,17 @@ void throwSqlite(sqlite3* db, int rc) {
             else
                 number = errSyntax;
             break;
+        case SQLITE_READONLY:
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_FULL:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+        case SQLITE_NOMEM:
+            throw StorageError(errProvider, message);
         default:
             number = errProvider;
     }

@@ -3,8 +3,12 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
+
+#include "platform/db/Ado.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -14,6 +18,9 @@ namespace ado::detail {
 // Registers jet_date() on a connection: the schema's triggers call it to store every Date/Time value
 // in one canonical form, whatever form a statement wrote it in.
 void registerJetFunctions(sqlite3* db);
+
+// The tables of an open database with their columns (SQLite's own tables left out).
+[[nodiscard]] TableColumns readTables(sqlite3* db);
 
 // Throws vb::Error for an SQLite result code, with the connection's message as description.
 [[noreturn]] void throwSqlite(sqlite3* db, int rc);
@@ -35,6 +42,11 @@ public:
 private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
+};
+
+// The prepared statements a connection keeps, by statement text.
+struct StatementCache {
+    std::unordered_map<QString, std::unique_ptr<Statement>> statements;
 };
 
 // A savepoint: everything written after it is rolled back (and the savepoint released) in the destructor,

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <algorithm>
 #include <deque>
+#include <utility>
 
 #include "platform/base/VbError.h"
 
@@ -170,6 +172,10 @@ std::optional<QString> realFileDialog(const FileDialogSpec& spec, QWidget* paren
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所(&I):"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
+    // Qt gives these two labels no partner control, so their "&" would show as a character.
+    for (const auto& [label, partner] : {std::pair{"lookInLabel", "lookInCombo"}, {"fileTypeLabel", "fileTypeCombo"}})
+        if (auto* l = dialog.findChild<QLabel*>(QLatin1String(label)))
+            if (!l->buddy()) l->setBuddy(dialog.findChild<QWidget*>(QLatin1String(partner)));
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
     const QStringList filters = qtFilters(spec.filters);

@@ -55,21 +55,18 @@ int Form::Top() const { return twips(frameGeometry().y()); }
 int Form::Left() const { return twips(frameGeometry().x()); }
 
 // Before the window is on screen its frame is unknown; the outer size asked for is put right once the
-// window system has given it one.
+// window system has told it.
 void Form::setWidth(int tw) {
-    if (!isVisible()) m_outer.setWidth(px(tw));
+    if (!isVisible()) m_pendingOuter.setWidth(px(tw));
     resize(std::max(0, px(tw) - frameExtra().width()), height());
 }
 void Form::setHeight(int tw) {
-    if (!isVisible()) m_outer.setHeight(px(tw));
+    if (!isVisible()) m_pendingOuter.setHeight(px(tw));
     resize(width(), std::max(0, px(tw) - frameExtra().height()));
 }
 
-void Form::applyOuterSize() {
-    const QSize extra = frameExtra();
-    const int w = m_outer.width() >= 0 ? std::max(0, m_outer.width() - extra.width()) : width();
-    const int h = m_outer.height() >= 0 ? std::max(0, m_outer.height() - extra.height()) : height();
-    if (w != width() || h != height()) resize(w, h);
+void Form::settleOuterSize() {
+    if (const auto client = m_pendingOuter.frameReported(size(), frameExtra())) resize(*client);
 }
 // move() places the outer frame of a window.
 void Form::setTop(int tw) { move(pos().x(), px(tw)); }
@@ -201,7 +198,14 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // A window manager frames a new window with a move or resize of its own: the frame is known now.
+    if (m_pendingOuter.waiting() && isVisible()) settleOuterSize();
     if (m_loaded && !m_gone) guarded([this] { Form_Resize(); });
+}
+
+void Form::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (m_pendingOuter.waiting() && isVisible()) settleOuterSize();
 }
 
 void Form::changeEvent(QEvent* event) {
@@ -224,13 +228,10 @@ void Form::setVisible(bool visible) {
 
 void Form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (event->spontaneous() || (m_outer.width() < 0 && m_outer.height() < 0)) return;
-    applyOuterSize();
-    // Some window systems report the frame only after the window is mapped.
-    QTimer::singleShot(0, this, [this] {
-        applyOuterSize();
-        m_outer = QSize(-1, -1);
-    });
+    if (event->spontaneous() || !m_pendingOuter.waiting()) return;
+    settleOuterSize();
+    // Without a window manager, or under a frameless one, no frame is ever told.
+    if (m_pendingOuter.waiting()) QTimer::singleShot(1000, this, [this] { m_pendingOuter.stopWaiting(); });
 }
 
 // ---- controls and menus -------------------------------------------------------------------------

@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "platform/ui/OuterSize.h"
+
 class QAction;
 class QEventLoop;
 class QMenu;
@@ -104,6 +106,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -112,7 +115,7 @@ public:
     void setVisible(bool visible) override;
 
 private:
-    void applyOuterSize();
+    void settleOuterSize();
     bool runUnload(int unloadMode);
     void applyClientSize();
     [[nodiscard]] int menuBarHeight() const;
@@ -125,9 +128,9 @@ private:
     bool m_gone = false;           // unloaded; the object waits for deleteLater
     bool m_closingByCode = false;  // our own close() after an unload from code
     bool m_wasActive = false;
-    QSize m_designClient;        // twips; empty when never set
-    int m_clientMenuHeight = 0;  // menu bar height when the client size was applied
-    QSize m_outer{-1, -1};       // pixels asked for by setWidth/setHeight before the frame was known
+    QSize m_designClient;             // twips; empty when never set
+    int m_clientMenuHeight = 0;       // menu bar height when the client size was applied
+    PendingOuterSize m_pendingOuter;  // asked for by setWidth/setHeight before the frame was known
     QEventLoop* m_modalLoop = nullptr;
 };
 

@@ -1,14 +1,17 @@
 // The import, headless: samples against the expected values, keys, broken files, the key mend and what a
 // failure inside a file leaves.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 
 #include "core/Mdl_Access_mdb.h"
 #include "inventory_read/Import.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/inventory_read/InventoryFixture.h"
+#include "tests/support/FaultVfs.h"
 
 namespace invtest {
 namespace {
@@ -263,6 +266,133 @@ TEST_F(InventoryTest, OneFileRunsItsStatementsInTheReadersOrder) {
               "Device_Version, [Key] ) VALUES('r', 'c', 'n', 'p', 'v', '1');");
     EXPECT_EQ(computerList(1, "Asset_Code"), "0") << "the number 0 is stored as the text 0";
     EXPECT_EQ(computerList(1, "Deleted_Flug"), "0");
+}
+
+// The import looks the catalogue's lines and the list rows up in the staged rows it holds in memory:
+// what it finds has to be what the statements' own queries find in the staging table (ASCII letters
+// without case, everything else exact, the first staged line first, the list rows in staged order).
+TEST_F(InventoryTest, StagedRowsAreFoundInMemoryAsTheQueriesFindThem) {
+    const QString longText = QString(300, u'長');
+    const QString path = writeInventory(
+        "match.csv",
+        {"1,Network,lan,コンピュータ名,lower case first,,r", "2,Network,LAN,コンピュータ名,upper case second,,r",
+         "3,Network,ＬＡＮ,ワークグループ,full-width letters,,r", "4,Network,LAN ,ワークグループ,a trailing blank,,r",
+         "5,Network,LAN,ワークグループ,WG,,r", "6,Hard,cpu,NAME,letters in any case,,r",
+         "7,Hard,Adapter,ipアドレス,10.0.0.1,,r", "8,Soft,IE,SETTING,start page,http://x/,r",
+         "9,Network,LAN,ドメイン," + longText + ",,r", "10,Hard,cpu,name,second name,,r",
+         "11,SOFT,application,A1,1,p,r1", "12,Soft,Application,A2,2,q,r2", "13,Softs,Application,X,1,p,r",
+         "14,soft,Ａpplication,Y,1,p,r", "15,device,Display,D1,p,v,r", "16,Hard,printer,P1,LPT1:,,r",
+         "17,ENVIRONMENTAL,PATH,c:\\x,,,r", "18,Device,Sound,D2,p,v,r"});
+    ASSERT_EQ(inventory::fnc_Import_File(path, LabelSet::Japanese).skip, Skip::None);
+    EXPECT_EQ(pclist(1, "Computer_Name"), "lower case first");
+    EXPECT_EQ(pclist(1, "Workgroup"), "WG");
+
+    // Every text entry holds what its selector query reads from the staging table, cut to 255.
+    int texts = 0;
+    for (const inventory::CatalogueEntry& e : inventory::kCatalogue) {
+        if ((e.rule != inventory::Rule::Text && e.rule != inventory::Rule::UnitText) || !e.appliedByReader) continue;
+        const int field = e.rule == inventory::Rule::Text ? 4 : 5;
+        const QString want = fnc_Get_RecordValues(inventory::selectorQuery(e, LabelSet::Japanese))[field].left(255);
+        const QString got =
+            e.table == inventory::TargetTable::Pclist ? pclist(1, e.columnName()) : computerList(1, e.columnName());
+        EXPECT_EQ(got, want) << e.number << " " << e.column;
+        texts += want.isEmpty() ? 0 : 1;
+    }
+    EXPECT_EQ(texts, 6) << "computer name, workgroup, IP address, CPU name, domain, start page";
+
+    // Every list holds the rows its query selects, in the order the query gives them.
+    const char* stored[] = {
+        "SELECT [Update], Application_Name, Application_Version, Application_Path FROM tbl_ApplicationsList",
+        "SELECT [Update], Device_Category, Device_Name, Device_Provider, Device_Version FROM tbl_Device_Management",
+        "SELECT [Update], Printer_Name, PrinterPorts_Name FROM tbl_Printer_Management",
+        "SELECT [Update], Environmental_Name, Environmental_Path FROM tbl_Environmental"};
+    const char* staged[] = {"Renewalday, SubItem, Contents, Unit", "Renewalday, Item, SubItem, Contents, Unit",
+                            "Renewalday, SubItem, Contents", "Renewalday, Item, SubItem"};
+    for (int i = 0; i < 4; ++i) {
+        const QString query = QString::fromUtf8(inventory::kListCopies[size_t(i)].selectSql)
+                                  .replace("SELECT *", QString("SELECT ") + staged[i]);
+        std::vector<QStringList> want = rows(query);
+        for (QStringList& row : want)
+            for (QString& v : row) v = fnc_Replace_SQLChar(v);
+        EXPECT_EQ(rows(stored[i]), want) << stored[i];
+        EXPECT_FALSE(want.empty()) << stored[i];
+    }
+}
+
+// A database that refuses to store a file (read-only, locked by another program, a full disk, an I/O
+// error) stops the run at that file: nothing of it is written, the files before it stay, and the
+// files after it are not tried (each would wait and fail the same way).
+TEST_F(InventoryTest, ADatabaseThatRefusesWritesStopsTheRunAtThatFile) {
+    using Op = testsupport::FaultVfs::Op;
+    struct Case {
+        const char* what;
+        const char* description;
+        std::function<int(Op, const QString&)> fault;  // while armed
+        bool lockedByAnother;
+    };
+    const Case cases[] = {
+        {"a read-only file", "attempt to write a readonly database",
+         [](Op op, const QString& path) { return op == Op::Open && path.endsWith("pcdb.mdb") ? SQLITE_READONLY : 0; },
+         false},
+        {"a file another program keeps locked", "database is locked", {}, true},
+        {"a full disk", "database or disk is full",
+         [](Op op, const QString& path) { return op == Op::Write && path.endsWith("-wal") ? SQLITE_FULL : 0; }, false},
+        {"an I/O error", "disk I/O error",
+         [](Op op, const QString& path) { return op == Op::Write && path.endsWith("-wal") ? SQLITE_IOERR_WRITE : 0; },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        const QStringList names = {"f0.csv", "f1.csv", "f2.csv"};
+        for (const QString& n : names) copySample("inventory_ja.csv", n);
+        bool armed = false;
+        ado::Connection other;
+        inventory::ReadRun run;
+        QElapsedTimer timer;
+        {
+            testsupport::FaultVfs vfs([&](Op op, const char* path) {
+                return armed && c.fault ? c.fault(op, QString::fromUtf8(path)) : SQLITE_OK;
+            });
+            gCn_ptr.reset();
+            openDb();
+            timer.start();
+            run = inventory::runReadLoop(allSelected(m_folder->path(), names), LabelSet::Japanese, [&](int i) {
+                if (i != 1) return;
+                armed = true;
+                if (c.lockedByAnother) {
+                    other.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + m_folder->dbPath());
+                    other.BeginTrans();
+                    other.Execute("UPDATE tbl_Location SET Location_Name = Location_Name");
+                } else {
+                    // Files are opened anew by a fresh connection, as after a start on a read-only file.
+                    gCn_ptr.reset();
+                    openDb();
+                }
+            });
+            armed = false;
+            if (other.State() == ado::adStateOpen) other.Close();
+            gCn_ptr.reset();
+        }
+        EXPECT_LT(timer.elapsed(), 6000) << "a lock is waited for once, not once per file";
+        EXPECT_EQ(run.imported, 1);
+        EXPECT_EQ(run.keys, std::vector<qint16>{1});
+        EXPECT_TRUE(run.stopped);
+        ASSERT_EQ(run.skipped.size(), 1u) << "the file after the stop is not tried";
+        EXPECT_EQ(run.skipped[0].name, "f1.csv");
+        EXPECT_EQ(run.skipped[0].why, Skip::Refused);
+        EXPECT_EQ(run.errorNumber, ado::errProvider);
+        EXPECT_EQ(run.errorDescription.toStdString(), c.description);
+        EXPECT_EQ(inventory::skippedFilesMessage(run.skipped),
+                  "次のファイルは読み込まれませんでした。\nf1.csv（データベースに書き込めません）");
+
+        openDb();
+        EXPECT_EQ(scalar("PRAGMA integrity_check"), "ok");
+        EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 1);
+        expectPcAsExpected(1, "inventory_ja.csv", LabelSet::Japanese);
+        EXPECT_EQ(orphanRows(), 0);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The file-picking window driven as a user drives it: open it from the main menu, pick files in its lists,
 // read them with either command, and find the new PCs in the database and in the main list.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
 #include "core/frm_Main.h"
 #include "inventory_read/FileControls.h"
@@ -20,6 +22,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/inventory_read/InventoryFixture.h"
+#include "tests/support/FaultVfs.h"
 #include "tests/support/UiDriver.h"
 
 namespace invtest {
@@ -305,6 +308,33 @@ TEST_F(OpenWindowTest, SkippedFilesAreNamedInABoxAfterTheCompletionMessage) {
                                     "Vondari|0|次のファイルは読み込まれませんでした。\n"
                                     "broken_header.csv（Harvikのファイルではありません）"}));
     EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 1);
+}
+
+// A database that refuses the files (here a read-only one) stops the run at the first: its own error in
+// the standard box, then the completion message, then the stopped file named with the reason.
+TEST_F(OpenWindowTest, ADatabaseThatRefusesWritesStopsTheRunWithItsOwnError) {
+    using Op = testsupport::FaultVfs::Op;
+    copySample("inventory_ja.csv", "a.csv");
+    copySample("inventory_ja.csv", "b.csv");
+    testsupport::FaultVfs vfs([](Op op, const char* path) {
+        return op == Op::Open && QString::fromUtf8(path).endsWith("pcdb.mdb") ? SQLITE_READONLY : SQLITE_OK;
+    });
+    gCn_ptr.reset();
+    openDb();
+    frm_Open* f = open();
+    ASSERT_TRUE(f);
+    f->File1->selectAll();
+    for (int i = 0; i < 3; ++i) ui::script::answerMsgBox(ui::vbOK);
+    f->Mnu_ReadCSV_Click();
+    EXPECT_EQ(boxes(), (QStringList{"警告|16|\r\n（エラーコード：-2147467259）\r\n（エラー内容：attempt to write a "
+                                    "readonly database）",
+                                    "Vondari|0|読み込みが完了しました。",
+                                    "Vondari|0|次のファイルは読み込まれませんでした。\n"
+                                    "a.csv（データベースに書き込めません）"}));
+    EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 0);
+    EXPECT_FALSE(f->Mnu_ReadCSV->isEnabled());
+    f->Unload();
+    gCn_ptr.reset();
 }
 
 // A drive without a disk asks for one; any other failure shows the standard error box and the window

@@ -39,6 +39,8 @@ void LedgerTest::TearDown() {
 
 void LedgerTest::openDb() { ASSERT_TRUE(fnc_DB_Open()); }
 
+void LedgerTest::closeSide() { m_side.reset(); }
+
 ado::Connection& LedgerTest::side() {
     if (!m_side || m_side->State() != ado::adStateOpen) {
         m_side = std::make_unique<ado::Connection>();

@@ -52,6 +52,8 @@ protected:
     void addUser(int code, const QString& name, const QString& availableFlug = "0");
     // Writes "DB.ini" in the program folder.
     void writeIni(const QStringList& lines);
+    // Closes the second connection (it opens again at the next use): no connection may cross a fork.
+    void closeSide();
 
     std::unique_ptr<AppFolder> m_folder;
 

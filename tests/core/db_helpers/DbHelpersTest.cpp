@@ -5,6 +5,7 @@
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
+#include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "tests/support/LedgerFixture.h"
 
@@ -98,6 +99,62 @@ TEST_F(DbHelpers, OpenAndCloseTheSharedConnection) {
     EXPECT_FALSE(gCn_ptr);
     EXPECT_FALSE(fnc_DB_Close());
     EXPECT_TRUE(m_status.isEmpty());
+}
+
+// A file whose tables lack what the program uses (an older or foreign database) is refused at open,
+// before anything is written to it; names are matched without ASCII case, and more tables or columns
+// than the program knows are fine.
+TEST_F(DbHelpers, AFileWithoutTheLedgerTablesIsRefusedUnchanged) {
+    const struct {
+        const char* what;
+        QStringList changes;
+        const char* missing;  // nullptr: the file opens
+    } cases[] = {
+        {"a profile column missing", {"ALTER TABLE tbl_Pclist DROP COLUMN CPU_FPU"}, "tbl_Pclist.CPU_FPU"},
+        {"the staging table missing", {"DROP TABLE tbl_ReadCsv"}, "tbl_ReadCsv"},
+        {"the first of two missing columns is named",
+         {"ALTER TABLE tbl_Model DROP COLUMN Available_flug", "ALTER TABLE tbl_Section DROP COLUMN Section_Comment"},
+         "tbl_Section.Section_Comment"},
+        {"names in other letter case, extra tables and columns",
+         {"ALTER TABLE tbl_Model RENAME TO x_Model", "ALTER TABLE x_Model RENAME TO TBL_MODEL",
+          "ALTER TABLE TBL_MODEL RENAME COLUMN Model_Name TO x_Name",
+          "ALTER TABLE TBL_MODEL RENAME COLUMN x_Name TO MODEL_NAME",
+          "ALTER TABLE tbl_Pclist ADD COLUMN Extra_Column VARCHAR(255)", "CREATE TABLE tbl_Extra (a INTEGER)"},
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        {
+            // Changed, and left in rollback-journal mode, so any write at open would show in the bytes.
+            ado::Connection cn;
+            cn.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + m_folder->dbPath());
+            for (const QString& change : c.changes) cn.Execute(change);
+            cn.Execute("PRAGMA journal_mode=DELETE");
+        }
+        QFile file(m_folder->dbPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+
+        if (!c.missing) {
+            EXPECT_TRUE(fnc_DB_Open());
+            EXPECT_TRUE(ui::script::shown().empty());
+            continue;
+        }
+        ui::script::answerMsgBox(ui::vbOK);
+        EXPECT_FALSE(fnc_DB_Open());
+        EXPECT_EQ(gCn().State(), ado::adStateClosed);
+        const QString box = lastErrorBox();
+        EXPECT_TRUE(box.startsWith(QStringLiteral("\r\n（エラーコード：-2147467259）"))) << box.toStdString();
+        EXPECT_TRUE(box.contains(QStringLiteral("（%1 がありません）").arg(QString::fromUtf8(c.missing))))
+            << box.toStdString();
+        EXPECT_TRUE(m_status.isEmpty());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        EXPECT_EQ(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pcdb.mdb"});
+    }
 }
 
 TEST_F(DbHelpers, ExecutorIgnoresErrorsAndReportsEveryNonEmptyText) {

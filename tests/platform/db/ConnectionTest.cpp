@@ -1,8 +1,11 @@
 // Opening the ledger file, statements, transactions and the test hook.
+#include <sqlite3.h>
+
 #include <QDir>
 #include <QFile>
 
 #include "tests/platform/db/DbTestSupport.h"
+#include "tests/support/FaultVfs.h"
 
 namespace {
 
@@ -51,6 +54,60 @@ TEST(ConnectionOpen, FileThatIsNoDatabaseFailsAndStaysByteIdentical) {
         EXPECT_EQ(readAll(folder.dbPath()), c.bytes) << c.what;
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pcdb.mdb"}) << c.what;
     }
+}
+
+// A good database that cannot be read just now (a full disk, an I/O error, a lock) is not called "no
+// database": the error carries SQLite's own description, and the file stays as it was.
+TEST(ConnectionOpen, AFailedFirstReadSaysWhatHappened) {
+    using Op = testsupport::FaultVfs::Op;
+    const struct {
+        const char* what;
+        Op op;
+        int code;
+        const char* description;
+    } cases[] = {
+        {"the file cannot be read", Op::Read, SQLITE_IOERR_READ, "disk I/O error"},
+        {"the disk is too full to grow the shared index", Op::ShmMap, SQLITE_IOERR_SHMSIZE, "disk I/O error"},
+        {"another program keeps the file locked", Op::Lock, SQLITE_BUSY, "database is locked"},
+        {"the file cannot be opened", Op::Open, SQLITE_CANTOPEN, "unable to open database file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::AppFolder folder(true);
+        const QByteArray before = readAll(folder.dbPath());
+        ado::Connection cn;
+        bool opened = false;
+        {
+            testsupport::FaultVfs vfs([&c](Op op, const char* path) {
+                return op == c.op && QString::fromUtf8(path).endsWith("pcdb.mdb") ? c.code : SQLITE_OK;
+            });
+            try {
+                cn.Open(jetConnectionString(folder.dbPath()));
+                opened = true;
+            } catch (const vb::Error& e) {
+                EXPECT_EQ(e.number(), ado::errProvider);
+                EXPECT_EQ(e.description().toStdString(), c.description);
+            }
+        }
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(cn.State(), ado::adStateClosed);
+        EXPECT_EQ(readAll(folder.dbPath()), before);
+    }
+}
+
+TEST(ConnectionOpen, ALockHeldForAMomentIsWaitedFor) {
+    using Op = testsupport::FaultVfs::Op;
+    testsupport::AppFolder folder(true);
+    int refused = 0;
+    {
+        ado::Connection cn;
+        testsupport::FaultVfs vfs(
+            [&refused](Op op, const char*) { return op == Op::Lock && refused++ < 5 ? SQLITE_BUSY : SQLITE_OK; });
+        cn.Open(jetConnectionString(folder.dbPath()));
+        EXPECT_EQ(cn.State(), ado::adStateOpen);
+        cn.Close();
+    }
+    EXPECT_GT(refused, 5);
 }
 
 TEST(ConnectionOpen, ParsesTheJetConnectionString) {
@@ -218,6 +275,62 @@ TEST_F(TemplateDb, ExecuteEachBindsEveryRowAsText) {
     EXPECT_EQ(errorOf([&] { cn.ExecuteEach(insert, {{"9", "", "", "", "", "", ""}}); }), ado::errProvider);
     cn.setFailHook(nullptr);
     EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv"), 3);
+}
+
+// A statement kept for the connection and run again and again with new values: each run stores its
+// own values, a refused run leaves the statement usable, and the hook sees the values written in.
+TEST_F(TemplateDb, ExecuteBoundKeepsTheStatementAndBindsEachRun) {
+    const QString insert = "UPDATE tbl_Pclist SET tbl_Pclist.[Computer_Name] = ? WHERE MainKey = ?";
+    exec("INSERT INTO tbl_Pclist (MainKey) VALUES (3)");
+    exec("INSERT INTO tbl_Pclist (MainKey) VALUES (4)");
+    const struct {
+        ado::Value name;
+        qint64 key;
+        long error;
+        const char* stored;  // Computer_Name of the key afterwards
+    } runs[] = {
+        {ado::Value("it's"), 3, 0, "text:it's"},
+        {ado::Value(QString("a") + QChar(0) + "b"), 4, 0, nullptr},
+        {ado::Value(QString(256, u'x')), 3, ado::errTypeMismatchDb, "text:it's"},  // too long: refused
+        {ado::Value(qint64(12)), 3, 0, "text:12"},                                 // a number into text
+        {ado::Value(), 4, 0, "null:"},
+    };
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.stored ? r.stored : "NUL");
+        EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {r.name, ado::Value(r.key)}); }), r.error);
+        if (r.stored) {
+            EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", QString("MainKey = %1").arg(r.key)), r.stored);
+        } else {
+            EXPECT_EQ(scalar("SELECT length(CAST(Computer_Name AS BLOB)) FROM tbl_Pclist WHERE MainKey = 4"), "3");
+        }
+    }
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {ado::Value("one value for two markers")}); }),
+              ado::errTooFewParameters);
+
+    QStringList seen;
+    cn.setFailHook([&seen](const QString& sql) {
+        seen << sql;
+        return sql.contains("'fail'");
+    });
+    const auto written = [](const char* name) {
+        return [name] { return QString("UPDATE ... = '%1' WHERE MainKey = 3").arg(name); };
+    };
+    EXPECT_EQ(errorOf([&] {
+                  cn.ExecuteBound(insert, {ado::Value("fail"), ado::Value(3)}, written("fail"));
+              }),
+              ado::errProvider);
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {ado::Value("pass"), ado::Value(3)}, written("pass")); }), 0);
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(insert, {ado::Value("plain"), ado::Value(3)}); }), 0);
+    cn.setFailHook(nullptr);
+    EXPECT_EQ(seen,
+              (QStringList{"UPDATE ... = 'fail' WHERE MainKey = 3", "UPDATE ... = 'pass' WHERE MainKey = 3", insert}));
+    EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", "MainKey = 3"), "text:plain");
+
+    // Kept statements go with the connection: after a reopen the same text runs on the new one.
+    cn.Close();
+    cn.Open(jetConnectionString(m_folder->dbPath()));
+    cn.ExecuteBound(insert, {ado::Value("again"), ado::Value(3)});
+    EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", "MainKey = 3"), "text:again");
 }
 
 TEST_F(TemplateDb, FailHookFailsTheChosenStatementOnly) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/Ado.h"
+#include "tests/platform/db/DbTestSupport.h"
 
 namespace {
 
@@ -52,6 +53,9 @@ const Case kCases[] = {
      "SELECT * FROM a WHERE ((a.Location_Code)=([tbl_Location].[Location_Code]))"},
     {"apostrophe right before ORDER BY", "SELECT * FROM t WHERE f ='0'ORDER BY c;",
      "SELECT * FROM t WHERE f ='0'ORDER BY c;"},
+    {"two adjacent literals stay two, whatever their quotes", "SELECT 'a'\"b\"", "SELECT 'a' 'b'"},
+    {"double-quoted text before an apostrophe literal", "SELECT \"a\"'b'", "SELECT 'a' 'b'"},
+    {"two adjacent apostrophe literals", "SELECT 'a''b', 'c'\n'd'", "SELECT 'a''b', 'c'\n'd'"},
     {"Japanese text in a literal", "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');",
      "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');"},
 };
@@ -59,6 +63,20 @@ const Case kCases[] = {
 TEST(JetSql, TranslatesOnlyOutsideQuotes) {
     for (const Case& c : kCases)
         EXPECT_EQ(ado::translateJetSql(QString::fromUtf8(c.jet)).toStdString(), c.sqlite) << c.what;
+}
+
+using JetSqlOnDb = dbtest::TemplateDb;
+
+// What a literal reads back as: quoted text is never changed by the translation.
+TEST_F(JetSqlOnDb, QuotedTextReadsBackAsWritten) {
+    const struct {
+        const char* query;
+        const char* value;
+    } cases[] = {
+        {"SELECT 'a'\"b\"", "a"},      {"SELECT \"a\"'b'", "a"},        {"SELECT 'a''b'", "a'b"},
+        {"SELECT \"a\"\"b\"", "a\"b"}, {"SELECT \"O'Neil\"", "O'Neil"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(scalar(QString::fromUtf8(c.query)).toStdString(), c.value) << c.query;
 }
 
 }  // namespace

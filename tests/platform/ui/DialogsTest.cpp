@@ -7,18 +7,23 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <memory>
 
 #include "platform/base/VbError.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Translations.h"
 #include "tests/support/AppFolder.h"
 
 using ui::script::Shown;
@@ -326,6 +331,46 @@ TEST(RealDialogs, SaveDialogIsOursAndGivesSlashPaths) {
 
     whenModal<QFileDialog>([](QFileDialog* d) { static_cast<QDialog*>(d)->reject(); });
     EXPECT_EQ(ui::ShowOpen(spec), std::nullopt);
+}
+
+// Qt's own texts are Japanese once its translations are loaded (as the program does at start), and the
+// file dialog's labels show their "&" as the underlined access key, never as a character.
+TEST(RealDialogs, QtsOwnTextsAreJapaneseAndNoLabelShowsAnAmpersand) {
+    ASSERT_TRUE(ui::installQtTranslations()) << "Qt's translations (qt6-translations-l10n) are missing";
+    EXPECT_TRUE(ui::installQtTranslations()) << "a second call changes nothing";
+
+    QStringList headers;
+    QStringList labels;
+    whenModal<QFileDialog>([&](QFileDialog* d) {
+        for (QLabel* l : d->findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->text().isEmpty()) continue;
+            labels << l->text();
+            if (l->text().contains('&')) {
+                EXPECT_NE(l->buddy(), nullptr) << "shown as a character: " << l->text().toStdString();
+            }
+        }
+        if (auto* tree = d->findChild<QTreeView*>("treeView"))
+            for (int c = 0; c < tree->model()->columnCount(); ++c)
+                headers << tree->model()->headerData(c, Qt::Horizontal).toString();
+        static_cast<QDialog*>(d)->reject();
+    });
+    ui::FileDialogSpec spec;
+    spec.title = "ファイルを開く";
+    spec.filters = {"CSVファイル", "*.csv"};
+    spec.initDir = QDir::tempPath();
+    EXPECT_EQ(ui::ShowOpen(spec), std::nullopt);
+    for (const char* label : {"ファイルの場所(&I):", "ファイル名(&N):", "ファイルの種類(&T):"})
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(label))) << label;
+    EXPECT_EQ(headers, (QStringList{"名前", "サイズ", "タイプ", "更新日"}));
+
+    // A text box's context menu.
+    QLineEdit edit;
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList items;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) items << a->text().section('\t', 0, 0);
+    for (const char* item : {"元に戻す(&U)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "すべてを選択"})
+        EXPECT_TRUE(items.contains(QString::fromUtf8(item))) << item << " in " << items.join(", ").toStdString();
 }
 
 // The common dialog matched file patterns without regard to letter case: "*.csv" offers "PC01.CSV".

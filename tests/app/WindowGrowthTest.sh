@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The main window under a real window manager (openbox on Xvfb): three starts, each ended by Ctrl+Q
+# without touching the window. The first Quit stores the designed outer size 14835 x 10530 twips, and
+# "DB.ini" stays byte for byte the same after the second and third: the window does not creep.
+# Usage: WindowGrowthTest.sh <vondari executable> <template pcdb.mdb>. Exit 77 (skipped) without
+# Xvfb, openbox or xdotool.
+set -euo pipefail
+exe=$1
+template=$2
+
+for tool in Xvfb openbox xdotool; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is not installed (./run.sh test installs xvfb, openbox and xdotool where it can)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The program folder: the executable beside a fresh ledger; a lock folder of our own.
+cp "$exe" "$work/vondari"
+cp "$template" "$work/pcdb.mdb"
+mkdir -m 700 "$work/run"
+export XDG_RUNTIME_DIR=$work/run
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# A free display number.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=:$display
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+# The window manager is up once it names the current desktop.
+for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool get_desktop >/dev/null 2>&1 || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+for cycle in 1 2 3; do
+  "$work/vondari" >"$work/vondari.$cycle.log" 2>&1 &
+  app=$!
+  wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vondari$' | head -n 1) || {
+    echo "cycle $cycle: the main window did not show"; cat "$work/vondari.$cycle.log"; exit 1; }
+  sleep 2  # the window manager frames the window; the program applies its size once it knows the frame
+  xdotool windowactivate --sync "$wid"
+  xdotool key --clearmodifiers ctrl+q
+  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app" 2>/dev/null; then
+    echo "cycle $cycle: Ctrl+Q did not end the program"; kill "$app"; exit 1
+  fi
+  wait "$app" || true
+  cp "$work/DB.ini" "$work/DB.ini.$cycle"
+done
+
+status=0
+for key in FormSizeWidth=14835 FormSizeHight=10530; do
+  if ! grep -q "^$key"$'\r'"\?$" "$work/DB.ini.1"; then
+    echo "the first Quit did not store $key:"; cat "$work/DB.ini.1"; status=1
+  fi
+done
+for cycle in 2 3; do
+  if ! cmp -s "$work/DB.ini.1" "$work/DB.ini.$cycle"; then
+    echo "DB.ini changed at start $cycle:"; diff "$work/DB.ini.1" "$work/DB.ini.$cycle" || true; status=1
+  fi
+done
+[ "$status" -eq 0 ] && echo "three starts under openbox: DB.ini stays $(tr -d '\r' <"$work/DB.ini.1" | grep -E 'FormSize' | tr '\n' ' ')"
+exit "$status"
