@@ -275,7 +275,9 @@ bool ShowPrinter(QWidget* parent, PrinterDialog kind) {
     }
     QPrintDialog dialog(&sharedPrinter(), parentOr(parent));
     dialog.setWindowTitle(title);
-    if (kind == PrinterDialog::Setup) dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+    // The set-up chooses a printer only; the PDF file counts as one (where CUPS has none it is the only
+    // one), so it stays offered and a file chosen for it survives an OK here.
+    if (kind == PrinterDialog::Setup) dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     return dialog.exec() == QDialog::Accepted;
 }
 

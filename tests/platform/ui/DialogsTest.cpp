@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -415,6 +417,32 @@ TEST(RealDialogs, PrinterDialogs) {
     });
     EXPECT_FALSE(ui::ShowPrinter(nullptr, ui::PrinterDialog::Setup));
     EXPECT_EQ(title, "プリンタの設定");
+}
+
+// Both dialogs offer the PDF file as a printer, and OK keeps a file chosen for it (the set-up before a
+// print must not lose it). The print dialog offers no "selection" range.
+TEST(RealDialogs, PrinterDialogsKeepThePdfFile) {
+    QTemporaryDir dir;
+    QPrinter& printer = ui::sharedPrinter();
+    const QString file = dir.path() + "/sheet.pdf";
+    for (const ui::PrinterDialog kind : {ui::PrinterDialog::Setup, ui::PrinterDialog::Print}) {
+        SCOPED_TRACE(kind == ui::PrinterDialog::Setup ? "set-up" : "print");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        int printers = -1;
+        bool selection = true;
+        whenModal<QPrintDialog>([&](QPrintDialog* d) {
+            if (auto* combo = d->findChild<QComboBox*>("printers")) printers = combo->count();
+            selection = d->testOption(QAbstractPrintDialog::PrintSelection);
+            static_cast<QDialog*>(d)->accept();
+        });
+        EXPECT_TRUE(ui::ShowPrinter(nullptr, kind));
+        EXPECT_GE(printers, 1);
+        EXPECT_FALSE(selection);
+        EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+        EXPECT_EQ(printer.outputFileName(), file);
+    }
+    printer.setOutputFileName(QString());
 }
 
 // ---- colours ------------------------------------------------------------------------------------
