@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_gData.h"
 #include "pc_record/Mdl_Print.h"
 #include "pc_record/frm_Edit_Computer.h"
 #include "platform/text/VbConv.h"
@@ -339,6 +340,10 @@ std::vector<FootCase> footCases() {
          join({appLines(1, 8, 1, 46),
                {{1, 56, "[プリンター]"}, {2, 5, "[資産管理]"}},
                leasingLines({{2, 6}, {2, 7}, {2, 8}, {2, 9}, {2, 10}})})},
+        {"a leasing heading whose next row is past row 57 goes to row 5 of page 2", 9, 0,
+         join({appLines(1, 9, 1, 46),
+               {{1, 57, "[プリンター]"}, {2, 5, "[資産管理]"}},
+               leasingLines({{2, 6}, {2, 7}, {2, 8}, {2, 9}, {2, 10}})})},
         {"no applications: rows 46 and 47 empty; printers go on in row 4", 0, 12,
          join({{{1, 48, "[プリンター]"}},
                printerLines(1, 9, 1, 49),
@@ -419,6 +424,32 @@ TEST_F(PrintTest, FixedPartOnAShortPage) {
               true);
     EXPECT_EQ(std::find(body.begin(), body.end(), Printed{2, 19, "[アプリケーション]"}) != body.end(), true);
     expectPdfMatchesLog(0, 0);
+}
+
+// The print reloads the profile, the application and printer lists and the drive page of the PC shown,
+// even when the main list has since put another PC at its row; the belongings and users are not read.
+TEST_F(PrintTest, ReloadsThePcShownNotTheOneNowAtItsRow) {
+    frm_Edit_Computer* e = openSheetPc(1, 1);
+    insertPc(2, {{"Computer_Name", "'AAA-PC'"}});
+    refreshMainList();
+    ASSERT_EQ(gRowMainKey[1], 2);
+    QStringList reads;
+    gCn().setFailHook([&](const QString& sql) {
+        if (sql.contains("tbl_Location.Location_Name"))
+            reads << "joined";
+        else if (sql.startsWith("SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.* FROM"))
+            reads << "drive";
+        else
+            reads << sql.section(' ', 3, 3);  // the table read
+        return false;
+    });
+    print(e);
+    gCn().setFailHook({});
+    EXPECT_EQ(reads, (QStringList{"joined", "tbl_ApplicationsList", "tbl_Printer_Management", "drive"}));
+    const auto body = printed(false);
+    EXPECT_NE(std::find(body.begin(), body.end(), Printed{1, 24, "□ コンピュータ名: SOUMU-PC01"}), body.end());
+    EXPECT_EQ(printed(true).front(), (Printed{1, 1, "SOUMU-PC01"}));
+    EXPECT_EQ(stdErrorBoxes(), 0);
 }
 
 // Cancel in the print dialog: nothing reloaded, nothing printed, nothing said.

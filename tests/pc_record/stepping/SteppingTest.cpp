@@ -1,11 +1,14 @@
 // Stepping through the main list's order as it stands at each step; the size rule; closing; the menus
 // and the editors they open.
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
+#include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
 #include "pc_record/frm_Edit_Computer.h"
 #include "platform/ui/CheckBox.h"
@@ -173,6 +176,59 @@ TEST_F(SteppingTest, StepToADeletedPc) {
     EXPECT_EQ(e->MSGrid_Application->TextMatrix(1, 1), "App C");
 }
 
+// The statements a step runs, in order, named by what they read.
+QStringList readsDuring(const std::function<void()>& act) {
+    QStringList reads;
+    gCn().setFailHook([&](const QString& sql) {
+        if (sql.startsWith("SELECT tbl_Computer_List.MainKey FROM"))
+            reads << sql;  // the existence check, word for word
+        else if (sql.contains("tbl_Location.Location_Name"))
+            reads << "joined";
+        else if (sql.startsWith("SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.* FROM"))
+            reads << "drive";
+        else
+            for (const char* table : {"tbl_ApplicationsList", "tbl_Device_Management", "tbl_Printer_Management",
+                                      "tbl_Environmental", "tbl_User"})
+                if (sql.contains(table)) reads << table;
+        return false;
+    });
+    act();
+    gCn().setFailHook({});
+    return reads;
+}
+
+// A step checks that the PC exists, then loads its belongings, its profile, the selected tab's list and the
+// drive page; the user list is not read again. A PC that is gone stops it after the check.
+TEST_F(SteppingTest, StepReadsInOrder) {
+    addThreePcs();
+    frm_Edit_Computer* e = openFromList(1);
+    ASSERT_NE(e, nullptr);
+    const QString exists2 = "SELECT tbl_Computer_List.MainKey FROM tbl_Computer_List  WHERE (MainKey = 2);";
+    const QString exists3 = "SELECT tbl_Computer_List.MainKey FROM tbl_Computer_List  WHERE (MainKey = 3);";
+    const struct {
+        int tab;
+        QString list;
+    } tabs[] = {{1, {}},
+                {3, "tbl_ApplicationsList"},
+                {4, "tbl_Device_Management"},
+                {5, "tbl_Printer_Management"},
+                {6, "tbl_Environmental"},
+                {7, {}}};
+    for (const auto& t : tabs) {
+        SCOPED_TRACE(t.tab);
+        clickTab(e, t.tab);
+        QStringList expected = {exists2, exists2, "joined", "joined"};
+        if (!t.list.isEmpty()) expected << t.list;
+        expected << "drive";
+        EXPECT_EQ(readsDuring([&] { next(e); }), expected);
+        prev(e);
+    }
+    deletePc(3);
+    next(e);
+    EXPECT_EQ(readsDuring([&] { next(e); }), QStringList{exists3});
+    EXPECT_EQ(stdErrorBoxes(), 0);
+}
+
 // A step keeps the selected tab and loads its list for the new PC; other list pages keep what they
 // showed until their next click. The drive page is always loaded.
 TEST_F(SteppingTest, StepLoadsTheSelectedTabAndTheDrivePage) {
@@ -248,6 +304,16 @@ TEST_F(SteppingTest, MenuCaptionsAndShortcut) {
     QStringList bar;
     for (QAction* a : e->menuBar()->actions()) bar << a->objectName();
     EXPECT_EQ(bar, (QStringList{"Mnu_File", "Mnu_Edit", "Mnu_Managemants"}));
+    auto order = [](QMenu* menu) {
+        QStringList names;
+        for (QAction* a : menu->actions()) names << a->objectName();
+        return names;
+    };
+    EXPECT_EQ(order(e->Mnu_File),
+              (QStringList{"Mnu_ExportCSV", "sepalator01", "Mnu_Pagelayout", "Mnu_Print", "sepalator02", "Mnu_Close"}));
+    EXPECT_EQ(order(e->Mnu_Edit), QStringList{"Mnu_Update"});
+    EXPECT_EQ(order(e->Mnu_Managemants), (QStringList{"Mnu_Edit_User", "Mnu_Edit_Teble(1)", "Mnu_Edit_Teble(2)",
+                                                      "Mnu_Edit_Teble(3)", "Mnu_Edit_Teble(4)", "Mnu_Edit_Teble(5)"}));
 
     // "書き出し" is bound to no command.
     e->tbx_Dat[0]->setText("edited");
