@@ -380,6 +380,26 @@ TEST_F(PagesTest, UsageBars) {
     EXPECT_EQ(stdErrorBoxes(), 0);
 }
 
+// A negative key is written with its sign in every list query.
+TEST_F(PagesTest, NegativeKeyInTheQueries) {
+    openDb();
+    insertPc(-3, {{"Computer_Name", "'MINUS'"}, {"Memory_Full", "64"}});
+    addApplications(-3, {{"Word", "C:\\Office", "11.0"}});
+    addPrinters(-3, {{"LP-1", "LPT1:", "1.0"}});
+    addEnvironment(-3, {{"PATH", "C:\\", ""}});
+    addDevices(-3, {{"モニタ", "LCD", "", ""}});
+    frm_Edit_Computer* e = openDirect(-3, 1);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->tbx_Dat[0]->text(), "MINUS");
+    for (int tab : {3, 4, 5, 6, 7}) clickTab(e, tab);
+    EXPECT_EQ(e->MSGrid_Application->TextMatrix(1, 1), "Word");
+    EXPECT_EQ(e->MSFlexGrid_Printer->TextMatrix(1, 1), "LP-1");
+    EXPECT_EQ(e->MSFlexGrid_Environmental->TextMatrix(1, 1), "PATH");
+    EXPECT_NE(e->TreeView1->node("LCD1"), nullptr);
+    EXPECT_EQ(e->tbx_Drive[0]->text(), "64");
+    EXPECT_EQ(stdErrorBoxes(), 0);
+}
+
 // A loader that fails shows the standard error box and leaves its page, in view, as it was.
 TEST_F(PagesTest, FailingLoaderKeepsItsPage) {
     openDb();

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "core/Mdl_Access_mdb.h"
 #include "pc_record/Mdl_Print.h"
 #include "pc_record/frm_Edit_Computer.h"
 #include "platform/text/VbConv.h"
@@ -467,6 +468,26 @@ TEST_F(PrintTest, FailedPrintIsAbandonedAndReported) {
         }
         ui::sharedPrinter().setOutputFileName(pdf());
     }
+    ui::script::reset();
+}
+
+// A loader that fails during the reload shows its own box; the sheet is printed all the same, with what
+// the page held.
+TEST_F(PrintTest, LoaderBoxDuringTheReloadAndThePrintGoesOn) {
+    frm_Edit_Computer* e = openSheetPc(2, 2);
+    clickTab(e, 5);
+    gCn().setFailHook([](const QString& s) { return s.contains("tbl_Printer_Management"); });
+    ui::script::answerPrinter(true);
+    ui::script::answerMsgBox(ui::vbOK);
+    EXPECT_TRUE(testsupport::triggerAction(e, "Mnu_Print"));
+    settle();
+    gCn().setFailHook({});
+    EXPECT_EQ(stdErrorBoxes(), 1);
+    EXPECT_TRUE(QFile::exists(pdf()));
+    EXPECT_EQ(ui::printerLog().back().kind, ui::PrintLogEntry::Kind::EndDoc);
+    const auto body = printed(false);
+    EXPECT_NE(std::find(body.begin(), body.end(), Printed{1, 46, "□ App001 (1.0)"}), body.end());
+    EXPECT_NE(std::find(body.begin(), body.end(), Printed{1, 51, "□ Prn1 (LPT1:)"}), body.end());
     ui::script::reset();
 }
 
