@@ -55,6 +55,35 @@ TEST_F(PagesTest, TabCaptionsAndTheFirstPage) {
     EXPECT_EQ(e->Picture_Page[0]->frameStyle(), int(QFrame::NoFrame));
 }
 
+// Where the tab strip, the lists and the drive page's rows stand, in twips (15 to the pixel).
+TEST_F(PagesTest, TabStripListsAndDrivePageInPlace) {
+    openDb();
+    insertPc(1, {{"Computer_Name", "'PC1'"}});
+    frm_Edit_Computer* e = openPc1();
+    auto tw = [](int left, int top, int width, int height) {
+        return QRect(ui::px(left), ui::px(top), ui::px(width), ui::px(height));
+    };
+    EXPECT_EQ(e->TabStrip1->geometry(), tw(120, 2760, 11415, 4575));
+    for (QWidget* list : std::initializer_list<QWidget*>{e->MSGrid_Application, e->TreeView1, e->MSFlexGrid_Printer,
+                                                         e->MSFlexGrid_Environmental})
+        EXPECT_EQ(list->geometry(), tw(120, 120, 10815, 3735)) << list->objectName().toStdString();
+
+    const struct {
+        int labelTop, labelWidth, checkTop;
+    } rows[] = {{360, 2000, 360},   {720, 2000, 840},   {1200, 1995, 1320},
+                {1560, 1995, 1800}, {2040, 1995, 2280}, {2400, 1995, 2760}};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const std::size_t k = std::size_t(i);
+        EXPECT_EQ(e->lbr_Drive[k]->geometry(), tw(120, rows[i].labelTop, rows[i].labelWidth, 255));
+        EXPECT_EQ(e->tbx_Drive[k]->geometry(), tw(1920, rows[i].labelTop, 1500, 270));
+        EXPECT_EQ(e->Chk_Drive[k]->geometry(), tw(6000, rows[i].checkTop, 1935, 255));
+        if (i % 2 == 0) {
+            EXPECT_EQ(e->ProgressBar_val[k / 2]->geometry(), tw(3480, rows[i].labelTop, 1995, 255));
+        }
+    }
+}
+
 // Each tab by the mouse: its page comes to the front at its place, and tabs 3 to 7 load from the database.
 // With every statement failing, a tab that loads shows the error box and one that does not shows none.
 TEST_F(PagesTest, EachTabBringsItsPageAndLoadsOnlyWhatItShows) {
