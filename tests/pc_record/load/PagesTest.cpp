@@ -417,10 +417,41 @@ TEST_F(PagesTest, NegativeKeyInTheQueries) {
     addPrinters(-3, {{"LP-1", "LPT1:", "1.0"}});
     addEnvironment(-3, {{"PATH", "C:\\", ""}});
     addDevices(-3, {{"モニタ", "LCD", "", ""}});
+    startMain();
+    QStringList statements;
+    gCn().setFailHook([&statements](const QString& s) {
+        statements << s;
+        return false;
+    });
     frm_Edit_Computer* e = openDirect(-3, 1);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->tbx_Dat[0]->text(), "MINUS");
     for (int tab : {3, 4, 5, 6, 7}) clickTab(e, tab);
+    gCn().setFailHook({});
+
+    // The statements as the window writes them, blanks included.
+    const char* expected[] = {
+        "SELECT tbl_Computer_List.MainKey FROM tbl_Computer_List  WHERE (MainKey = -3);",
+        "SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.*, tbl_Location.Location_Name, tbl_Section.Section_Name, "
+        "tbl_Division.Division_Name, tbl_User.User_Name, tbl_Manufacturer.Manufacturer_Name, tbl_Model.Model_Name "
+        "FROM tbl_Computer_List, tbl_Pclist, tbl_Section, tbl_Location, tbl_Division, tbl_User, tbl_Manufacturer, "
+        "tbl_Model WHERE (((tbl_Computer_List.Location_Code)=([tbl_Location].[Location_Code])) AND "
+        "((tbl_User.Section_Code)=([tbl_Section].[Section_Code])) AND "
+        "((tbl_User.Division_Code)=([tbl_Division].[Division_Code])) AND "
+        "((tbl_Computer_List.User_Code)=([tbl_User].[User_Code])) AND "
+        "((tbl_Computer_List.Manufacturer_Code)=([tbl_Manufacturer].[Manufacturer_Code])) AND "
+        "((tbl_Computer_List.Model_Code)=([tbl_Model].[Model_Code])) AND (tbl_Computer_List.MainKey=-3) AND "
+        "(tbl_Pclist.MainKey = tbl_Computer_List.MainKey));",
+        "SELECT * FROM tbl_User  WHERE ((tbl_User.Available_flug)='0') ORDER BY  kana,  User_Name;",
+        "SELECT tbl_ApplicationsList.* FROM tbl_ApplicationsList  WHERE (((tbl_ApplicationsList.Key)=-3));",
+        "SELECT tbl_Device_Management.* FROM tbl_Device_Management  WHERE (((tbl_Device_Management.Key)=-3)) ORDER BY "
+        "Device_Category ;",
+        "SELECT tbl_Printer_Management.* FROM tbl_Printer_Management  WHERE (((tbl_Printer_Management.Key)=-3));",
+        "SELECT tbl_Environmental.* FROM tbl_Environmental  WHERE (((tbl_Environmental.Key)=-3));",
+        "SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.* FROM tbl_Pclist, tbl_Computer_List  WHERE "
+        "((tbl_Pclist.MainKey=-3) AND (tbl_Pclist.MainKey = tbl_Computer_List.MainKey));",
+    };
+    for (const char* statement : expected) EXPECT_TRUE(statements.contains(QString::fromUtf8(statement))) << statement;
     EXPECT_EQ(e->MSGrid_Application->TextMatrix(1, 1), "Word");
     EXPECT_EQ(e->MSFlexGrid_Printer->TextMatrix(1, 1), "LP-1");
     EXPECT_EQ(e->MSFlexGrid_Environmental->TextMatrix(1, 1), "PATH");
