@@ -143,10 +143,11 @@ void frm_Edit_Computer::buildPages() {
 }
 
 void frm_Edit_Computer::buildCpuPage(QFrame* page) {
-    // Three columns of five boxes over the features.
+    // Three columns of five boxes over the features; the middle labels reach their boxes, so that
+    // "CPU SerialNumber" shows whole.
     const struct {
         int first, labelLeft, labelWidth, boxLeft, boxWidth;
-    } columns[] = {{5, 120, 1200, 1380, 2400}, {10, 3900, 1560, 5520, 1920}, {15, 7560, 1800, 9420, 1500}};
+    } columns[] = {{5, 120, 1200, 1380, 2400}, {10, 3900, 1620, 5520, 1920}, {15, 7560, 1800, 9420, 1500}};
     for (const auto& c : columns)
         for (int k = 0; k < 5; ++k)
             datBox(page, c.first + k, c.labelLeft, c.labelWidth, c.boxLeft, c.boxWidth, 120 + 360 * k);

@@ -39,6 +39,12 @@ void registerForm(const QString& className, FormFactory factory) {
 
 bool isRegistered(const QString& className) { return registry().factories.contains(className); }
 
+std::vector<QString> registeredForms() {
+    std::vector<QString> names(registry().factories.keyBegin(), registry().factories.keyEnd());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 Form* findForm(const QString& className) {
     for (Form* f : registry().loaded)
         if (f->formClassName() == className) return f;

@@ -12,6 +12,8 @@ namespace ui {
 using FormFactory = std::function<Form*()>;
 void registerForm(const QString& className, FormFactory factory);
 [[nodiscard]] bool isRegistered(const QString& className);
+// Every registered class name, sorted.
+[[nodiscard]] std::vector<QString> registeredForms();
 
 // The open instance, or nullptr.
 [[nodiscard]] Form* findForm(const QString& className);
