@@ -308,6 +308,11 @@ int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& inse
     }
     int refused = 0;
     for (const QString& statement : statements) {
+        // A NUL would end the statement text inside its value: the row cannot be written, like a value too long.
+        if (statement.contains(QChar(0))) {
+            ++refused;
+            continue;
+        }
         try {
             gCn().Execute(statement);
         } catch (const std::exception& e) {

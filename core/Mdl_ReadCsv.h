@@ -22,8 +22,8 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
 
 // The copier for a caller that runs it inside its own transaction and must say what was left out: the same
 // rows and statements, one statement per row; a row the database refuses for its value (too long for its
-// column, a type or date it cannot take) is left out and counted. Any other failure (the query, a database
-// that is read-only or locked) raises vb::Error. Returns the number of rows left out.
+// column, a type or date it cannot take, a NUL the statement text cannot carry) is left out and counted. Any other
+// failure (the query, a database that is read-only or locked) raises vb::Error. Returns the number of rows left out.
 [[nodiscard]] int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& insertStart,
                                                  const QString& key, qint16 layout);
 

@@ -39,6 +39,9 @@ const QString kCaption = QStringLiteral("CSVインポート");
 
 // Runs one row statement; false when the database refused it for its value. Any other failure raises.
 bool runRow(const QString& statement) {
+    // A NUL (from a damaged file) would end the statement text inside its value and fail it as a syntax
+    // error, undoing the whole command: the row is left out and named, as a value too long is.
+    if (statement.contains(QChar(0))) return false;
     try {
         gCn().Execute(statement);
         return true;

@@ -41,6 +41,16 @@ TEST_F(CountedCopierTest, RowsRefusedForTheirValueAreLeftOutAndCounted) {
               (std::vector<QStringList>{{"2005/04/01", "Application", "App A"}}));
 }
 
+TEST_F(CountedCopierTest, ARowWithANulIsLeftOutAndCountedNotRaised) {
+    // A damaged file can carry a NUL byte; the statement text cannot.
+    stageLines({"1,Soft,Application,App" + QString(QChar(0)) + "A,1.0,C:\\a,2005/04/01",
+                "2,Soft,Application,App B,2.0,C:\\b,2005/04/02"});
+    ado::TransGuard trans(gCn());
+    EXPECT_EQ(fnc_Insert_FromReadCsv_Counted(kAppQuery, kAppStart, "7", 5), 1);
+    trans.commit();
+    EXPECT_EQ(rows("SELECT Application_Name FROM tbl_ApplicationsList"), (std::vector<QStringList>{{"App B"}}));
+}
+
 TEST_F(CountedCopierTest, AnyOtherFailureRaises) {
     stageLines({"1,Soft,Application,App A,1.0,C:\\a,2005/04/01"});
     // A query that cannot run, and a database that refuses every write.

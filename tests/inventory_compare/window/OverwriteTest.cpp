@@ -274,6 +274,22 @@ TEST_F(Overwrite, ValuesTheDatabaseRefusesAreNamedInsteadOfCompletion) {
     EXPECT_EQ(listRows("tbl_Printer_Management", 1), 0);
 }
 
+TEST_F(Overwrite, AValueWithANulIsNamedAndTheRestWritten) {
+    // A damaged file: a NUL byte in a profile value and in a device line.
+    const QString nul(QChar(0));
+    read(writeInventory(
+        "nul.csv",
+        {"1,Network,LAN,コンピュータ名,PC-NUL,,2006/01/01", "2,Network,LAN,ドメイン,OFFICE" + nul + "X,,2006/01/01",
+         "3,Device,Display,Card" + nul + ",Maker,1.0,2006/01/01", "4,Device,Sound,Audio,Maker,1.0,2006/01/01"}));
+    overwrite();
+    ASSERT_EQ(boxes().size(), 2);
+    EXPECT_EQ(boxes()[1], "Vondari|48|次の項目は書き込めませんでした。\r\nNo 87 DomeinName\r\ntbl_Device_Management");
+    EXPECT_EQ(stdErrorBoxes(), 0);
+    EXPECT_EQ(pclist(1, "Computer_Name"), "PC-NUL");
+    EXPECT_EQ(scalar("SELECT Device_Name FROM tbl_Device_Management WHERE [Key] = 1"), "Audio");
+    EXPECT_EQ(listRows("tbl_Device_Management", 1), 1);
+}
+
 TEST_F(Overwrite, AFailureUndoesTheWholeCommand) {
     read(copySample("inventory_ja.csv"));
     const QStringList before = snapshot();
