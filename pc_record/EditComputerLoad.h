@@ -13,8 +13,6 @@ namespace pcrecord {
 [[nodiscard]] QString joinedPcQuery(qint16 key);
 // Whether the PC's administrative row exists.
 [[nodiscard]] QString existsPcQuery(qint16 key);
-// The value as text, Null as "".
-[[nodiscard]] QString textOrEmpty(const ado::Value& v);
 // A flag or setting that holds 1: the number, or a text that reads as it. Null, other numbers and texts
 // that are no number do not.
 [[nodiscard]] bool equalsOne(const ado::Value& v);

@@ -43,8 +43,6 @@ QString existsPcQuery(qint16 key) {
            QString::number(key) + QStringLiteral(");");
 }
 
-QString textOrEmpty(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
-
 bool equalsOne(const ado::Value& v) {
     if (v.isNull() || v.isDate()) return false;
     if (v.isNumber()) return v.toDouble() == 1;
@@ -60,7 +58,7 @@ namespace {
 
 // The name boxes of the user show one blank where the name is missing.
 QString nameOrBlank(const ado::Value& v) {
-    const QString text = textOrEmpty(v);
+    const QString text = v.toTextOrEmpty();
     return text.isEmpty() ? QStringLiteral(" ") : text;
 }
 
@@ -160,7 +158,7 @@ void frm_Edit_Computer::fnc_View_Belongs(qint16 key) {
             const MasterTableDef& m = gMasterTable[std::size_t(i)];
             const ado::Value& code = rs.Fields(m.CodeField).value();
             if (code.isNull() || code.toText().isEmpty()) continue;
-            cmb_Dat[std::size_t(i)]->setEditText(textOrEmpty(rs.Fields(m.NameField).value()));
+            cmb_Dat[std::size_t(i)]->setEditText(rs.Fields(m.NameField).value().toTextOrEmpty());
             tbx_CmbKey[std::size_t(i)]->setText(code.toText());
         }
         tbx_User->setText(nameOrBlank(rs.Fields(QStringLiteral("User_Name")).value()));

@@ -134,9 +134,10 @@ void frm_Edit_Computer::List_User_Click() {
             gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         if (rs.RecordCount() > 0) {
             rs.MoveFirst();
-            tbx_Section->setText(QStringLiteral(" ") + textOrEmpty(rs.Fields(QStringLiteral("Section_Name")).value()));
+            tbx_Section->setText(QStringLiteral(" ") +
+                                 rs.Fields(QStringLiteral("Section_Name")).value().toTextOrEmpty());
             tbx_Division->setText(QStringLiteral(" ") +
-                                  textOrEmpty(rs.Fields(QStringLiteral("Division_Name")).value()));
+                                  rs.Fields(QStringLiteral("Division_Name")).value().toTextOrEmpty());
         }
         rs.Close();
     } catch (const std::exception& e) {

@@ -202,8 +202,8 @@ void frm_Edit_Computer::buildDrivePage(QFrame* page) {
     constexpr int labelTops[6] = {360, 720, 1200, 1560, 2040, 2400};
     constexpr int checkTops[6] = {360, 840, 1320, 1800, 2280, 2760};
     for (int i = 0; i < kDriveCount; ++i) {
-        lbr_Drive[i] = placeIn(page, new QLabel, ui::controlName(QStringLiteral("lbr_Drive"), i), 120,
-                               labelTops[i] + 15, i < 2 ? 2000 : 1995, 255);
+        lbr_Drive[i] = placeIn(page, new QLabel, ui::controlName(QStringLiteral("lbr_Drive"), i), 120, labelTops[i],
+                               i < 2 ? 2000 : 1995, 255);
         tbx_Drive[i] = placeIn(page, new ui::TextBox, ui::controlName(QStringLiteral("tbx_Drive"), i), 1920,
                                labelTops[i], 1500, 270);
         Chk_Drive[i] = placeIn(page, new ui::CheckBox, ui::controlName(QStringLiteral("Chk_Drive"), i), 6000,

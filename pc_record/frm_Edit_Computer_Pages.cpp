@@ -196,8 +196,8 @@ void frm_Edit_Computer::fnc_View_DeviceTree(qint16 key) {
             const QString name = rs.Fields(QStringLiteral("Device_Name")).value().toText();
             const QString category = rs.Fields(categoryField).value().toText();
             if (!category.isEmpty()) {
-                const QString provider = textOrEmpty(rs.Fields(QStringLiteral("Device_Provider")).value());
-                const QString version = textOrEmpty(rs.Fields(QStringLiteral("Device_Version")).value());
+                const QString provider = rs.Fields(QStringLiteral("Device_Provider")).value().toTextOrEmpty();
+                const QString version = rs.Fields(QStringLiteral("Device_Version")).value().toTextOrEmpty();
                 const QString text = name + QLatin1Char(' ') + provider + QLatin1Char(' ') + version;
                 TreeView1->NodesAdd(category, ui::tvwChild, name + QString::number(p), text, pictureOf(category));
             }

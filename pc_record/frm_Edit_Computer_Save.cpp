@@ -112,7 +112,7 @@ void frm_Edit_Computer::Mnu_Update_Click() {
             const DatFieldDef& d = DatField[std::size_t(i)];
             ado::Field& field = rs.Fields(d.FieldName);
             const ado::Value stored = field.value();
-            const QString storedText = textOrEmpty(stored);
+            const QString storedText = stored.toTextOrEmpty();
             const QString text = tbx_Dat[std::size_t(i)]->text();
             if (text.isEmpty()) {
                 if (!stored.isNull() && !storedText.isEmpty()) {

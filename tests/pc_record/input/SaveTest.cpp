@@ -216,6 +216,33 @@ TEST_F(SaveTest, CodesFromThePickListsAndTheUserList) {
     EXPECT_EQ(pcValue(1, "User_Code"), "2");
 }
 
+// The statements of a pick list, a user choice and the save, as the window writes them, blanks included.
+TEST_F(SaveTest, StatementsAsWritten) {
+    frm_Edit_Computer* e = openPc();
+    QStringList statements;
+    gCn().setFailHook([&statements](const QString& s) {
+        statements << s;
+        return false;
+    });
+    pick(e->cmb_Dat[3], 2);
+    QTest::mouseClick(e->List_User->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      e->List_User->visualItemRect(e->List_User->item(2)).center());
+    settle();
+    EXPECT_EQ(save(e), lines({"Location_Code を 2 大阪 に ", "ユーザ名 を 2 鈴木 に "}));
+    gCn().setFailHook({});
+    const char* expected[] = {
+        "SELECT * FROM tbl_Location",
+        "SELECT * FROM tbl_Location WHERE Available_flug ='0';",
+        "SELECT tbl_User.User_Code FROM tbl_User ",
+        "SELECT DISTINCT tbl_Section.Section_Name, tbl_Division.Division_Name, tbl_User.User_Name FROM tbl_Section, "
+        "tbl_Division, tbl_User  WHERE (((tbl_User.Section_Code)=([tbl_Section].[Section_Code])) AND "
+        "((tbl_User.Division_Code)=([tbl_Division].[Division_Code])) AND (tbl_User.User_Code=2));",
+        "SELECT tbl_Pclist.*, tbl_Computer_List.* FROM tbl_Pclist, tbl_Computer_List  WHERE "
+        "(((tbl_Pclist.MainKey = tbl_Computer_List.MainKey)) AND ((tbl_Computer_List.MainKey)= 1));",
+    };
+    for (const char* statement : expected) EXPECT_TRUE(statements.contains(QString::fromUtf8(statement))) << statement;
+}
+
 // One change in each group: the lines come in group order.
 TEST_F(SaveTest, LinesInGroupOrder) {
     frm_Edit_Computer* e = openPc();

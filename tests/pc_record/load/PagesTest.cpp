@@ -55,6 +55,35 @@ TEST_F(PagesTest, TabCaptionsAndTheFirstPage) {
     EXPECT_EQ(e->Picture_Page[0]->frameStyle(), int(QFrame::NoFrame));
 }
 
+// Where the tab strip, the lists and the drive page's rows stand, in twips (15 to the pixel).
+TEST_F(PagesTest, TabStripListsAndDrivePageInPlace) {
+    openDb();
+    insertPc(1, {{"Computer_Name", "'PC1'"}});
+    frm_Edit_Computer* e = openPc1();
+    auto tw = [](int left, int top, int width, int height) {
+        return QRect(ui::px(left), ui::px(top), ui::px(width), ui::px(height));
+    };
+    EXPECT_EQ(e->TabStrip1->geometry(), tw(120, 2760, 11415, 4575));
+    for (QWidget* list : std::initializer_list<QWidget*>{e->MSGrid_Application, e->TreeView1, e->MSFlexGrid_Printer,
+                                                         e->MSFlexGrid_Environmental})
+        EXPECT_EQ(list->geometry(), tw(120, 120, 10815, 3735)) << list->objectName().toStdString();
+
+    const struct {
+        int labelTop, labelWidth, checkTop;
+    } rows[] = {{360, 2000, 360},   {720, 2000, 840},   {1200, 1995, 1320},
+                {1560, 1995, 1800}, {2040, 1995, 2280}, {2400, 1995, 2760}};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        const std::size_t k = std::size_t(i);
+        EXPECT_EQ(e->lbr_Drive[k]->geometry(), tw(120, rows[i].labelTop, rows[i].labelWidth, 255));
+        EXPECT_EQ(e->tbx_Drive[k]->geometry(), tw(1920, rows[i].labelTop, 1500, 270));
+        EXPECT_EQ(e->Chk_Drive[k]->geometry(), tw(6000, rows[i].checkTop, 1935, 255));
+        if (i % 2 == 0) {
+            EXPECT_EQ(e->ProgressBar_val[k / 2]->geometry(), tw(3480, rows[i].labelTop, 1995, 255));
+        }
+    }
+}
+
 // Each tab by the mouse: its page comes to the front at its place, and tabs 3 to 7 load from the database.
 // With every statement failing, a tab that loads shows the error box and one that does not shows none.
 TEST_F(PagesTest, EachTabBringsItsPageAndLoadsOnlyWhatItShows) {
@@ -388,10 +417,41 @@ TEST_F(PagesTest, NegativeKeyInTheQueries) {
     addPrinters(-3, {{"LP-1", "LPT1:", "1.0"}});
     addEnvironment(-3, {{"PATH", "C:\\", ""}});
     addDevices(-3, {{"モニタ", "LCD", "", ""}});
+    startMain();
+    QStringList statements;
+    gCn().setFailHook([&statements](const QString& s) {
+        statements << s;
+        return false;
+    });
     frm_Edit_Computer* e = openDirect(-3, 1);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->tbx_Dat[0]->text(), "MINUS");
     for (int tab : {3, 4, 5, 6, 7}) clickTab(e, tab);
+    gCn().setFailHook({});
+
+    // The statements as the window writes them, blanks included.
+    const char* expected[] = {
+        "SELECT tbl_Computer_List.MainKey FROM tbl_Computer_List  WHERE (MainKey = -3);",
+        "SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.*, tbl_Location.Location_Name, tbl_Section.Section_Name, "
+        "tbl_Division.Division_Name, tbl_User.User_Name, tbl_Manufacturer.Manufacturer_Name, tbl_Model.Model_Name "
+        "FROM tbl_Computer_List, tbl_Pclist, tbl_Section, tbl_Location, tbl_Division, tbl_User, tbl_Manufacturer, "
+        "tbl_Model WHERE (((tbl_Computer_List.Location_Code)=([tbl_Location].[Location_Code])) AND "
+        "((tbl_User.Section_Code)=([tbl_Section].[Section_Code])) AND "
+        "((tbl_User.Division_Code)=([tbl_Division].[Division_Code])) AND "
+        "((tbl_Computer_List.User_Code)=([tbl_User].[User_Code])) AND "
+        "((tbl_Computer_List.Manufacturer_Code)=([tbl_Manufacturer].[Manufacturer_Code])) AND "
+        "((tbl_Computer_List.Model_Code)=([tbl_Model].[Model_Code])) AND (tbl_Computer_List.MainKey=-3) AND "
+        "(tbl_Pclist.MainKey = tbl_Computer_List.MainKey));",
+        "SELECT * FROM tbl_User  WHERE ((tbl_User.Available_flug)='0') ORDER BY  kana,  User_Name;",
+        "SELECT tbl_ApplicationsList.* FROM tbl_ApplicationsList  WHERE (((tbl_ApplicationsList.Key)=-3));",
+        "SELECT tbl_Device_Management.* FROM tbl_Device_Management  WHERE (((tbl_Device_Management.Key)=-3)) ORDER BY "
+        "Device_Category ;",
+        "SELECT tbl_Printer_Management.* FROM tbl_Printer_Management  WHERE (((tbl_Printer_Management.Key)=-3));",
+        "SELECT tbl_Environmental.* FROM tbl_Environmental  WHERE (((tbl_Environmental.Key)=-3));",
+        "SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.* FROM tbl_Pclist, tbl_Computer_List  WHERE "
+        "((tbl_Pclist.MainKey=-3) AND (tbl_Pclist.MainKey = tbl_Computer_List.MainKey));",
+    };
+    for (const char* statement : expected) EXPECT_TRUE(statements.contains(QString::fromUtf8(statement))) << statement;
     EXPECT_EQ(e->MSGrid_Application->TextMatrix(1, 1), "Word");
     EXPECT_EQ(e->MSFlexGrid_Printer->TextMatrix(1, 1), "LP-1");
     EXPECT_EQ(e->MSFlexGrid_Environmental->TextMatrix(1, 1), "PATH");
