@@ -28,29 +28,18 @@
 namespace invtest {
 namespace {
 
-using ui::script::Shown;
-
-QString lockFolder() {
-    // Test processes run side by side; each holds its own copy of the main window's single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
+using testsupport::msgBoxes;
 
 class OpenWindowTest : public InventoryTest {
 protected:
     void SetUp() override {
-        static const bool isolated = [] {
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder()));
-            return true;
-        }();
-        (void)isolated;
         InventoryTest::SetUp();
         ASSERT_FALSE(ui::anotherInstanceRunning());
         registerInventoryReadForms();
     }
     void TearDown() override {
         InventoryTest::TearDown();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        testsupport::flushDeletes();
     }
 
     // The window opened as the main menu opens it, but modeless so the test keeps the thread.
@@ -74,14 +63,6 @@ protected:
         QStringList names;
         for (int i = 0; i < f->File1->ListCount(); ++i) names << f->File1->List(i);
         return names;
-    }
-
-    // The boxes shown so far, as "title|buttons|prompt".
-    static QStringList boxes() {
-        QStringList out;
-        for (const Shown& s : ui::script::shown())
-            if (s.kind == Shown::Kind::MsgBox) out << QString("%1|%2|%3").arg(s.title).arg(s.buttons).arg(s.prompt);
-        return out;
     }
 };
 
@@ -192,7 +173,7 @@ TEST_F(OpenWindowTest, FilesPickedInTheWindowBecomePcsThatTheMainListShows) {
         EXPECT_TRUE(f->File1->Selected(2));
         ui::script::answerMsgBox(ui::vbOK);
         EXPECT_TRUE(testsupport::triggerAction(f, "Mnu_ReadCSV"));
-        EXPECT_EQ(boxes(), QStringList{"Vondari|0|読み込みが完了しました。"});
+        EXPECT_EQ(msgBoxes(), QStringList{"Vondari|0|読み込みが完了しました。"});
         EXPECT_FALSE(f->Mnu_ReadCSV->isEnabled());
         EXPECT_TRUE(f->Mnu_Read_English->isEnabled());
         EXPECT_TRUE(f->File1->Selected(0) && f->File1->Selected(2)) << "the selection stays";
@@ -201,7 +182,7 @@ TEST_F(OpenWindowTest, FilesPickedInTheWindowBecomePcsThatTheMainListShows) {
         clickFile(f, "b_en.csv");
         ui::script::answerMsgBox(ui::vbOK);
         EXPECT_TRUE(testsupport::triggerAction(f, "Mnu_Read_English"));
-        EXPECT_EQ(boxes().value(1), "Vondari|0|Process Comprete");
+        EXPECT_EQ(msgBoxes().value(1), "Vondari|0|Process Comprete");
         EXPECT_FALSE(f->Mnu_ReadCSV->isEnabled());
         EXPECT_TRUE(testsupport::triggerAction(f, "Mnu_Close"));
         drove = true;
@@ -243,7 +224,7 @@ TEST_F(OpenWindowTest, TheJapaneseCommandMovesTheBarThroughEveryListedFile) {
     f->Mnu_ReadCSV->setEnabled(true);
     ui::script::answerMsgBox(ui::vbOK);
     f->Mnu_ReadCSV_Click();
-    EXPECT_EQ(boxes(), QStringList{"Vondari|0|読み込みが完了しました。"});
+    EXPECT_EQ(msgBoxes(), QStringList{"Vondari|0|読み込みが完了しました。"});
     EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 0);
     EXPECT_TRUE(f->ProgressBar1->isVisible());
     EXPECT_EQ(f->ProgressBar1->Min(), 0);
@@ -275,7 +256,7 @@ TEST_F(OpenWindowTest, TheEnglishCommandLeavesTheBarAloneAndNeedsNoClick) {
     ASSERT_FALSE(f->Mnu_ReadCSV->isEnabled());
     ui::script::answerMsgBox(ui::vbOK);
     ASSERT_TRUE(testsupport::triggerAction(f, "Mnu_Read_English"));
-    EXPECT_EQ(boxes(), QStringList{"Vondari|0|Process Comprete"});
+    EXPECT_EQ(msgBoxes(), QStringList{"Vondari|0|Process Comprete"});
     EXPECT_TRUE(f->ProgressBar1->isHidden());
     expectPcAsExpected(1, "inventory_en.csv", inventory::LabelSet::English);
     EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 1);
@@ -289,7 +270,7 @@ TEST_F(OpenWindowTest, AnEmptyFileListDoesNothingAtAll) {
     f->Mnu_ReadCSV->setEnabled(true);  // as a click in an earlier folder left it
     f->Mnu_ReadCSV_Click();
     f->Mnu_Read_English_Click();
-    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(msgBoxes().isEmpty());
     EXPECT_TRUE(f->ProgressBar1->isHidden());
     EXPECT_TRUE(f->Mnu_ReadCSV->isEnabled()) << "no menu change";
 }
@@ -304,9 +285,9 @@ TEST_F(OpenWindowTest, SkippedFilesAreNamedInABoxAfterTheCompletionMessage) {
     ui::script::answerMsgBox(ui::vbOK);
     ui::script::answerMsgBox(ui::vbOK);
     f->Mnu_ReadCSV_Click();
-    EXPECT_EQ(boxes(), (QStringList{"Vondari|0|読み込みが完了しました。",
-                                    "Vondari|0|次のファイルは読み込まれませんでした。\n"
-                                    "broken_header.csv（Harvikのファイルではありません）"}));
+    EXPECT_EQ(msgBoxes(), (QStringList{"Vondari|0|読み込みが完了しました。",
+                                       "Vondari|0|次のファイルは読み込まれませんでした。\n"
+                                       "broken_header.csv（Harvikのファイルではありません）"}));
     EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 1);
 }
 
@@ -326,11 +307,11 @@ TEST_F(OpenWindowTest, ADatabaseThatRefusesWritesStopsTheRunWithItsOwnError) {
     f->File1->selectAll();
     for (int i = 0; i < 3; ++i) ui::script::answerMsgBox(ui::vbOK);
     f->Mnu_ReadCSV_Click();
-    EXPECT_EQ(boxes(), (QStringList{"警告|16|\r\n（エラーコード：-2147467259）\r\n（エラー内容：attempt to write a "
-                                    "readonly database）",
-                                    "Vondari|0|読み込みが完了しました。",
-                                    "Vondari|0|次のファイルは読み込まれませんでした。\n"
-                                    "a.csv（データベースに書き込めません）"}));
+    EXPECT_EQ(msgBoxes(), (QStringList{"警告|16|\r\n（エラーコード：-2147467259）\r\n（エラー内容：attempt to write a "
+                                       "readonly database）",
+                                       "Vondari|0|読み込みが完了しました。",
+                                       "Vondari|0|次のファイルは読み込まれませんでした。\n"
+                                       "a.csv（データベースに書き込めません）"}));
     EXPECT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey > 0"), 0);
     EXPECT_FALSE(f->Mnu_ReadCSV->isEnabled());
     f->Unload();
@@ -359,7 +340,7 @@ TEST_F(OpenWindowTest, AFailingDriveChangeKeepsThePreviousFolderAndTheProgram) {
         ui::script::reset();
         ui::script::answerMsgBox(ui::vbOK);
         f->Drive1->setCurrentIndex(c.index);
-        EXPECT_EQ(boxes(), QStringList{c.box});
+        EXPECT_EQ(msgBoxes(), QStringList{c.box});
         EXPECT_EQ(f->Drive1->currentIndex(), c.index) << "the drive list keeps the chosen drive";
         EXPECT_EQ(f->Dir1->Path(), m_folder->path());
         EXPECT_EQ(f->File1->Path(), m_folder->path());

@@ -6,6 +6,7 @@
 #include "core/Mdl_gData.h"
 #include "platform/db/Ado.h"
 #include "platform/text/Cp932.h"
+#include "platform/text/VbConv.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
 
@@ -16,6 +17,19 @@ QByteArray cp932Lines(const QStringList& lines) {
     for (const QString& line : lines) bytes += cp932::encode(line) + "\r\n";
     return bytes;
 }
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+    return f.readAll();
+}
+
+namespace {
+
+QString quoted(const QString& text) { return QLatin1Char('\'') + vb::sqlQuote(text) + QLatin1Char('\''); }
+QString quotedOrNull(const QString& text) { return text.isNull() ? QStringLiteral("NULL") : quoted(text); }
+
+}  // namespace
 
 LedgerTest::LedgerTest() = default;
 LedgerTest::~LedgerTest() = default;
@@ -84,27 +98,40 @@ std::vector<QStringList> LedgerTest::rows(const QString& query) {
 
 void LedgerTest::addPc(const Pc& pc) {
     sql(QString("INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
-                "Deleted_Flug) VALUES (%1, %2, %3, 0, 0, %4)")
+                "Deleted_Flug) VALUES (%1, %2, %3, 0, %4, %5)")
             .arg(pc.key)
             .arg(pc.location)
             .arg(pc.user)
+            .arg(pc.model)
             .arg(pc.deleted));
     sql(QString("INSERT INTO tbl_Pclist (MainKey, Computer_Name) VALUES (%1, '%2')").arg(pc.key).arg(pc.computerName));
 }
 
-void LedgerTest::addLocation(int code, const QString& name, const QString& availableFlug) {
-    sql(QString("INSERT INTO tbl_Location (Location_Code, Location_Name, Location_Comment, Available_flug) "
-                "VALUES (%1, '%2', '', '%3')")
+void LedgerTest::addMaster(const QString& table, int code, const QString& name, const QString& availableFlug) {
+    const QString stem = table.mid(4);  // tbl_Location -> Location
+    sql(QString("INSERT INTO %1 (%2_Code, %2_Name, %2_Comment, Available_flug) VALUES (%3, %4, '', %5)")
+            .arg(table, stem)
             .arg(code)
-            .arg(name, availableFlug));
+            .arg(quotedOrNull(name), quoted(availableFlug)));
+}
+
+void LedgerTest::addLocation(int code, const QString& name, const QString& availableFlug) {
+    addMaster(QStringLiteral("tbl_Location"), code, name, availableFlug);
 }
 
 void LedgerTest::addUser(int code, const QString& name, const QString& availableFlug) {
+    addUser(code, name, 0, 0, {}, availableFlug);
+}
+
+void LedgerTest::addUser(int code, const QString& name, int section, int division, const QString& kana,
+                         const QString& availableFlug) {
     sql(QString("INSERT INTO tbl_User (User_Code, User_Name, User_Comment, Available_flug, kana, "
                 "Employee_SerialNumber, Acount_Name, logon_Password, Section_Code, Division_Code) "
-                "VALUES (%1, '%2', '', '%3', '', '', '', '', 0, 0)")
+                "VALUES (%1, %2, '', %3, %4, '', '', '', %5, %6)")
             .arg(code)
-            .arg(name, availableFlug));
+            .arg(quotedOrNull(name), quoted(availableFlug), quoted(kana))
+            .arg(section)
+            .arg(division));
 }
 
 void LedgerTest::writeIni(const QStringList& lines) {

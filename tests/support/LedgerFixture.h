@@ -24,10 +24,13 @@ struct Pc {
     int location = 0;
     int user = 0;
     int deleted = 0;
+    int model = 0;
 };
 
 // The lines in CP932, each followed by CR LF: "DB.ini" and the exports as stored.
 [[nodiscard]] QByteArray cp932Lines(const QStringList& lines);
+// A file's bytes, or "<missing>" when it cannot be read.
+[[nodiscard]] QByteArray readFile(const QString& path);
 
 class LedgerTest : public ::testing::Test {
 protected:
@@ -50,6 +53,12 @@ protected:
     void addPc(const Pc& pc);
     void addLocation(int code, const QString& name, const QString& availableFlug = "0");
     void addUser(int code, const QString& name, const QString& availableFlug = "0");
+    // A master row with an empty comment ("tbl_Location" takes Location_Code, Location_Name, ...). A null
+    // name is stored as Null; apostrophes are doubled.
+    void addMaster(const QString& table, int code, const QString& name, const QString& availableFlug = "0");
+    // A user in a department and section; a null name is stored as Null, a null kana as "".
+    void addUser(int code, const QString& name, int section, int division, const QString& kana = {},
+                 const QString& availableFlug = "0");
     // Writes "DB.ini" in the program folder.
     void writeIni(const QStringList& lines);
     // Closes the second connection (it opens again at the next use): no connection may cross a fork.

@@ -1,11 +1,17 @@
 #include "tests/support/UiDriver.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
 
 namespace testsupport {
@@ -91,11 +97,66 @@ void settle() {
 
 void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+void pickItem(ui::DropDownCombo* box, int index) {
+    box->showPopup();
+    ASSERT_LT(index, box->count());
+    QAbstractItemView* list = box->view();
+    list->setCurrentIndex(box->model()->index(index, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(box->currentIndex(), index);
+}
+
+void commitText(QWidget* box, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(box)) box = combo->lineEdit();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(box, &commit);
+}
+
+std::vector<QStringList> gridTexts(const ui::FlexGrid* grid) {
+    std::vector<QStringList> rows;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid->Cols(); ++c) row << grid->TextMatrix(r, c);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+int rowWith(const ui::FlexGrid* grid, int col, const QString& text, Qt::CaseSensitivity cs) {
+    for (int r = 1; r < grid->Rows(); ++r)
+        if (grid->TextMatrix(r, col).compare(text, cs) == 0) return r;
+    return 0;
+}
+
 int stdErrorBoxes() {
     int n = 0;
     for (const auto& s : ui::script::shown())
         if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
     return n;
+}
+
+QStringList msgBoxPrompts() {
+    QStringList prompts;
+    for (const auto& s : ui::script::shown())
+        if (s.kind == ui::script::Shown::Kind::MsgBox) prompts << s.prompt;
+    return prompts;
+}
+
+QStringList msgBoxes() {
+    QStringList out;
+    for (const auto& s : ui::script::shown())
+        if (s.kind == ui::script::Shown::Kind::MsgBox)
+            out << QString("%1|%2|%3").arg(s.title).arg(s.buttons).arg(s.prompt);
+    return out;
+}
+
+void saveScreenshot(QWidget* window, const QString& fallback) {
+    const QString path =
+        qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT") : fallback;
+    const QPixmap shot = window->grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(path));
 }
 
 }  // namespace testsupport

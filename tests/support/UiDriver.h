@@ -6,11 +6,14 @@
 
 #include <QAction>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <vector>
 
 namespace ui {
+class DropDownCombo;
 class FlexGrid;
-}
+}  // namespace ui
 
 namespace testsupport {
 
@@ -41,7 +44,25 @@ bool doubleClickCell(ui::FlexGrid* grid, int row, int col);
 void settle();
 void flushDeletes();
 
+// Opens the combo's list as the user does and picks item `index` in it with the keyboard.
+void pickItem(ui::DropDownCombo* box, int index);
+// Text as an input method commits it (the way Japanese text arrives); a combo takes it in its edit field.
+void commitText(QWidget* box, const QString& text);
+
+// The grid's texts, row by row, fixed rows and columns included.
+[[nodiscard]] std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);
+// The data row whose column `col` holds `text`; 0 when none.
+[[nodiscard]] int rowWith(const ui::FlexGrid* grid, int col, const QString& text,
+                          Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
 // How many standard error boxes (title "警告") the dialog script has recorded.
 [[nodiscard]] int stdErrorBoxes();
+// The prompts of the message boxes recorded so far, in order.
+[[nodiscard]] QStringList msgBoxPrompts();
+// The message boxes recorded so far, each as "title|buttons|prompt".
+[[nodiscard]] QStringList msgBoxes();
+
+// Saves a picture of the window for a look by eye, to VONDARI_SCREENSHOT or else `fallback`.
+void saveScreenshot(QWidget* window, const QString& fallback);
 
 }  // namespace testsupport

@@ -210,7 +210,7 @@ TEST_F(EditUserTest, UpdateWritesTheFieldsAndOnlyPickedCodes) {
     m_win->tbxEdit[4]->setText("");
     m_win->tbxEdit[8]->setText("pa'ss");
     m_win->cmb_Section->lineEdit()->selectAll();
-    typeText(m_win->cmb_Section->lineEdit(), "営業部 ");  // typed, not picked: no code
+    commitText(m_win->cmb_Section->lineEdit(), "営業部 ");  // typed, not picked: no code
     QTest::keyClick(m_win->cmb_Section->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(m_win->tbx_Section_Code->text(), "");
     trigger(m_win, "Mnu_Update");

@@ -1,12 +1,6 @@
 #include "tests/core/editors/EditorsFixture.h"
 
-#include <QAbstractItemView>
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QTest>
 
 #include "core/Registration.h"
 #include "platform/ui/Dialogs.h"
@@ -42,43 +36,9 @@ void EditorsTest::clickNowhere(ui::FlexGrid* grid) {
     emit grid->Click();
 }
 
-void EditorsTest::pickItem(ui::DropDownCombo* box, int index) {
-    box->showPopup();
-    ASSERT_LT(index, box->count());
-    QAbstractItemView* list = box->view();
-    list->setCurrentIndex(box->model()->index(index, 0));
-    QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(box->currentIndex(), index);
-}
-
-void EditorsTest::typeText(QLineEdit* box, const QString& text) {
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QCoreApplication::sendEvent(box, &commit);
-}
-
-std::vector<QStringList> EditorsTest::gridTexts(const ui::FlexGrid* grid) {
-    std::vector<QStringList> rows;
-    for (int r = 0; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c) row << grid->TextMatrix(r, c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-int EditorsTest::rowWith(const ui::FlexGrid* grid, int col, const QString& text) {
-    for (int r = 1; r < grid->Rows(); ++r)
-        if (grid->TextMatrix(r, col) == text) return r;
-    return 0;
-}
-
 void EditorsTest::addMaster(const QString& table, int code, const QString& name, const QString& flag) {
-    const MasterTable& t = masterTable(table);
-    sql(QString("INSERT INTO %1 (%2, %3, %4, Available_flug) VALUES (%5, '%6', '', '%7')")
-            .arg(table, t.code, t.name, t.note)
-            .arg(code)
-            .arg(name, flag));
+    (void)masterTable(table);  // only the five master tables
+    LedgerTest::addMaster(table, code, name, flag);
 }
 
 void EditorsTest::addUser(int code, const QString& name, int section, int division, const QString& flag) {
@@ -89,13 +49,6 @@ void EditorsTest::addUser(int code, const QString& name, int section, int divisi
             .arg(name, flag)
             .arg(section)
             .arg(division));
-}
-
-QStringList EditorsTest::msgBoxPrompts() {
-    QStringList prompts;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox) prompts << s.prompt;
-    return prompts;
 }
 
 const MasterTable& masterTable(const QString& table) {

@@ -12,14 +12,17 @@
 #include "tests/support/UiDriver.h"
 
 class QAction;
-class QLineEdit;
 namespace ui {
-class DropDownCombo;
 class FlexGrid;
 }  // namespace ui
 
 namespace editors {
 
+using testsupport::commitText;
+using testsupport::gridTexts;
+using testsupport::msgBoxPrompts;
+using testsupport::pickItem;
+using testsupport::rowWith;
 using testsupport::settle;
 using testsupport::stdErrorBoxes;
 
@@ -41,20 +44,10 @@ protected:
     static void clickCell(ui::FlexGrid* grid, int row, int col = 1);
     // The grid's Click with no cell under the mouse (an empty grid has none to click).
     static void clickNowhere(ui::FlexGrid* grid);
-    // Opens the list as the user does and picks item `index` in it with the keyboard.
-    static void pickItem(ui::DropDownCombo* box, int index);
-    // Types text into a box as an input method commits it (the way Japanese text arrives).
-    static void typeText(QLineEdit* box, const QString& text);
-    // The grid's texts, row by row.
-    static std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);
-    // The grid row whose column `col` holds `text`; 0 when none.
-    static int rowWith(const ui::FlexGrid* grid, int col, const QString& text);
 
     // Rows behind the program's back.
     void addMaster(const QString& table, int code, const QString& name, const QString& flag = "0");
     void addUser(int code, const QString& name, int section = 0, int division = 0, const QString& flag = "0");
-
-    [[nodiscard]] static QStringList msgBoxPrompts();
 
     // False: the test starts the main window, which opens the database itself.
     bool m_openDb = true;

@@ -268,7 +268,7 @@ TEST_F(SelectViewTest, UnpickedOrTypedKeyBoxKeepsItsKey) {
     EXPECT_EQ(box->currentText(), "設置場所");  // opening the list keeps the caption shown
 
     box->lineEdit()->selectAll();
-    typeText(box->lineEdit(), "コンピュータ名");
+    commitText(box->lineEdit(), "コンピュータ名");
     ASSERT_EQ(box->currentText(), "コンピュータ名");
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     EXPECT_FALSE(m_win->Mnu_Update->isEnabled());  // typing enables nothing
@@ -284,7 +284,7 @@ TEST_F(SelectViewTest, UnpickedOrTypedKeyBoxKeepsItsKey) {
     // A pick followed by typing counts as typing: the row keeps its stored key.
     pickKey(0, 8);
     box->lineEdit()->selectAll();
-    typeText(box->lineEdit(), "ユーザ");
+    commitText(box->lineEdit(), "ユーザ");
     trigger(m_win, "Mnu_Update");
     EXPECT_EQ(gKeyName[0], "Location_Name");
 }
@@ -297,7 +297,7 @@ TEST_F(SelectViewTest, ArrowKeyAfterTypingPicksTheItemShown) {
     box->showPopup();
     box->hidePopup();
     box->lineEdit()->selectAll();
-    typeText(box->lineEdit(), "typed");
+    commitText(box->lineEdit(), "typed");
     for (int i = 0; i < 3; ++i) QTest::keyClick(box, Qt::Key_Down);  // blank, entry 1, entry 2
     ASSERT_EQ(box->currentIndex(), 2);
     EXPECT_EQ(box->currentText(), gColumnDef[2].Caption);

@@ -4,26 +4,17 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/SingleInstance.h"
 
 namespace mainwindow {
 
-QString instanceLockFolder() {
-    // Test processes run side by side; each holds its own copy of the single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
+// The test program gives each process a runtime folder of its own (tests/support/TestMain.cpp).
+QString instanceLockFolder() { return qEnvironmentVariable("XDG_RUNTIME_DIR"); }
 
 void MainWindowTest::SetUp() {
     LedgerTest::SetUp();
-    static const bool isolated = [] {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(instanceLockFolder()));
-        return true;
-    }();
-    (void)isolated;
     // This process takes the lock first, so the window's own check passes instead of ending the test run.
     ASSERT_FALSE(ui::anotherInstanceRunning())
         << "another process holds the lock in " << instanceLockFolder().toStdString();

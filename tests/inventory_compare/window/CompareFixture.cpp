@@ -1,6 +1,5 @@
 #include "tests/inventory_compare/window/CompareFixture.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
@@ -16,11 +15,6 @@
 #include "tests/support/UiDriver.h"
 
 namespace comparetest {
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void CompareTest::SetUp() {
     LedgerTest::SetUp();
@@ -109,20 +103,5 @@ QString CompareTest::computerList(int key, const QString& column) {
 }
 
 QString CompareTest::cell(int row, int col) const { return m_form->MSFlexGrid1->TextMatrix(row, col); }
-
-QStringList CompareTest::boxes() {
-    QStringList out;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox)
-            out << QString("%1|%2|%3").arg(s.title).arg(s.buttons).arg(s.prompt);
-    return out;
-}
-
-int CompareTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
-    return n;
-}
 
 }  // namespace comparetest

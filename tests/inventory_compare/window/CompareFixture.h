@@ -7,8 +7,13 @@
 
 #include "inventory_compare/frm_Inport.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 namespace comparetest {
+
+using testsupport::msgBoxes;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 inline const QString kHeader = QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Renewalday");
 
@@ -40,14 +45,8 @@ protected:
     QString computerList(int key, const QString& column);
 
     QString cell(int row, int col) const;
-    // The boxes shown so far as "title|buttons|prompt".
-    static QStringList boxes();
-    static int stdErrorBoxes();
 
     frm_Inport* m_form = nullptr;
 };
-
-// Lets Qt deliver what a click queued and delete what was unloaded.
-void settle();
 
 }  // namespace comparetest

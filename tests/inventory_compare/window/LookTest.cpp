@@ -4,8 +4,6 @@
 // writes /tmp/vondari-inport.png (or the path in VONDARI_SCREENSHOT).
 #include <gtest/gtest.h>
 
-#include <QPixmap>
-
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
@@ -29,11 +27,7 @@ TEST_F(CompareTest, DISABLED_Screenshot) {
     ASSERT_TRUE(testsupport::clickCell(m_form->MSFlexGrid1, 3, 2));
     settle();
 
-    const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT")
-                                                                         : QStringLiteral("/tmp/vondari-inport.png");
-    const QPixmap shot = m_form->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(path));
+    testsupport::saveScreenshot(m_form, QStringLiteral("/tmp/vondari-inport.png"));
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST_F(Overwrite, WritesTheIncomingColumnAndReplacesTheLists) {
     rewrite(1, "NEW-NAME");
     rewrite(97, "10.9.9.9");  // rows 96 and 97 both name PrimaryDNS: the later one is stored
     overwrite();
-    EXPECT_EQ(boxes(), (QStringList{kAsk, kDone}));
+    EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
 
     struct Stored {
         const char* column;
@@ -162,7 +162,7 @@ TEST_F(Overwrite, AnswerNoOrNothingChosenWritesNothing) {
     read(copySample("inventory_ja.csv"));
     const QStringList before = snapshot();
     overwrite(false);
-    EXPECT_EQ(boxes(), (QStringList{kAsk}));
+    EXPECT_EQ(msgBoxes(), (QStringList{kAsk}));
     EXPECT_EQ(snapshot(), before);
 
     // No PC chosen: nothing is asked.
@@ -171,7 +171,7 @@ TEST_F(Overwrite, AnswerNoOrNothingChosenWritesNothing) {
     settle();
     ASSERT_TRUE(open());
     ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_DBUpdate"));
-    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(msgBoxes().isEmpty());
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -218,7 +218,7 @@ TEST_F(Overwrite, RefusesUnlessTheStagedFileIsTheOneReadSinceThePick) {
         ui::script::reset();
         ui::script::answerMsgBox(ui::vbOK);
         ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_DBUpdate"));
-        EXPECT_EQ(boxes(), QStringList{"CSVインポート|0|" + c.refusal}) << c.what;
+        EXPECT_EQ(msgBoxes(), QStringList{"CSVインポート|0|" + c.refusal}) << c.what;
         if (QString(c.what) != "the PC deleted meanwhile") {
             EXPECT_EQ(snapshot(), before) << c.what;
         }
@@ -234,7 +234,7 @@ TEST_F(Overwrite, RefusesUnlessTheStagedFileIsTheOneReadSinceThePick) {
     read(en);
     ui::script::reset();
     overwrite();
-    EXPECT_EQ(boxes(), (QStringList{kAsk, kDone}));
+    EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
     EXPECT_EQ(pclist(9, "CPU_Name"), "AMD Athlon XP");
 }
 
@@ -244,7 +244,7 @@ TEST_F(Overwrite, TypedApostrophesAreStoredAsTyped) {
     rewrite(5, "O'Brien's day");
     rewrite(106, "a', Comment = 'b");
     overwrite();
-    EXPECT_EQ(boxes(), (QStringList{kAsk, kDone}));
+    EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
     EXPECT_EQ(pclist(1, "Computer_Name"), "x' --");
     EXPECT_EQ(pclist(1, "Update"), "O'Brien's day");
     EXPECT_EQ(computerList(1, "Type_Number"), "a', Comment = 'b");
@@ -261,8 +261,8 @@ TEST_F(Overwrite, ValuesTheDatabaseRefusesAreNamedInsteadOfCompletion) {
     rewrite(2, QString(256, u'W'));
     rewrite(107, QString(300, u'S'));
     overwrite();
-    ASSERT_EQ(boxes().size(), 2);
-    EXPECT_EQ(boxes()[1],
+    ASSERT_EQ(msgBoxes().size(), 2);
+    EXPECT_EQ(msgBoxes()[1],
               "Vondari|48|次の項目は書き込めませんでした。\r\nNo 2 Workgroup\r\nNo 107 Sereals_Number\r\n"
               "tbl_ApplicationsList");
     // Everything else went in.
@@ -282,8 +282,9 @@ TEST_F(Overwrite, AValueWithANulIsNamedAndTheRestWritten) {
         {"1,Network,LAN,コンピュータ名,PC-NUL,,2006/01/01", "2,Network,LAN,ドメイン,OFFICE" + nul + "X,,2006/01/01",
          "3,Device,Display,Card" + nul + ",Maker,1.0,2006/01/01", "4,Device,Sound,Audio,Maker,1.0,2006/01/01"}));
     overwrite();
-    ASSERT_EQ(boxes().size(), 2);
-    EXPECT_EQ(boxes()[1], "Vondari|48|次の項目は書き込めませんでした。\r\nNo 87 DomeinName\r\ntbl_Device_Management");
+    ASSERT_EQ(msgBoxes().size(), 2);
+    EXPECT_EQ(msgBoxes()[1],
+              "Vondari|48|次の項目は書き込めませんでした。\r\nNo 87 DomeinName\r\ntbl_Device_Management");
     EXPECT_EQ(stdErrorBoxes(), 0);
     EXPECT_EQ(pclist(1, "Computer_Name"), "PC-NUL");
     EXPECT_EQ(scalar("SELECT Device_Name FROM tbl_Device_Management WHERE [Key] = 1"), "Audio");
@@ -296,8 +297,8 @@ TEST_F(Overwrite, AFailureUndoesTheWholeCommand) {
     // A statement the database cannot run at all, after the profile rows and two of the deletes.
     gCn().setFailHook([](const QString& s) { return s.startsWith("DELETE  FROM tbl_Environmental"); });
     overwrite();
-    ASSERT_EQ(boxes().size(), 2);
-    EXPECT_EQ(boxes()[0], kAsk);
+    ASSERT_EQ(msgBoxes().size(), 2);
+    EXPECT_EQ(msgBoxes()[0], kAsk);
     EXPECT_EQ(stdErrorBoxes(), 1);
     EXPECT_EQ(snapshot(), before);
     EXPECT_FALSE(gCn().inTransaction());
@@ -314,7 +315,7 @@ TEST_F(Overwrite, AReadOnlyDatabaseEndsTheCommandWithOneErrorBox) {
     // with the same error a read-only file gives.
     if (geteuid() == 0) gCn().Execute("PRAGMA query_only = ON");
     overwrite();
-    EXPECT_EQ(boxes().size(), 2);
+    EXPECT_EQ(msgBoxes().size(), 2);
     EXPECT_EQ(stdErrorBoxes(), 1);
     EXPECT_FALSE(gCn().inTransaction());
     EXPECT_EQ(snapshot(), before);
@@ -325,7 +326,7 @@ TEST_F(Overwrite, AReadOnlyDatabaseEndsTheCommandWithOneErrorBox) {
     ASSERT_TRUE(fnc_DB_Open());
     ui::script::reset();
     overwrite();
-    EXPECT_EQ(boxes(), (QStringList{kAsk, kDone}));
+    EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
     EXPECT_EQ(pclist(1, "Computer_Name"), "SOUMU-PC01");
 }
 

@@ -46,7 +46,7 @@ TEST_F(ReadFile, TheDialogOffersCsvFilesFirst) {
 
 TEST_F(ReadFile, AJapaneseFileFillsTheIncomingColumnAndTheApplications) {
     read(copySample("inventory_ja.csv"));
-    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(msgBoxes().isEmpty());
     ui::FlexGrid& g = *m_form->MSFlexGrid1;
     EXPECT_TRUE(g.isVisible());
     EXPECT_TRUE(m_form->m_GridSet);
@@ -189,7 +189,7 @@ TEST_F(ReadFile, CancelANonInventoryFileOrAPickAfterwards) {
     readCancelled();
     read(copySample("broken_header.csv"));
     read(copySample("broken_empty.csv"));
-    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(msgBoxes().isEmpty());
     EXPECT_EQ(readcsv::stagingCount(), staged);
     EXPECT_EQ(cell(1, 4), "SOUMU-PC01");
     EXPECT_EQ(apps().Rows(), 4);

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/Mdl_Access_mdb.h"
@@ -27,20 +25,9 @@
 namespace comparetest {
 namespace {
 
-QString lockFolder() {
-    // Test processes run side by side; each holds its own copy of the main window's single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
-
 class FromMainMenu : public CompareTest {
 protected:
     void SetUp() override {
-        static const bool isolated = [] {
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder()));
-            return true;
-        }();
-        (void)isolated;
         CompareTest::SetUp();
         ASSERT_FALSE(ui::anotherInstanceRunning());
         registerCoreForms();

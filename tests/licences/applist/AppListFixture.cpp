@@ -1,12 +1,5 @@
 #include "tests/licences/applist/AppListFixture.h"
 
-#include <QAbstractItemView>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include "core/Registration.h"
 #include "licences/Registration.h"
 #include "platform/ui/Colors.h"
@@ -22,22 +15,11 @@ namespace applist {
 
 namespace {
 
-QString lockFolder() {
-    // Test processes run side by side; each holds its own copy of the main window's single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
-
 QString literal(const std::optional<QString>& text) { return text ? "'" + *text + "'" : QString("NULL"); }
 
 }  // namespace
 
 void AppListTest::SetUp() {
-    static const bool isolated = [] {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder()));
-        return true;
-    }();
-    (void)isolated;
     LedgerTest::SetUp();
     ASSERT_FALSE(ui::anotherInstanceRunning());
     registerCoreForms();
@@ -49,11 +31,6 @@ void AppListTest::TearDown() {
     settle();
     m_main = nullptr;
     m_win = nullptr;
-}
-
-void AppListTest::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 frm_Main* AppListTest::startMain() {
@@ -87,17 +64,6 @@ void AppListTest::user(int code, const QString& name, int section, int division,
             .arg(division));
 }
 
-void AppListTest::pc(int key, const QString& name, int location, int userCode, int deleted, int model) {
-    sql(QString("INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
-                "Deleted_Flug) VALUES (%1, %2, %3, 0, %4, %5)")
-            .arg(key)
-            .arg(location)
-            .arg(userCode)
-            .arg(model)
-            .arg(deleted));
-    sql(QString("INSERT INTO tbl_Pclist (MainKey, Computer_Name) VALUES (%1, '%2')").arg(key).arg(name));
-}
-
 void AppListTest::app(int key, const std::optional<QString>& name, const QString& version) {
     sql(QString("INSERT INTO tbl_ApplicationsList (Key, Application_Name, Application_Version) VALUES (%1, %2, '%3')")
             .arg(key)
@@ -119,11 +85,11 @@ void AppListTest::seedOffice() {
     user(1, "山田", 1, 1);
     user(2, "佐藤", 2, 1, "1");
 
-    pc(1, "PC01", 1, 1);
-    pc(2, "PC00", 2, 2);
-    pc(3, "PC02", 3, 0);
-    pc(4, "PC03", 1, 1, 1);
-    pc(5, "PC04", 1, 1, 0, 9);
+    addPc({1, "PC01", 1, 1});
+    addPc({2, "PC00", 2, 2});
+    addPc({3, "PC02", 3, 0});
+    addPc({4, "PC03", 1, 1, 1});
+    addPc({5, "PC04", 1, 1, 0, 9});
 
     app(1, QString("Word"), "11.0");
     app(1, QString("Word"), "11.0");
@@ -138,22 +104,6 @@ void AppListTest::seedOffice() {
     app(4, QString("Excel"), "11.0");
     app(5, QString("Word"), "11.0");
     app(5, QString("Excel"), "11.0");
-}
-
-std::vector<QStringList> AppListTest::texts(const ui::FlexGrid* grid) {
-    std::vector<QStringList> rows;
-    for (int r = 0; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c) row << grid->TextMatrix(r, c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-int AppListTest::rowWith(const ui::FlexGrid* grid, int col, const QString& text, Qt::CaseSensitivity cs) {
-    for (int r = 1; r < grid->Rows(); ++r)
-        if (grid->TextMatrix(r, col).compare(text, cs) == 0) return r;
-    return 0;
 }
 
 QString AppListTest::shades(const ui::FlexGrid* grid, int row) {
@@ -171,33 +121,12 @@ void AppListTest::chooseApp(const QString& name) {
     ASSERT_TRUE(testsupport::clickCell(m_win->MSFlexGrid_Applications, row, 1));
 }
 
-void AppListTest::pickLocation(int index) {
-    auto* box = m_win->cmb_Location;
-    box->showPopup();
-    ASSERT_LT(index, box->count());
-    QAbstractItemView* list = box->view();
-    list->setCurrentIndex(box->model()->index(index, 0));
-    QTest::keyClick(list, Qt::Key_Return);
-    ASSERT_EQ(box->currentIndex(), index);
-}
+void AppListTest::pickLocation(int index) { testsupport::pickItem(m_win->cmb_Location, index); }
 
 void AppListTest::exportAs(const QString& name) {
     ui::script::answerFile(name);
     ui::script::answerMsgBox(ui::vbOK);
     EXPECT_TRUE(testsupport::triggerAction(m_win, "Mnu_Export_CSV"));
-}
-
-QByteArray AppListTest::readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-    return f.readAll();
-}
-
-int AppListTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
-    return n;
 }
 
 }  // namespace applist

@@ -10,12 +10,19 @@
 #include "core/frm_Main.h"
 #include "licences/frm_List_Application.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 namespace ui {
 class FlexGrid;
 }
 
 namespace applist {
+
+using testsupport::gridTexts;
+using testsupport::readFile;
+using testsupport::rowWith;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 class AppListTest : public testsupport::LedgerTest {
 protected:
@@ -26,22 +33,15 @@ protected:
     frm_Main* startMain();
     // "アプリケーション一覧" from the main window's menu.
     frm_List_Application* open();
-    static void settle();
 
     // Rows behind the program's back. A name of nullopt is Null.
     void master(const QString& table, int code, const std::optional<QString>& name, const QString& flag = "0");
     void user(int code, const QString& name, int section, int division, const QString& flag = "0");
-    void pc(int key, const QString& name, int location, int user, int deleted = 0, int model = 0);
     void app(int key, const std::optional<QString>& name, const QString& version);
 
     // The office every test starts from unless it seeds its own (see AppListFixture.cpp).
     void seedOffice();
 
-    // Grid contents, row by row.
-    static std::vector<QStringList> texts(const ui::FlexGrid* grid);
-    // The data row whose column `col` holds `text` (case ignored when asked); 0 when none.
-    static int rowWith(const ui::FlexGrid* grid, int col, const QString& text,
-                       Qt::CaseSensitivity cs = Qt::CaseSensitive);
     // Backgrounds of one row, columns 0 to the last: 'g' grey, 'w' white, '?' anything else.
     static QString shades(const ui::FlexGrid* grid, int row);
 
@@ -51,8 +51,6 @@ protected:
     void pickLocation(int index);
     // The export with the save dialog answered by `name` (and the completion box by OK).
     void exportAs(const QString& name);
-    [[nodiscard]] static QByteArray readFile(const QString& path);
-    [[nodiscard]] static int stdErrorBoxes();
 
     frm_Main* m_main = nullptr;
     frm_List_Application* m_win = nullptr;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QPixmap>
 
 #include "core/Mdl_gData.h"
 #include "platform/ui/FlexGrid.h"
@@ -29,11 +28,7 @@ TEST_F(AppListLook, DISABLED_Screenshot) {
     ASSERT_TRUE(testsupport::clickCell(m_win->MSFlexGrid_User, 2, 1));
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 
-    const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT")
-                                                                         : QStringLiteral("/tmp/vondari-applist.png");
-    const QPixmap shot = m_win->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(path));
+    testsupport::saveScreenshot(m_win, QStringLiteral("/tmp/vondari-applist.png"));
 }
 
 }  // namespace

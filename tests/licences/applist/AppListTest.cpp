@@ -100,7 +100,7 @@ TEST_F(AppListWindowTest, CountsApplicationRowsOfThePcsInUse) {
     // Word (listed as "word" too, and twice on one PC), Excel, the Null name and "".
     ASSERT_EQ(grid->Rows(), 5);
     ASSERT_EQ(grid->Cols(), 3);
-    EXPECT_EQ(texts(grid)[0], QStringList({"", "アプリケーション名", "小計"}));
+    EXPECT_EQ(gridTexts(grid)[0], QStringList({"", "アプリケーション名", "小計"}));
     const int widths[] = {450, 2400, 600};
     for (int c = 0; c < 3; ++c) {
         EXPECT_EQ(grid->ColWidth(c), widths[c]);
@@ -140,9 +140,9 @@ TEST_F(AppListWindowTest, ListsThePcsOfTheChosenApplicationWithRetiredMastersOnG
     EXPECT_TRUE(m_win->UserListLoaded);
     // PC04 has no model row: counted, but not listed.
     ASSERT_EQ(grid->Cols(), 7);
-    EXPECT_EQ(texts(grid), std::vector<QStringList>({kPcHeader,
-                                                     {"1", "PC00", "倉庫", "旧部", "経理課", "佐藤", "12.0"},
-                                                     {"2", "PC01", "本社", "総務部", "経理課", "山田", "11.0"}}));
+    EXPECT_EQ(gridTexts(grid), std::vector<QStringList>({kPcHeader,
+                                                         {"1", "PC00", "倉庫", "旧部", "経理課", "佐藤", "12.0"},
+                                                         {"2", "PC01", "本社", "総務部", "経理課", "山田", "11.0"}}));
     const int widths[] = {450, 1400, 1400, 1300, 1300, 1300, 1300};
     for (int c = 0; c < 7; ++c) {
         EXPECT_EQ(grid->ColWidth(c), widths[c]);
@@ -166,7 +166,7 @@ TEST_F(AppListWindowTest, ListsThePcsOfTheChosenApplicationWithRetiredMastersOnG
 }
 
 TEST_F(AppListWindowTest, AnApostropheInAStoredNameBreaksNothing) {
-    pc(1, "PC01", 0, 0);
+    addPc({1, "PC01"});
     app(1, QString("Bob''s Tool"), "1.0");
     ASSERT_NE(open(), nullptr);
     chooseApp("Bob's Tool");
@@ -276,7 +276,7 @@ TEST_F(AppListWindowTest, NothingToCountLeavesTheDesignGridAndInertClicks) {
     for (const Case c : {Case{false, "no application rows"}, Case{true, "only a removed PC's rows"}}) {
         SCOPED_TRACE(c.why);
         if (c.removedPcOnly) {
-            pc(1, "PC01", 0, 0, 1);
+            addPc({1, "PC01", 0, 0, 1});
             app(1, QString("Word"), "11.0");
         }
         ASSERT_NE(open(), nullptr);
@@ -444,7 +444,7 @@ TEST_F(AppListWindowTest, FailuresShowTheStandardErrorBox) {
 
 // The running number is 16-bit: 32,767 names overflow it part way, and the grid is shown again.
 TEST_F(AppListWindowTest, TooManyNamesStopTheFillWithTheOverflowBox) {
-    pc(1, "PC01", 0, 0);
+    addPc({1, "PC01"});
     sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 32767) "
         "INSERT INTO tbl_ApplicationsList (Key, Application_Name) SELECT 1, printf('app%05d', i) FROM n");
     ui::script::answerMsgBox(ui::vbOK);

@@ -63,7 +63,7 @@ TEST_F(AssignmentListTest, EmptyNamesStayWhiteEvenWhenRetiredOrRemoved) {
     addMaster("tbl_Location", 1, "", "1");
     addMaster("tbl_Section", 1, "", "1");
     sql("INSERT INTO tbl_Division (Division_Code, Division_Name, Available_flug) VALUES (1, NULL, '1')");
-    addUser(1, "", 1, 1, "1");
+    addUser(1, "", 1, 1, {}, "1");
     addPc({1, "", 1, 1, 1});
     addLicence(1, "Office", 1);
     addAssignment({1, 1, 1});

@@ -1,10 +1,6 @@
 #include "tests/licences/licence/LicenceFixture.h"
 
-#include <QAbstractItemView>
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -49,11 +45,6 @@ void LicenceTest::TearDown() {
     m_win = nullptr;
 }
 
-void LicenceTest::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 frm_Edit_License* LicenceTest::openAssignments() {
     m_win = static_cast<frm_Edit_License*>(ui::showForm("frm_Edit_License", ui::vbModeless));
     EXPECT_NE(m_win, nullptr);
@@ -93,24 +84,6 @@ void LicenceTest::addAssignment(const Assignment& a) {
                  sqlText(a.asset), sqlNumber(a.price), sqlText(a.comment)));
 }
 
-void LicenceTest::addMaster(const QString& table, int code, const QString& name, const QString& flag) {
-    const QString stem = table.mid(4);  // tbl_Location -> Location
-    sql(QString("INSERT INTO %1 (%2_Code, %2_Name, %2_Comment, Available_flug) VALUES (%3, '%4', '', '%5')")
-            .arg(table, stem)
-            .arg(code)
-            .arg(name, flag));
-}
-
-void LicenceTest::addUser(int code, const QString& name, int section, int division, const QString& flag) {
-    sql(QString("INSERT INTO tbl_User (User_Code, User_Name, User_Comment, Available_flug, kana, "
-                "Employee_SerialNumber, Acount_Name, logon_Password, Section_Code, Division_Code) "
-                "VALUES (%1, '%2', '', '%3', '', '', '', '', %4, %5)")
-            .arg(code)
-            .arg(name, flag)
-            .arg(section)
-            .arg(division));
-}
-
 // Places 本社 (in use) and 旧倉庫 (retired); departments 営業部 / 旧部 and sections 一課 / 旧課 likewise;
 // users 山田 (all in use) and 佐藤 (retired, in the retired department and section).
 // PCs: 1 PC-A (本社, 山田), 2 PC-B (旧倉庫, 佐藤), 3 PC-C (removed), 4 PC-D (location 7: no such row).
@@ -124,7 +97,7 @@ void LicenceTest::seedOffice() {
     addMaster("tbl_Division", 1, "一課");
     addMaster("tbl_Division", 2, "旧課", "1");
     addUser(1, "山田", 1, 1);
-    addUser(2, "佐藤", 2, 2, "1");
+    addUser(2, "佐藤", 2, 2, {}, "1");
     addPc({1, "PC-A", 1, 1});
     addPc({2, "PC-B", 2, 2});
     addPc({3, "PC-C", 1, 1, 1});
@@ -140,11 +113,7 @@ void LicenceTest::seedOffice() {
 
 void LicenceTest::type(QWidget* box, const QString& text) {
     box->setFocus(Qt::OtherFocusReason);
-    QWidget* target = box;
-    if (auto* combo = qobject_cast<QComboBox*>(box)) target = combo->lineEdit();
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QCoreApplication::sendEvent(target, &commit);
+    testsupport::commitText(box, text);
 }
 
 void LicenceTest::retype(QWidget* box, const QString& text) {
@@ -157,14 +126,7 @@ void LicenceTest::retype(QWidget* box, const QString& text) {
     if (!text.isEmpty()) type(box, text);
 }
 
-void LicenceTest::pick(ui::DropDownCombo* box, int index) {
-    box->showPopup();
-    ASSERT_LT(index, box->count());
-    QAbstractItemView* list = box->view();
-    list->setCurrentIndex(box->model()->index(index, 0));
-    QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(box->currentIndex(), index);
-}
+void LicenceTest::pick(ui::DropDownCombo* box, int index) { testsupport::pickItem(box, index); }
 
 void LicenceTest::pick(ui::DropDownCombo* box, const QString& text) {
     box->showPopup();
@@ -200,26 +162,10 @@ bool LicenceTest::enabled(const QWidget* form, const QString& name) {
     return a && a->isEnabled();
 }
 
-std::vector<QStringList> LicenceTest::gridTexts(const ui::FlexGrid* grid) {
-    std::vector<QStringList> rows;
-    for (int r = 0; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c) row << grid->TextMatrix(r, c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 QStringList LicenceTest::column(const ui::FlexGrid* grid, int col) {
     QStringList out;
     for (int r = 1; r < grid->Rows(); ++r) out << grid->TextMatrix(r, col);
     return out;
-}
-
-int LicenceTest::rowWith(const ui::FlexGrid* grid, int col, const QString& text) {
-    for (int r = 1; r < grid->Rows(); ++r)
-        if (grid->TextMatrix(r, col) == text) return r;
-    return 0;
 }
 
 QStringList LicenceTest::lines(const ui::ListBox* list) {
@@ -238,20 +184,6 @@ std::vector<int> LicenceTest::comboData(const ui::DropDownCombo* box) {
     std::vector<int> out;
     for (int i = 0; i < box->count(); ++i) out.push_back(box->itemData(i).toInt());
     return out;
-}
-
-int LicenceTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == "警告") ++n;
-    return n;
-}
-
-QStringList LicenceTest::msgBoxPrompts() {
-    QStringList prompts;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox) prompts << s.prompt;
-    return prompts;
 }
 
 }  // namespace licence

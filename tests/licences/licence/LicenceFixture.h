@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 class QAction;
 class QWidget;
@@ -23,7 +24,12 @@ class ListBox;
 
 namespace licence {
 
+using testsupport::gridTexts;
+using testsupport::msgBoxPrompts;
 using testsupport::Pc;
+using testsupport::rowWith;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 // One tbl_License_Dat row; texts Null when not given.
 struct Assignment {
@@ -45,13 +51,10 @@ protected:
     // The stock window, loaded and shown modeless (the tests drive it directly; the modal road has its own
     // test).
     frm_Add_License* openStock();
-    static void settle();
 
     // Rows behind the program's back.
     void addLicence(int key, const std::optional<QString>& name, const std::optional<int>& units = std::nullopt);
     void addAssignment(const Assignment& a);
-    void addMaster(const QString& table, int code, const QString& name, const QString& flag = "0");
-    void addUser(int code, const QString& name, int section, int division, const QString& flag = "0");
     // The office most tests work on (see the .cpp for what it holds).
     void seedOffice();
 
@@ -71,15 +74,10 @@ protected:
     static void trigger(const QWidget* form, const QString& name);
     static bool enabled(const QWidget* form, const QString& name);
 
-    static std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);
     static QStringList column(const ui::FlexGrid* grid, int col);
-    static int rowWith(const ui::FlexGrid* grid, int col, const QString& text);
     static QStringList lines(const ui::ListBox* list);
     static QStringList comboItems(const ui::DropDownCombo* box);
     static std::vector<int> comboData(const ui::DropDownCombo* box);
-
-    [[nodiscard]] static int stdErrorBoxes();
-    [[nodiscard]] static QStringList msgBoxPrompts();
 
     frm_Edit_License* m_win = nullptr;
 };

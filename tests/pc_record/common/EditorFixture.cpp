@@ -1,9 +1,7 @@
 #include "tests/pc_record/common/EditorFixture.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/Mdl_gData.h"
@@ -25,12 +23,6 @@ namespace pcrecordtest {
 
 namespace {
 
-QString lockFolder() {
-    // Test processes run side by side; each holds its own copy of the single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
-
 QString listLiteral(const std::optional<QString>& v) { return v ? lit(*v) : QStringLiteral("NULL"); }
 
 }  // namespace
@@ -39,11 +31,6 @@ QString lit(const QString& text) { return QLatin1Char('\'') + QString(text).repl
 
 void EditorTest::SetUp() {
     LedgerTest::SetUp();
-    static const bool isolated = [] {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder()));
-        return true;
-    }();
-    (void)isolated;
     ASSERT_FALSE(ui::anotherInstanceRunning());
     registerCoreForms();
     registerPcRecordForms();
@@ -106,25 +93,6 @@ int EditorTest::createPcByMenu() {
     EXPECT_TRUE(testsupport::triggerAction(m_main, QStringLiteral("Mnu_AddNew")));
     settle();
     return scalar(QStringLiteral("SELECT MAX(MainKey) FROM tbl_Computer_List")).toInt();
-}
-
-void EditorTest::addMaster(const QString& table, int code, const QString& name, const QString& flag) {
-    const QString stem = table.mid(4);  // tbl_Location -> Location
-    sql(QStringLiteral("INSERT INTO %1 (%2_Code, %2_Name, %2_Comment, Available_flug) VALUES (%3, %4, '', %5)")
-            .arg(table, stem)
-            .arg(code)
-            .arg(name.isNull() ? QStringLiteral("NULL") : lit(name), lit(flag)));
-}
-
-void EditorTest::addUser(int code, const QString& name, int section, int division, const QString& kana,
-                         const QString& flag) {
-    sql(QStringLiteral("INSERT INTO tbl_User (User_Code, User_Name, User_Comment, Available_flug, kana, "
-                       "Employee_SerialNumber, Acount_Name, logon_Password, Section_Code, Division_Code) "
-                       "VALUES (%1, %2, '', %3, %4, '', '', '', %5, %6)")
-            .arg(code)
-            .arg(name.isNull() ? QStringLiteral("NULL") : lit(name), lit(flag), lit(kana))
-            .arg(section)
-            .arg(division));
 }
 
 void EditorTest::insertPc(int key, const Columns& pclist, const Columns& record) {
@@ -193,25 +161,6 @@ void EditorTest::clickTab(frm_Edit_Computer* e, int tab, Qt::MouseButton button)
     ASSERT_NE(e, nullptr);
     QTest::mouseClick(e->TabStrip1->tabBar(), button, Qt::NoModifier, e->TabStrip1->tabRect(tab).center());
     settle();
-}
-
-void EditorTest::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-int EditorTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
-    return n;
-}
-
-QStringList EditorTest::msgBoxPrompts() {
-    QStringList prompts;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox) prompts << s.prompt;
-    return prompts;
 }
 
 QString EditorTest::pcValue(int key, const QString& column) {

@@ -18,6 +18,10 @@ class frm_Edit_Computer;
 
 namespace pcrecordtest {
 
+using testsupport::msgBoxPrompts;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
+
 // Column name and SQL literal ("'text'", "12", "NULL").
 using Columns = std::vector<std::pair<QString, QString>>;
 // A list row's texts; nullopt is Null.
@@ -43,10 +47,7 @@ protected:
     // "新規作成" in the main window; returns the new PC's key.
     int createPcByMenu();
 
-    // Rows behind the program's back.
-    void addMaster(const QString& table, int code, const QString& name, const QString& flag = QStringLiteral("0"));
-    void addUser(int code, const QString& name, int section = 0, int division = 0, const QString& kana = {},
-                 const QString& flag = QStringLiteral("0"));
+    // Rows behind the program's back (masters and users: LedgerTest's).
     // Both rows of a PC; unlisted columns are Null, codes 0 unless given.
     void insertPc(int key, const Columns& pclist, const Columns& record = {});
     void addApplications(int key, const std::vector<ListRow>& rows);  // name, path, version
@@ -56,10 +57,6 @@ protected:
 
     // A click on tab `tab` (1..8) as a user clicks it.
     static void clickTab(frm_Edit_Computer* e, int tab, Qt::MouseButton button = Qt::LeftButton);
-    // Processes events and deletes what was unloaded.
-    static void settle();
-    [[nodiscard]] static int stdErrorBoxes();
-    [[nodiscard]] static QStringList msgBoxPrompts();
     // A column of a PC as text ("<null>" for Null, "<none>" without the row).
     QString pcValue(int key, const QString& column);
 

@@ -7,6 +7,7 @@
 
 #include "platform/db/Ado.h"
 #include "tests/support/AppFolder.h"
+#include "tests/support/ErrorOf.h"
 
 namespace dbtest {
 
@@ -31,15 +32,7 @@ inline QString jetConnectionString(const QString& path) {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path;
 }
 
-// The error number a call throws, or 0 when it throws nothing.
-inline long errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const vb::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
 
 class TemplateDb : public ::testing::Test {
 protected:

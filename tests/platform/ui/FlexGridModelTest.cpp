@@ -6,19 +6,13 @@
 
 #include "platform/base/VbError.h"
 #include "platform/ui/FlexGridModel.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 
 using ui::FlexGridModel;
 
-long errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const vb::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
 
 // A live model of rows x cols with one fixed row and column, published as a shown grid's is.
 void makeLive(FlexGridModel& m, int rows, int cols) {

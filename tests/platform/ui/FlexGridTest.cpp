@@ -15,20 +15,14 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Form.h"
 #include "tests/support/AppFolder.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/UiDriver.h"
 
 namespace {
 
 using ui::FlexGrid;
 
-long errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const vb::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
 
 // A shown window holding one grid, like the ledger's windows.
 class GridWindow : public ::testing::Test {

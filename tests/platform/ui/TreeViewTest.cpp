@@ -7,6 +7,7 @@
 #include "platform/base/VbError.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TreeView.h"
+#include "tests/support/ErrorOf.h"
 
 namespace {
 
@@ -16,14 +17,7 @@ QPixmap picture(QColor c, int size = 20) {
     return p;
 }
 
-long errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const vb::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
 
 class TreeViewTest : public ::testing::Test {
 protected:

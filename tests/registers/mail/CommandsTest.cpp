@@ -97,7 +97,7 @@ TEST_F(CommandsTest, ThePickListsOfferUsersInUseAndInstalledPcs) {
         EXPECT_EQ(items(w->cmb_User), (QStringList{"高橋 ", "山田 太郎 ", "鈴木 一郎 "}));
         EXPECT_EQ(items(w->cmb_Computer), (QStringList{"OMOTE-NB01 表参道", "SOKO-PC01 旧倉庫", "SOUMU-PC01 本社"}));
         // Refilled at each drop-down.
-        addMailUser(6, "伊藤", "", 0, 0);
+        addUser(6, "伊藤", 0, 0, "");
         EXPECT_EQ(items(w->cmb_User).first(), "伊藤 ");
     });
 }
@@ -188,7 +188,7 @@ TEST_F(CommandsTest, AfterALocationPickUpdateAndDeleteDoNothing) {
     });
     EXPECT_EQ(account(1)[2], "yamada");
     EXPECT_EQ(count("SELECT * FROM tbl_Mail_Management"), 3);
-    EXPECT_EQ(prompts(), QStringList{"削除しますか？"});
+    EXPECT_EQ(msgBoxPrompts(), QStringList{"削除しますか？"});
 }
 
 // An account deleted behind the window's back is skipped quietly and the list refreshed.

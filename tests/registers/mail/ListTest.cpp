@@ -194,8 +194,8 @@ TEST_F(ListTest, TheFilterJoinsTheStatementBeforeItsClosingParenthesis) {
 // all exist; a name left empty stays white even when its row is retired.
 TEST_F(ListTest, AccountsWithAMissingRowAreLeftOutAndEmptyRetiredNamesStayWhite) {
     addMaster("tbl_Location", 1, "", "1");
-    addMailUser(1, "", "", 0, 0, "1");
-    addMailUser(2, "欠課", "", 0, 9);  // section 9 does not exist
+    addUser(1, "", 0, 0, "", "1");
+    addUser(2, "欠課", 0, 9, "");  // section 9 does not exist
     addPcAt(1, "PC-A", 1, "", "");
     addPcAt(2, "PC-B", 7, "", "");  // location 7 does not exist
     addAccount(1, 1, 1, {"a", "", "", "a@x", "", "", "", ""});

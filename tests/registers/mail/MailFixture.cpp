@@ -1,12 +1,8 @@
 #include "tests/registers/mail/MailFixture.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include "core/Mdl_Access_mdb.h"
@@ -35,10 +31,7 @@ QString literal(const QString& text) {
 
 void MailTest::SetUp() {
     LedgerTest::SetUp();
-    // Test processes run side by side; each holds its own single-instance lock, taken before the main
-    // window's check so that the check passes.
-    static QTemporaryDir lockFolder;
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder.path()));
+    // The lock is taken before the main window's check, so that the check passes.
     ASSERT_FALSE(ui::anotherInstanceRunning());
     registerCoreForms();
     registerRegisterForms();
@@ -47,28 +40,8 @@ void MailTest::SetUp() {
 void MailTest::TearDown() {
     if (gCn_ptr) gCn_ptr->setFailHook({});
     LedgerTest::TearDown();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testsupport::settle();
     m_main = nullptr;
-}
-
-void MailTest::addMaster(const QString& table, int code, const QString& name, const QString& flag) {
-    const QString prefix = table.mid(4);  // tbl_Location -> Location
-    sql(QString("INSERT INTO %1 (%2_Code, %2_Name, %2_Comment, Available_flug) VALUES (%3, %4, '', '%5')")
-            .arg(table, prefix)
-            .arg(code)
-            .arg(literal(name), flag));
-}
-
-void MailTest::addMailUser(int code, const QString& name, const QString& kana, int section, int division,
-                           const QString& flag) {
-    sql(QString("INSERT INTO tbl_User (User_Code, User_Name, User_Comment, Available_flug, kana, "
-                "Employee_SerialNumber, Acount_Name, logon_Password, Section_Code, Division_Code) "
-                "VALUES (%1, %2, '', '%3', %4, '', '', '', %5, %6)")
-            .arg(code)
-            .arg(literal(name), flag, literal(kana))
-            .arg(section)
-            .arg(division));
 }
 
 void MailTest::addPcAt(int key, const QString& name, int location, const QString& ip, const QString& os, int deleted) {
@@ -99,11 +72,11 @@ void MailTest::seedOffice() {
     addMaster("tbl_Section", 2, "営業部", "1");
     addMaster("tbl_Division", 1, "庶務課");
     addMaster("tbl_Division", 2, "経理課");
-    addMailUser(1, "山田 太郎", "やまだ たろう", 1, 1);
-    addMailUser(2, "佐藤 花子", "さとう はなこ", 2, 2, "1");
-    addMailUser(3, "鈴木 一郎", "すずき いちろう", 1, 2);
-    addMailUser(4, "", "", 0, 0);
-    addMailUser(5, "高橋", "たかはし", 0, 1);
+    addUser(1, "山田 太郎", 1, 1, "やまだ たろう");
+    addUser(2, "佐藤 花子", 2, 2, "さとう はなこ", "1");
+    addUser(3, "鈴木 一郎", 1, 2, "すずき いちろう");
+    addUser(4, "", 0, 0, "");
+    addUser(5, "高橋", 0, 1, "たかはし");
     addPcAt(1, "SOUMU-PC01", 1, "192.168.1.11", "Windows XP Professional");
     addPcAt(2, "OMOTE-NB01", 2, "192.168.2.21", "Windows 2000 Professional");
     addPcAt(3, "SOKO-PC01", 3, "", QString());
@@ -152,15 +125,6 @@ void MailTest::clickRow(frm_Edit_Mail* w, int row, int col) {
     (void)testsupport::clickCell(w->MSFlexGrid_Mail, row, col);
 }
 
-void MailTest::pickItem(ui::DropDownCombo* box, int index) {
-    box->showPopup();
-    ASSERT_LT(index, box->count());
-    QAbstractItemView* list = box->view();
-    list->setCurrentIndex(box->model()->index(index, 0));
-    QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(box->currentIndex(), index);
-}
-
 QStringList MailTest::items(ui::DropDownCombo* box) {
     box->showPopup();
     box->hidePopup();
@@ -171,16 +135,6 @@ QStringList MailTest::items(ui::DropDownCombo* box) {
 
 bool MailTest::trigger(frm_Edit_Mail* w, const QString& name) { return testsupport::triggerAction(w, name); }
 
-std::vector<QStringList> MailTest::gridTexts(const ui::FlexGrid* grid) {
-    std::vector<QStringList> rows;
-    for (int r = 0; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c) row << grid->TextMatrix(r, c);
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 int MailTest::rowOfKey(const ui::FlexGrid* grid, int key) {
     if (grid->Cols() < 2) return 0;
     for (int r = 1; r < grid->Rows(); ++r)
@@ -188,31 +142,11 @@ int MailTest::rowOfKey(const ui::FlexGrid* grid, int key) {
     return 0;
 }
 
-int MailTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == "警告") ++n;
-    return n;
-}
-
-QStringList MailTest::prompts() {
-    QStringList p;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox) p << s.prompt;
-    return p;
-}
-
 QStringList MailTest::account(int key) {
     QStringList values;
     for (const QString& column : QStringList{"User_Code", "Conputer_Code"} + kAccountColumns)
         values << scalar(QString("SELECT %1 FROM tbl_Mail_Management WHERE [Key] = %2").arg(column).arg(key));
     return values;
-}
-
-QByteArray MailTest::readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-    return f.readAll();
 }
 
 }  // namespace mail

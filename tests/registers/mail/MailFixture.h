@@ -10,6 +10,7 @@
 #include "core/frm_Main.h"
 #include "registers/frm_Edit_Mail.h"
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 namespace ui {
 class DropDownCombo;
@@ -17,6 +18,12 @@ class FlexGrid;
 }  // namespace ui
 
 namespace mail {
+
+using testsupport::gridTexts;
+using testsupport::msgBoxPrompts;
+using testsupport::pickItem;
+using testsupport::readFile;
+using testsupport::stdErrorBoxes;
 
 class MailTest : public testsupport::LedgerTest {
 protected:
@@ -26,9 +33,6 @@ protected:
     // The office of the tests: three accounts sorted sato, suzuki, yamada, on PCs in 表参道, the retired
     // 旧倉庫 and 本社; sato's user and department are retired. Keys 2, 5 and 1.
     void seedOffice();
-    void addMaster(const QString& table, int code, const QString& name, const QString& flag = "0");
-    void addMailUser(int code, const QString& name, const QString& kana, int section, int division,
-                     const QString& flag = "0");
     void addPcAt(int key, const QString& name, int location, const QString& ip, const QString& os, int deleted = 0);
     // An account; a null QString stores Null.
     void addAccount(int key, int user, int pc, const QStringList& texts);
@@ -41,19 +45,14 @@ protected:
 
     // As a user does: click a cell, pick an item from a drop-down list, trigger a menu entry.
     static void clickRow(frm_Edit_Mail* w, int row, int col = 2);
-    static void pickItem(ui::DropDownCombo* box, int index);
     static QStringList items(ui::DropDownCombo* box);
     static bool trigger(frm_Edit_Mail* w, const QString& name);
 
-    [[nodiscard]] static std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);
     // Grid row whose hidden key column holds the account key; 0 when not listed.
     [[nodiscard]] static int rowOfKey(const ui::FlexGrid* grid, int key);
-    [[nodiscard]] static int stdErrorBoxes();
-    [[nodiscard]] static QStringList prompts();
 
     // The account's columns as stored ("<null>" for Null).
     QStringList account(int key);
-    static QByteArray readFile(const QString& path);
 
     frm_Main* m_main = nullptr;
 };

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QTest>
 
 #include "platform/ui/TextBox.h"
@@ -24,12 +23,7 @@ TEST_F(MailLook, DISABLED_Screenshot) {
         clickRow(w, 3);
         w->tbx_tbl_Mail[3]->setFocus();
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-        const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT")
-                                 ? qEnvironmentVariable("VONDARI_SCREENSHOT")
-                                 : QStringLiteral("/tmp/vondari-mail.png");
-        const QPixmap shot = w->grab();
-        ASSERT_FALSE(shot.isNull());
-        EXPECT_TRUE(shot.save(path));
+        testsupport::saveScreenshot(w, QStringLiteral("/tmp/vondari-mail.png"));
     });
 }
 

@@ -1,13 +1,6 @@
 #include "tests/registers/network/NetworkFixture.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QFile>
-#include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QTemporaryDir>
 
 #include "core/Mdl_IP.h"
 #include "core/Registration.h"
@@ -26,23 +19,12 @@
 namespace networktest {
 namespace {
 
-QString lockFolder() {
-    // Test processes run side by side; each holds its own copy of the main window's single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
-
 QString literal(const std::optional<QString>& text) { return text ? "'" + vb::sqlQuote(*text) + "'" : QString("Null"); }
 QString literal(const QString& text) { return text.isNull() ? QString("Null") : "'" + vb::sqlQuote(text) + "'"; }
 
 }  // namespace
 
 void NetworkTest::SetUp() {
-    static const bool isolated = [] {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder()));
-        return true;
-    }();
-    (void)isolated;
     LedgerTest::SetUp();
     ASSERT_FALSE(ui::anotherInstanceRunning());
     registerCoreForms();
@@ -58,11 +40,6 @@ void NetworkTest::TearDown() {
     m_win = nullptr;
 }
 
-void NetworkTest::settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 frm_Edit_Network* NetworkTest::open() {
     m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
     EXPECT_NE(m_main, nullptr);
@@ -71,14 +48,6 @@ frm_Edit_Network* NetworkTest::open() {
     m_win = static_cast<frm_Edit_Network*>(ui::findForm("frm_Edit_Network"));
     EXPECT_NE(m_win, nullptr);
     return m_win;
-}
-
-void NetworkTest::addMaster(const QString& table, int code, const QString& name, const QString& flag) {
-    const QString stem = table.mid(4);  // tbl_Location -> Location
-    sql(QString("INSERT INTO %1 (%2_Code, %2_Name, %2_Comment, Available_flug) VALUES (%3, %4, '', '%5')")
-            .arg(table, stem)
-            .arg(code)
-            .arg(literal(name), flag));
 }
 
 void NetworkTest::addUser(int code, const QString& name, int section, int division, const QString& flag) {
@@ -151,13 +120,6 @@ void NetworkTest::setInputText(int i, const QString& text) {
         m_win->tbx_nunit[size_t(i - 3)]->setText(text);
 }
 
-void NetworkTest::commitText(QWidget* box, const QString& text) {
-    if (auto* combo = qobject_cast<QComboBox*>(box)) box = combo->lineEdit();
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QCoreApplication::sendEvent(box, &commit);
-}
-
 void NetworkTest::clickUnit(int key) {
     const int row = rowWith(m_win->MSFlexGrid_NetworkUnit, 0, QString::number(key));
     ASSERT_GT(row, 0) << "unit " << key << " is not listed";
@@ -167,36 +129,6 @@ void NetworkTest::clickUnit(int key) {
 bool NetworkTest::menus(bool add, bool update, bool del) const {
     return m_win->Mnu_AddRecord->isEnabled() == add && m_win->Mnu_Update->isEnabled() == update &&
            m_win->Mnu_Delete->isEnabled() == del;
-}
-
-std::vector<QStringList> NetworkTest::gridTexts(const ui::FlexGrid* grid) {
-    std::vector<QStringList> out;
-    for (int r = 0; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c) row << grid->TextMatrix(r, c);
-        out.push_back(row);
-    }
-    return out;
-}
-
-int NetworkTest::rowWith(const ui::FlexGrid* grid, int col, const QString& text) {
-    for (int r = 1; r < grid->Rows(); ++r)
-        if (grid->TextMatrix(r, col) == text) return r;
-    return 0;
-}
-
-int NetworkTest::stdErrorBoxes() {
-    int n = 0;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == "警告") ++n;
-    return n;
-}
-
-QStringList NetworkTest::msgBoxPrompts() {
-    QStringList prompts;
-    for (const auto& s : ui::script::shown())
-        if (s.kind == ui::script::Shown::Kind::MsgBox) prompts << s.prompt;
-    return prompts;
 }
 
 }  // namespace networktest

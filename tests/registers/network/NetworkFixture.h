@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/LedgerFixture.h"
+#include "tests/support/UiDriver.h"
 
 class frm_Edit_Network;
 class frm_Main;
@@ -16,6 +17,13 @@ class FlexGrid;
 }
 
 namespace networktest {
+
+using testsupport::commitText;
+using testsupport::gridTexts;
+using testsupport::msgBoxPrompts;
+using testsupport::rowWith;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
 // One PC in both tables with its administrative codes; Null where a text is not given.
 struct PcSeed {
@@ -47,9 +55,7 @@ protected:
 
     // The main window as the program starts it, then "ネットワーク" from its menu.
     frm_Edit_Network* open();
-    static void settle();
 
-    void addMaster(const QString& table, int code, const QString& name, const QString& flag = "0");
     void addUser(int code, const QString& name, int section = 0, int division = 0, const QString& flag = "0");
     void addPc(const PcSeed& pc);
     void addUnit(const UnitSeed& unit);
@@ -66,17 +72,9 @@ protected:
     QWidget* input(int i) const;
     QString inputText(int i) const;
     void setInputText(int i, const QString& text);
-    // Text as an input method commits it (the way Japanese text arrives); a combo takes it in its edit field.
-    static void commitText(QWidget* box, const QString& text);
     // A click on the unit's row in the unit grid (its computer-name cell).
     void clickUnit(int key);
     [[nodiscard]] bool menus(bool add, bool update, bool del) const;
-
-    static std::vector<QStringList> gridTexts(const ui::FlexGrid* grid);
-    static int rowWith(const ui::FlexGrid* grid, int col, const QString& text);
-
-    [[nodiscard]] static int stdErrorBoxes();
-    [[nodiscard]] static QStringList msgBoxPrompts();
 
     frm_Main* m_main = nullptr;
     frm_Edit_Network* m_win = nullptr;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QPixmap>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
@@ -60,11 +59,7 @@ TEST_F(NetworkLook, DISABLED_Screenshot) {
     clickUnit(0);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 
-    const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT")
-                                                                         : QStringLiteral("/tmp/vondari-network.png");
-    const QPixmap shot = m_win->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(path));
+    testsupport::saveScreenshot(m_win, QStringLiteral("/tmp/vondari-network.png"));
 }
 
 }  // namespace

@@ -4,11 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
-#include <QFile>
 #include <QMenu>
-#include <QPixmap>
-#include <QTemporaryDir>
 #include <optional>
 #include <vector>
 
@@ -30,13 +26,11 @@
 namespace printers {
 namespace {
 
-const QString kIdeo = QStringLiteral("\u3000");
+using testsupport::readFile;
+using testsupport::settle;
+using testsupport::stdErrorBoxes;
 
-QString lockFolder() {
-    // Test processes run side by side; each holds its own copy of the main window's single-instance lock.
-    static QTemporaryDir folder;
-    return folder.path();
-}
+const QString kIdeo = QStringLiteral("\u3000");
 
 struct Printer {
     int key;
@@ -47,11 +41,6 @@ struct Printer {
 class PrinterListTest : public testsupport::LedgerTest {
 protected:
     void SetUp() override {
-        static const bool isolated = [] {
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder()));
-            return true;
-        }();
-        (void)isolated;
         LedgerTest::SetUp();
         ASSERT_FALSE(ui::anotherInstanceRunning());
         registerCoreForms();
@@ -68,10 +57,6 @@ protected:
     void TearDown() override {
         LedgerTest::TearDown();
         settle();
-    }
-    static void settle() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     frm_Main* startMain() {
@@ -102,31 +87,12 @@ protected:
     }
 
     ui::FlexGrid* grid() const { return m_win->MSFlexGrid_Printer; }
-    std::vector<QStringList> texts() const {
-        std::vector<QStringList> rows;
-        for (int r = 0; r < grid()->Rows(); ++r) {
-            QStringList row;
-            for (int c = 0; c < grid()->Cols(); ++c) row << grid()->TextMatrix(r, c);
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    std::vector<QStringList> texts() const { return testsupport::gridTexts(grid()); }
 
     void exportAs(const QString& name) {
         ui::script::answerFile(name);
         ui::script::answerMsgBox(ui::vbOK);
         EXPECT_TRUE(testsupport::triggerAction(m_win, "Mnu_Export_CSV"));
-    }
-    static QByteArray readFile(const QString& path) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-        return f.readAll();
-    }
-    static int stdErrorBoxes() {
-        int n = 0;
-        for (const auto& s : ui::script::shown())
-            if (s.kind == ui::script::Shown::Kind::MsgBox && s.title == QStringLiteral("警告")) ++n;
-        return n;
     }
 
     frm_Main* m_main = nullptr;
@@ -379,11 +345,7 @@ TEST_F(PrinterListTest, DISABLED_Screenshot) {
     ASSERT_NE(open(), nullptr);
     m_win->show();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    const QString path = qEnvironmentVariableIsSet("VONDARI_SCREENSHOT") ? qEnvironmentVariable("VONDARI_SCREENSHOT")
-                                                                         : QStringLiteral("/tmp/vondari-printers.png");
-    const QPixmap shot = m_win->grab();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(path));
+    testsupport::saveScreenshot(m_win, QStringLiteral("/tmp/vondari-printers.png"));
 }
 
 }  // namespace
