@@ -73,22 +73,6 @@ void writeHeader(ui::FlexGrid& grid, const QString& caption, int col) {
     grid.setCellAlignmentAt(0, col, ui::flexAlignCenterBottom);
 }
 
-// A grid is not redrawn while written (frozen rather than hidden, so the focus stays where it is) and is
-// shown at the end, also when the fill fails.
-class HiddenWhileFilled {
-public:
-    explicit HiddenWhileFilled(ui::FlexGrid& grid) : m_grid(grid) { m_grid.setRedraw(false); }
-    ~HiddenWhileFilled() {
-        m_grid.setRedraw(true);
-        m_grid.setVisible(true);
-    }
-    HiddenWhileFilled(const HiddenWhileFilled&) = delete;
-    HiddenWhileFilled& operator=(const HiddenWhileFilled&) = delete;
-
-private:
-    ui::FlexGrid& m_grid;
-};
-
 }  // namespace
 
 frm_List_Application::frm_List_Application(QWidget* parent) : ui::Form(QStringLiteral("frm_List_Application"), parent) {
@@ -171,7 +155,7 @@ bool frm_List_Application::fnc_View_ApplicationCount() {
             return false;
         }
 
-        HiddenWhileFilled hidden(grid);
+        ui::FrozenWhileFilled frozen(grid);
         grid.setCols(3);
         grid.setRows(rs.RecordCount() + 1);
         for (int c = 0; c < 3; ++c) {
@@ -222,7 +206,7 @@ bool frm_List_Application::fnc_View_InstalledPC(qint16 LocationCode) {
             return false;
         }
 
-        HiddenWhileFilled hidden(grid);
+        ui::FrozenWhileFilled frozen(grid);
         grid.Clear();
         grid.setCols(7);
         grid.setRows(rs.RecordCount() + 1);

@@ -21,22 +21,6 @@ const QString kPrinterSql = QStringLiteral(
     "((tbl_Pclist.MainKey = tbl_Printer_Management.Key) AND (tbl_Pclist.MainKey = tbl_Computer_List.MainKey) AND "
     "(tbl_Computer_List.Deleted_Flug = 0)) ORDER BY tbl_Printer_Management.PrinterPorts_Name;");
 
-// The grid is not redrawn while written (frozen rather than hidden, so the focus stays where it is) and
-// is shown at the end, also when the fill fails.
-class HiddenWhileFilled {
-public:
-    explicit HiddenWhileFilled(ui::FlexGrid& grid) : m_grid(grid) { m_grid.setRedraw(false); }
-    ~HiddenWhileFilled() {
-        m_grid.setRedraw(true);
-        m_grid.setVisible(true);
-    }
-    HiddenWhileFilled(const HiddenWhileFilled&) = delete;
-    HiddenWhileFilled& operator=(const HiddenWhileFilled&) = delete;
-
-private:
-    ui::FlexGrid& m_grid;
-};
-
 }  // namespace
 
 frm_List_Printer::frm_List_Printer(QWidget* parent) : ui::Form(QStringLiteral("frm_List_Printer"), parent) {
@@ -99,7 +83,7 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
         return false;
     }
 
-    HiddenWhileFilled hidden(grid);
+    ui::FrozenWhileFilled frozen(grid);
     int column = 0;
     int columnCount = 1;
     int rowsInColumn = 0;

@@ -170,4 +170,20 @@ private:
     QColor m_backColorFixed = QColor(240, 240, 240);
 };
 
+// Holds a grid's redraw off while it is filled (frozen rather than hidden, so the focus stays where it
+// is) and, when it goes out of scope, turns redraw on and shows the grid, however the fill ended.
+class FrozenWhileFilled {
+public:
+    explicit FrozenWhileFilled(FlexGrid& grid) : m_grid(grid) { m_grid.setRedraw(false); }
+    ~FrozenWhileFilled() {
+        m_grid.setRedraw(true);
+        m_grid.setVisible(true);
+    }
+    FrozenWhileFilled(const FrozenWhileFilled&) = delete;
+    FrozenWhileFilled& operator=(const FrozenWhileFilled&) = delete;
+
+private:
+    FlexGrid& m_grid;
+};
+
 }  // namespace ui

@@ -403,6 +403,41 @@ TEST_F(GridWindow, TheViewFollowsEveryChange) {
     (void)grid->grab();
 }
 
+// A fill holds the grid's redraw off, keeps the focus on the grid, and leaves the grid drawn and shown
+// whether it ends normally, by an error, or started on a hidden grid.
+TEST_F(GridWindow, AFrozenFillShowsTheGridHoweverItEnds) {
+    show();
+    grid->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form));
+    {
+        ui::FrozenWhileFilled frozen(*grid);
+        EXPECT_FALSE(grid->Redraw());
+        EXPECT_TRUE(grid->isVisible());
+        grid->setRows(5);
+        grid->setTextMatrix(4, 1, "last");
+        EXPECT_TRUE(grid->hasFocus());
+    }
+    EXPECT_TRUE(grid->Redraw());
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->model()->rowCount(), 4);
+
+    EXPECT_EQ(errorOf([&] {
+                  ui::FrozenWhileFilled frozen(*grid);
+                  grid->setRows(9);
+                  grid->setTextMatrix(20, 1, "past the end");
+              }),
+              381);
+    EXPECT_TRUE(grid->Redraw());
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(grid->model()->rowCount(), 8);
+
+    grid->setVisible(false);
+    { ui::FrozenWhileFilled frozen(*grid); }
+    EXPECT_TRUE(grid->Redraw());
+    EXPECT_TRUE(grid->isVisible());
+}
+
 // The main list's largest fill: 2,560 PCs with all 76 catalogue columns, key and row number.
 TEST_F(GridWindow, AFullListFillIsFast) {
     show();
