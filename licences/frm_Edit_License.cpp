@@ -44,10 +44,21 @@ void refillCombo(ui::DropDownCombo* box, const ComboItems& items) {
     });
 }
 
-// A combo's text set from code, as VB's Text property: no item is chosen by it.
-void setComboText(ui::DropDownCombo* box, const QString& text) {
-    box->setCurrentIndex(-1);
-    box->setEditText(text);
+// A combo's items from a table: the blank item, then each row's name and code (a Null name gives an empty
+// item of code 0), in the query's order.
+ComboItems readComboItems(const QString& sql, const QString& nameField, const QString& codeField) {
+    ComboItems items{{QStringLiteral(" "), 0}};
+    ado::Recordset rs;
+    rs.Open(sql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+    for (; !rs.EOF(); rs.MoveNext()) {
+        const ado::Value& name = rs.Fields(nameField).value();
+        if (name.isNull())
+            items.emplace_back(QString(), 0);
+        else
+            items.emplace_back(name.toText(), rs.Fields(codeField).value().toInt32());
+    }
+    rs.Close();
+    return items;
 }
 
 QString textOrBlank(const ado::Value& v) { return v.isNull() ? QStringLiteral(" ") : v.toText(); }
@@ -281,26 +292,21 @@ bool frm_Edit_License::fnc_View_ComputerList() {
     }
 }
 
+// The picked line and its key into the two boxes; with a licence and a PC both chosen, New is offered.
+void frm_Edit_License::takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui::TextBox* keyBox) {
+    const int i = list->ListIndex();
+    if (i < 0) return;
+    nameBox->setText(list->List(i));
+    keyBox->setText(QString::number(list->ItemData(i)));
+    if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty()) setRecordCommands(true, false, false);
+}
+
 void frm_Edit_License::List_license_Click() {
-    ui::guarded([&] {
-        const int i = List_license->ListIndex();
-        if (i < 0) return;
-        tbx_LicenseName->setText(List_license->List(i));
-        tbx_LicenseKey->setText(QString::number(List_license->ItemData(i)));
-        if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty())
-            setRecordCommands(true, false, false);
-    });
+    ui::guarded([&] { takeListPick(List_license, tbx_LicenseName, tbx_LicenseKey); });
 }
 
 void frm_Edit_License::List_ComuputerName_Click() {
-    ui::guarded([&] {
-        const int i = List_ComuputerName->ListIndex();
-        if (i < 0) return;
-        tbx_ComputerName->setText(List_ComuputerName->List(i));
-        tbx_ComputerKey->setText(QString::number(List_ComuputerName->ItemData(i)));
-        if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty())
-            setRecordCommands(true, false, false);
-    });
+    ui::guarded([&] { takeListPick(List_ComuputerName, tbx_ComputerName, tbx_ComputerKey); });
 }
 
 // ---- combos -------------------------------------------------------------------------------------
@@ -308,38 +314,17 @@ void frm_Edit_License::List_ComuputerName_Click() {
 
 void frm_Edit_License::cmb_Application_DropDown() {
     ui::guarded([&] {
-        ComboItems items{{QStringLiteral(" "), 0}};
-        ado::Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM tbl_License_Key ORDER BY Application_Name;"), gCn(), ado::adOpenStatic,
-                ado::adLockOptimistic);
-        for (; !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& name = rs.Fields(QStringLiteral("Application_Name")).value();
-            if (name.isNull())
-                items.emplace_back(QString(), 0);
-            else
-                items.emplace_back(name.toText(), rs.Fields(QStringLiteral("Key")).value().toInt32());
-        }
-        rs.Close();
-        refillCombo(cmb_Application, items);
+        refillCombo(cmb_Application,
+                    readComboItems(QStringLiteral("SELECT * FROM tbl_License_Key ORDER BY Application_Name;"),
+                                   QStringLiteral("Application_Name"), QStringLiteral("Key")));
     });
 }
 
 void frm_Edit_License::cmb_Location_DropDown() {
     ui::guarded([&] {
-        ComboItems items{{QStringLiteral(" "), 0}};
-        ado::Recordset rs;
         // Retired places and the reserved row 0 are offered too; choosing row 0 filters nothing.
-        rs.Open(QStringLiteral("SELECT * FROM tbl_Location ORDER BY Location_Code; "), gCn(), ado::adOpenStatic,
-                ado::adLockOptimistic);
-        for (; !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
-            if (name.isNull())
-                items.emplace_back(QString(), 0);
-            else
-                items.emplace_back(name.toText(), rs.Fields(QStringLiteral("Location_Code")).value().toInt32());
-        }
-        rs.Close();
-        refillCombo(cmb_Location, items);
+        refillCombo(cmb_Location, readComboItems(QStringLiteral("SELECT * FROM tbl_Location ORDER BY Location_Code; "),
+                                                 QStringLiteral("Location_Name"), QStringLiteral("Location_Code")));
     });
 }
 
@@ -359,26 +344,23 @@ void frm_Edit_License::cmb_AssetType_DropDown() {
     });
 }
 
+// The picked filter's code into its hidden box, the selection and the two type combos cleared, the grid
+// refilled.
+void frm_Edit_License::takeFilterPick(ui::DropDownCombo* filter, QLineEdit* codeBox) {
+    const int i = filter->currentIndex();
+    codeBox->setText(QString::number(i >= 0 ? filter->itemData(i).toInt() : 0));
+    fnc_Reset_SelectRow();
+    cmb_AssetType->setText(QString());
+    cmb_Payment_Type->setText(QString());
+    (void)fnc_View_LicenseList();
+}
+
 void frm_Edit_License::cmb_Application_Click() {
-    ui::guarded([&] {
-        const int i = cmb_Application->currentIndex();
-        tbx_Application->setText(QString::number(i >= 0 ? cmb_Application->itemData(i).toInt() : 0));
-        fnc_Reset_SelectRow();
-        setComboText(cmb_AssetType, QString());
-        setComboText(cmb_Payment_Type, QString());
-        (void)fnc_View_LicenseList();
-    });
+    ui::guarded([&] { takeFilterPick(cmb_Application, tbx_Application); });
 }
 
 void frm_Edit_License::cmb_Location_Click() {
-    ui::guarded([&] {
-        const int i = cmb_Location->currentIndex();
-        tbx_Location->setText(QString::number(i >= 0 ? cmb_Location->itemData(i).toInt() : 0));
-        fnc_Reset_SelectRow();
-        setComboText(cmb_AssetType, QString());
-        setComboText(cmb_Payment_Type, QString());
-        (void)fnc_View_LicenseList();
-    });
+    ui::guarded([&] { takeFilterPick(cmb_Location, tbx_Location); });
 }
 
 // ---- selection ----------------------------------------------------------------------------------
@@ -418,8 +400,8 @@ void frm_Edit_License::FGrid_EditLicense_Click() {
         tbx_ProductID->setText(productId);
         tbx_Licence_No->setText(licenceNo);
         tbx_Install_Key->setText(installKey);
-        setComboText(cmb_Payment_Type, payment);
-        setComboText(cmb_AssetType, asset);
+        cmb_Payment_Type->setText(payment);
+        cmb_AssetType->setText(asset);
         tbx_Purchase_Price->setText(price);
         tbx_Comment->setText(comment);
         fnc_Set_RowColor(PrevRow, 15);

@@ -102,6 +102,8 @@ private:
     void fnc_Set_RowColor(qint16 Row, qint16 ColorIndex);
     void fnc_Form_Close();
     void setRecordCommands(bool add, bool update, bool remove);
+    void takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui::TextBox* keyBox);
+    void takeFilterPick(ui::DropDownCombo* filter, QLineEdit* codeBox);
     void placeGrid(qint32 width, qint32 height);
     // The 16-bit number in a key box, when the text is a whole number and `query` + that number finds a
     // row; otherwise the exclamation box with `refusal` and nothing.

@@ -157,10 +157,7 @@ void frm_Edit_License::Mnu_Update_Click() {
         tbx_ComputerKey->setText(QString());
         tbx_ComputerName->setText(QString());
         setRecordCommands(false, false, false);
-        for (ui::DropDownCombo* box : {cmb_AssetType, cmb_Payment_Type}) {
-            box->setCurrentIndex(-1);
-            box->setEditText(QString());
-        }
+        for (ui::DropDownCombo* box : {cmb_AssetType, cmb_Payment_Type}) box->setText(QString());
     });
 }
 

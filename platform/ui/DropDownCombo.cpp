@@ -38,15 +38,18 @@ void DropDownCombo::refill(const std::function<void()>& fill) {
     try {
         if (fill) fill();
     } catch (...) {
-        setCurrentIndex(-1);
-        setEditText(shown);
+        setText(shown);
         throw;
     }
-    setCurrentIndex(-1);
-    setEditText(shown);
+    setText(shown);
 }
 
 void DropDownCombo::addListItem(const QString& text, int itemData) { addItem(text, QVariant(itemData)); }
+
+void DropDownCombo::setText(const QString& text) {
+    setCurrentIndex(-1);
+    setEditText(text);
+}
 
 void DropDownCombo::keyPressEvent(QKeyEvent* e) {
     const bool step =

@@ -24,6 +24,8 @@ public:
     // makes the first item added current and shows its text, VB's leaves the text alone.
     void refill(const std::function<void()>& fill);
     void addListItem(const QString& text, int itemData);
+    // The text in the box, set as VB's Text property sets it: no item is chosen by it.
+    void setText(const QString& text);
 
 signals:
     void DropDown();  // the list is about to open

@@ -147,6 +147,17 @@ TEST_F(Controls, DropDownComboRaisesVbsEvents) {
     QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
     EXPECT_EQ(events.join(' ').toStdString(), "DropDown Click Change Change");
     EXPECT_EQ(combo.itemData(1).toInt(), 2);
+
+    // Text set from code, as VB's Text property: shown, no item chosen, no event.
+    combo.setCurrentIndex(1);
+    combo.setText("大阪");
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.currentText(), "大阪");
+    combo.setText(QString());
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.currentText(), "");
+    EXPECT_EQ(combo.count(), 2);
+    EXPECT_EQ(events.join(' ').toStdString(), "DropDown Click Change Change");
 }
 
 TEST_F(Controls, FontNamesMapToTheIpaFaces) {
