@@ -22,6 +22,33 @@ constexpr int kFieldCut = 254;
 // Reads that emptied tbl_ReadCsv in this process (readcsv::stagingCount).
 quint64 g_stagings = 0;
 
+// A staged field a list row takes: its column in tbl_ReadCsv and its place in a staged line.
+struct StagedField {
+    const char* column;
+    QString readcsv::StagedLine::*member;
+};
+
+// The staged fields of each list layout (1 to 8), in value order; the key follows them. Any other layout
+// has none: its statement holds the key alone.
+const std::vector<StagedField>& layoutFields(qint16 layout) {
+    using readcsv::StagedLine;
+    static const StagedField item{"Item", &StagedLine::Item}, subItem{"SubItem", &StagedLine::SubItem},
+        contents{"Contents", &StagedLine::Contents}, unit{"Unit", &StagedLine::Unit},
+        renewalday{"Renewalday", &StagedLine::Renewalday};
+    static const std::array<std::vector<StagedField>, 9> layouts = {
+        std::vector<StagedField>{},
+        {item, subItem},
+        {subItem, contents},
+        {subItem, contents, unit},
+        {item, subItem, contents, unit},
+        {renewalday, subItem, contents, unit},
+        {renewalday, item, subItem, contents, unit},
+        {renewalday, subItem, contents},
+        {renewalday, item, subItem},
+    };
+    return layouts[layout >= 1 && layout <= 8 ? std::size_t(layout) : 0];
+}
+
 // The whole file, decoded. Decoding comes first: several kanji end in byte 0x5C or other ASCII-range
 // bytes, so splitting the raw bytes would cut characters apart.
 QString readWholeFile(const QString& fullPath) {
@@ -144,29 +171,9 @@ bool sameText(const QString& staged, const QString& literal) {
 
 void insertListRows(const StagedRows& rows, const QString& insertStart, const QString& key, qint16 layout) {
     if (rows.empty()) return;
-    int count = 0;
-    switch (layout) {
-        case 1:
-        case 2:
-            count = 2;
-            break;
-        case 3:
-        case 7:
-        case 8:
-            count = 3;
-            break;
-        case 4:
-        case 5:
-            count = 4;
-            break;
-        case 6:
-            count = 5;
-            break;
-        default:
-            break;  // no values: the statement fails and nothing is inserted
-    }
+    const std::vector<StagedField>& fields = layoutFields(layout);
     QString bound = insertStart;
-    for (int i = 0; i < count; ++i) bound += QStringLiteral("?, ");
+    for (std::size_t i = 0; i < fields.size(); ++i) bound += QStringLiteral("?, ");
     bound += QStringLiteral("?);");
 
     const bool inTransaction = gCn().inTransaction();
@@ -174,40 +181,8 @@ void insertListRows(const StagedRows& rows, const QString& insertStart, const QS
     for (const StagedLine& row : rows) {
         // The engine rolls a transaction back by itself on a full disk or an I/O error.
         if (inTransaction && !gCn().inTransaction()) return;
-        const QString item = fnc_Replace_SQLChar(row.Item);
-        const QString subItem = fnc_Replace_SQLChar(row.SubItem);
-        const QString contents = fnc_Replace_SQLChar(row.Contents);
-        const QString unit = fnc_Replace_SQLChar(row.Unit);
-        const QString renewalday = fnc_Replace_SQLChar(row.Renewalday);
         QStringList texts;
-        switch (layout) {
-            case 1:
-                texts = {item, subItem};
-                break;
-            case 2:
-                texts = {subItem, contents};
-                break;
-            case 3:
-                texts = {subItem, contents, unit};
-                break;
-            case 4:
-                texts = {item, subItem, contents, unit};
-                break;
-            case 5:
-                texts = {renewalday, subItem, contents, unit};
-                break;
-            case 6:
-                texts = {renewalday, item, subItem, contents, unit};
-                break;
-            case 7:
-                texts = {renewalday, subItem, contents};
-                break;
-            case 8:
-                texts = {renewalday, item, subItem};
-                break;
-            default:
-                break;
-        }
+        for (const StagedField& f : fields) texts << fnc_Replace_SQLChar(row.*f.member);
         texts << key;
         // Written into the statement text, a NUL would have ended it there and the row would fail.
         if (std::any_of(texts.cbegin(), texts.cend(), [](const QString& t) { return t.contains(QChar(0)); })) continue;
@@ -278,19 +253,7 @@ bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart
 
 int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& insertStart, const QString& key,
                                    qint16 layout) {
-    // Staged fields in value order, by layout; the key follows them.
-    static const std::array<QStringList, 9> kLayouts = {
-        QStringList{},
-        {"Item", "SubItem"},
-        {"SubItem", "Contents"},
-        {"SubItem", "Contents", "Unit"},
-        {"Item", "SubItem", "Contents", "Unit"},
-        {"Renewalday", "SubItem", "Contents", "Unit"},
-        {"Renewalday", "Item", "SubItem", "Contents", "Unit"},
-        {"Renewalday", "SubItem", "Contents"},
-        {"Renewalday", "Item", "SubItem"},
-    };
-    const QStringList& fields = kLayouts[layout >= 1 && layout <= 8 ? std::size_t(layout) : 0];
+    const std::vector<StagedField>& fields = layoutFields(layout);
 
     std::vector<QString> statements;
     {
@@ -298,8 +261,9 @@ int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& inse
         rs.Open(selectSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         while (!rs.EOF()) {
             QString statement = insertStart;
-            for (const QString& f : fields)
-                statement += "'" + fnc_Replace_SQLChar(rs.Fields(f).value().toTextOrEmpty()) + "', ";
+            for (const StagedField& f : fields)
+                statement +=
+                    "'" + fnc_Replace_SQLChar(rs.Fields(QString::fromLatin1(f.column)).value().toTextOrEmpty()) + "', ";
             statement += "'" + key + "');";
             statements.push_back(statement);
             rs.MoveNext();
