@@ -60,6 +60,8 @@ double Printer::TextHeight(const QString&) const {
 }
 
 void Printer::record(PrintLogEntry entry) {
+    // The first drawing of a document starts the log afresh: it holds the latest document only.
+    if (!m_open) log().clear();
     entry.page = m_page;
     entry.fontName = m_font.family();
     entry.fontSize = m_font.pointSizeF();

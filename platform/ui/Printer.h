@@ -9,7 +9,9 @@
 // written, for instance) raises 482 and leaves no file.
 //
 // Every document is also written to a log (printerLog()): what was drawn where, page by page, and
-// whether it was sent or abandoned. Tests read it as they read the dialog facade's record.
+// whether it was sent or abandoned. Tests read it as they read the dialog facade's record. The log holds
+// the latest document: the first drawing of a new one (on a new Printer, or after EndDoc or KillDoc)
+// starts it afresh, so it does not grow with every sheet printed.
 #include <QFont>
 #include <QString>
 #include <vector>

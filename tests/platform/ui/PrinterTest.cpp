@@ -144,6 +144,48 @@ TEST_F(PrinterTest, PagesLinesAndTheLog) {
     EXPECT_DOUBLE_EQ(log[1].y2, 6);
 }
 
+// The log holds the latest document only: each new document, sent or abandoned, on the same printer or a
+// new one, starts it afresh, so printing sheet after sheet does not make it grow.
+TEST_F(PrinterTest, TheLogHoldsTheLatestDocument) {
+    using K = ui::PrintLogEntry::Kind;
+    auto texts = [] {
+        QStringList out;
+        for (const auto& e : ui::printerLog())
+            out << (e.kind == K::Text      ? e.text
+                    : e.kind == K::Line    ? QString("line")
+                    : e.kind == K::NewPage ? QString("page")
+                    : e.kind == K::EndDoc  ? QString("end")
+                                           : QString("kill"));
+        return out;
+    };
+    {
+        ui::Printer p(device);
+        p.Print("One");
+        p.EndDoc();
+        EXPECT_EQ(texts(), QStringList({"One", "end"}));
+        for (int sheet = 0; sheet < 20; ++sheet) {
+            p.Print("Two");
+            p.Line(0, 5, 10, 5);
+            p.NewPage();
+            p.Print("Two");
+            p.EndDoc();
+        }
+        EXPECT_EQ(texts(), QStringList({"Two", "line", "page", "Two", "end"}));
+        EXPECT_EQ(ui::printerLog()[3].page, 2);
+        p.Print("Three");
+        p.KillDoc();
+        EXPECT_EQ(texts(), QStringList({"Three", "kill"}));
+        p.EndDoc();  // nothing open: nothing sent, the log stays
+        EXPECT_EQ(texts(), QStringList({"Three", "kill"}));
+    }
+    ui::Printer next(device);
+    next.Print("Four");
+    EXPECT_EQ(texts(), QStringList({"Four"}));
+    next.EndDoc();
+    EXPECT_EQ(texts(), QStringList({"Four", "end"}));
+    EXPECT_EQ(testsupport::pdfPageCount(pdf()), 1);
+}
+
 // Nothing of an abandoned or failed document is left: no file, and the log ends in KillDoc.
 TEST_F(PrinterTest, AbandonedAndFailedDocumentsLeaveNoFile) {
     using K = ui::PrintLogEntry::Kind;
