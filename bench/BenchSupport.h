@@ -1,8 +1,75 @@
 #pragma once
-// What every benchmark reports beside its own figure.
+// What the benchmarks share: a headless start, a program folder with a copy of the template database,
+// seeding on a connection of their own, and what every benchmark reports beside its own figure.
 #include <sys/resource.h>
 
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "core/Mdl_Access_mdb.h"
+#include "platform/base/AppPath.h"
+#include "platform/base/VbError.h"
+#include "platform/db/Ado.h"
+#include "platform/ui/Dialogs.h"
+
 namespace bench {
+
+// Before the QApplication: without a display the benchmark runs offscreen.
+inline void headless() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// A writable copy of the template database at `db`; false when it cannot be copied.
+inline bool copyTemplate(const QString& db) {
+    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) return false;
+    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+// The program folder: the template's copy as "pcdb.mdb", App.Path pointed at it, and boxes recorded and
+// answered at once (a box would wait for a user). Says why and returns false when the copy fails.
+inline bool setUpProgramFolder(const QTemporaryDir& folder) {
+    if (!copyTemplate(folder.path() + "/pcdb.mdb")) {
+        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
+        return false;
+    }
+    vb::setAppPath(folder.path());
+    ui::script::enable(true);
+    return true;
+}
+
+// Runs `fill(cn)` on a connection of its own to the database, in one transaction. Says why and returns
+// false when it fails.
+template <class Fill>
+bool seed(const QString& dbPath, Fill&& fill) {
+    try {
+        ado::Connection cn;
+        cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
+        ado::TransGuard trans(cn);
+        fill(cn);
+        trans.commit();
+        cn.Close();
+    } catch (const vb::Error& e) {
+        std::fprintf(stderr, "seeding failed: %s\n", qPrintable(e.description()));
+        return false;
+    }
+    return true;
+}
+
+// Opens the shared connection as start-up does; says so and returns false when it does not open.
+inline bool openDatabase() {
+    if (fnc_DB_Open()) return true;
+    std::fprintf(stderr, "the database did not open\n");
+    return false;
+}
+
+// The prompts of the boxes shown so far, one a line, after a benchmark's complaint.
+inline void printBoxes() {
+    for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+}
 
 // The process's peak resident memory so far, in MB.
 inline long peakRssMb() {

@@ -6,7 +6,6 @@
 // Target on the project machine: applist_fill_ms at most 500.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -15,7 +14,6 @@
 #include "core/Mdl_gData.h"
 #include "licences/Registration.h"
 #include "licences/frm_List_Application.h"
-#include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
@@ -27,10 +25,7 @@ constexpr int kPcs = 2560;
 constexpr int kAppsPerPc = 150;
 constexpr int kNames = 320;
 
-void seed(const QString& dbPath) {
-    ado::Connection cn;
-    cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
-    ado::TransGuard trans(cn);
+void seed(ado::Connection& cn) {
     std::vector<QStringList> records, profiles, apps;
     for (int key = 1; key <= kPcs; ++key) {
         records.push_back({QString::number(key)});
@@ -49,37 +44,17 @@ void seed(const QString& dbPath) {
     cn.ExecuteEach("INSERT INTO tbl_Pclist (MainKey, Computer_Name) VALUES (?, ?)", profiles);
     cn.ExecuteEach("INSERT INTO tbl_ApplicationsList (Key, Application_Name, Application_Version) VALUES (?, ?, ?)",
                    apps);
-    trans.commit();
-    cn.Close();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::headless();
     QApplication app(argc, argv);
 
     QTemporaryDir folder;
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return 1;
-    }
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-    vb::setAppPath(folder.path());
-    // A box would wait for a user; here it is recorded and answered at once.
-    ui::script::enable(true);
-
-    try {
-        seed(db);
-    } catch (const vb::Error& e) {
-        std::fprintf(stderr, "seeding failed: %s\n", qPrintable(e.description()));
-        return 1;
-    }
-    if (!fnc_DB_Open()) {
-        std::fprintf(stderr, "the database did not open\n");
-        return 1;
-    }
+    if (!bench::setUpProgramFolder(folder)) return 1;
+    if (!bench::seed(folder.path() + "/pcdb.mdb", seed) || !bench::openDatabase()) return 1;
     gFormWidth = 14835;
     gFormHeight = 10530;
     registerLicenceForms();

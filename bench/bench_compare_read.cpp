@@ -20,7 +20,6 @@
 #include "inventory_compare/Registration.h"
 #include "inventory_compare/frm_Inport.h"
 #include "inventory_read/Catalogue.h"
-#include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/Dialogs.h"
@@ -80,7 +79,7 @@ QByteArray inventoryFile() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::headless();
     QApplication app(argc, argv);
     ui::installFonts();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 1;
@@ -90,14 +89,7 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir folder;
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return 1;
-    }
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-    vb::setAppPath(folder.path());
-    ui::script::enable(true);
+    if (!bench::setUpProgramFolder(folder)) return 1;
 
     const QString csv = folder.filePath("PC00001.csv");
     QFile file(csv);
@@ -106,10 +98,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     file.close();
-    if (!fnc_DB_Open()) {
-        std::fprintf(stderr, "the database did not open\n");
-        return 1;
-    }
+    if (!bench::openDatabase()) return 1;
     gCn().Execute(
         "INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
         "Deleted_Flug) VALUES (1, 0, 0, 0, 0, 0)");
@@ -138,7 +127,7 @@ int main(int argc, char** argv) {
             window->MSGrid_Application->Rows() != 151 || window->MSFlexGrid1->TextMatrix(4, 4) != "C0A8010A" ||
             ui::script::pending() != 0) {
             std::fprintf(stderr, "the read did not fill both grids\n");
-            for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+            bench::printBoxes();
             return 1;
         }
         times.push_back(ms);

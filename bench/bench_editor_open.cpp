@@ -5,7 +5,6 @@
 // Target on the project machine: at most 300 ms.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +18,6 @@
 #include "pc_record/EditComputerTables.h"
 #include "pc_record/Registration.h"
 #include "pc_record/frm_Edit_Computer.h"
-#include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
@@ -33,10 +31,7 @@ namespace {
 constexpr int kApplications = 2000;
 constexpr int kDevices = 500;
 
-void seed(const QString& dbPath) {
-    ado::Connection cn;
-    cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
-    ado::TransGuard trans(cn);
+void seed(ado::Connection& cn) {
     cn.Execute(
         "INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, Model_Code, "
         "Deleted_Flug, Type_Number, Sereals_Number) VALUES (1, 0, 0, 0, 0, 0, '2672-CBJ', 'SN-0001')");
@@ -62,8 +57,6 @@ void seed(const QString& dbPath) {
         "INSERT INTO tbl_Device_Management ([Key], [Update], Device_Category, Device_Name, "
         "Device_Provider, Device_Version) VALUES (1, '2005/04/01', ?, ?, ?, ?)",
         devices);
-    trans.commit();
-    cn.Close();
 }
 
 void clickTab(frm_Edit_Computer* editor, int tab) {
@@ -74,25 +67,13 @@ void clickTab(frm_Edit_Computer* editor, int tab) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::headless();
     QApplication app(argc, argv);
     ui::installFonts();
 
     QTemporaryDir folder;
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return 1;
-    }
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-    vb::setAppPath(folder.path());
-    ui::script::enable(true);
-    try {
-        seed(db);
-    } catch (const vb::Error& e) {
-        std::fprintf(stderr, "seeding failed: %s\n", qPrintable(e.description()));
-        return 1;
-    }
+    if (!bench::setUpProgramFolder(folder)) return 1;
+    if (!bench::seed(folder.path() + "/pcdb.mdb", seed)) return 1;
     registerCoreForms();
     registerPcRecordForms();
 
@@ -122,7 +103,7 @@ int main(int argc, char** argv) {
     if (apps != kApplications || nodes != kDevices + 30 || !ui::script::shown().empty()) {
         std::fprintf(stderr, "the pages did not fill: %d applications, %d nodes, %zu boxes\n", apps, nodes,
                      ui::script::shown().size());
-        for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+        bench::printBoxes();
         return 1;
     }
     std::printf("editor_open_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(ms), bench::peakRssMb());

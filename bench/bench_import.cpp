@@ -25,7 +25,6 @@
 #include "inventory_read/Catalogue.h"
 #include "inventory_read/FileControls.h"
 #include "inventory_read/frm_Open.h"
-#include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
 #include "platform/text/Cp932.h"
@@ -243,8 +242,7 @@ private:
 double sqliteBound(const QString& folder, int files) {
     QTemporaryDir dbFolder;
     const QString db = dbFolder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) return 0;
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+    if (!bench::copyTemplate(db)) return 0;
     SqliteBound bound(db);
     QElapsedTimer timer;
     timer.start();
@@ -256,7 +254,7 @@ double sqliteBound(const QString& folder, int files) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::headless();
     QApplication app(argc, argv);
     const int files = argc > 1 ? std::atoi(argv[1]) : 500;
     if (files <= 0 || files > 32000) {
@@ -265,14 +263,7 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir folder;
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return 1;
-    }
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-    vb::setAppPath(folder.path());
-    ui::script::enable(true);
+    if (!bench::setUpProgramFolder(folder)) return 1;
 
     for (int i = 0; i < files; ++i) {
         QFile f(folder.filePath(QString("PC%1.csv").arg(i, 5, 10, QChar('0'))));
@@ -281,10 +272,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (!fnc_DB_Open()) {
-        std::fprintf(stderr, "the database did not open\n");
-        return 1;
-    }
+    if (!bench::openDatabase()) return 1;
 
     // The window as the user leaves it: every listed file selected, one of them clicked.
     auto* window = new frm_Open;
@@ -305,7 +293,7 @@ int main(int argc, char** argv) {
     const int pcs = pcCount();
     if (pcs != files || ui::script::shown().size() != 1) {
         std::fprintf(stderr, "%d of %d files imported, %zu boxes\n", pcs, files, ui::script::shown().size());
-        for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+        bench::printBoxes();
         return 1;
     }
     const double perSecond = ms > 0 ? files * 1000.0 / double(ms) : double(files) * 1000.0;

@@ -4,7 +4,6 @@
 // Target on the project machine: under 300 ms and under 150 MB.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -14,7 +13,6 @@
 #include "core/Mdl_gData.h"
 #include "core/ViewQuery.h"
 #include "core/frm_Main.h"
-#include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 
@@ -65,13 +63,9 @@ std::vector<std::pair<QString, int>> columnsOf(ado::Connection& cn, const QStrin
     return cols;
 }
 
-void seed(const QString& dbPath) {
-    ado::Connection cn;
-    cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
+void seed(ado::Connection& cn) {
     const auto pcCols = columnsOf(cn, "tbl_Pclist");
     const auto recordCols = columnsOf(cn, "tbl_Computer_List");
-
-    ado::TransGuard trans(cn);
     for (int c = 1; c <= kMasters; ++c) {
         const QString flag = c % 4 == 0 ? "1" : "0";
         for (const char* t : {"Section", "Division", "Location", "Manufacturer", "Model"}) {
@@ -109,37 +103,17 @@ void seed(const QString& dbPath) {
         }
         cn.Execute("INSERT INTO tbl_Pclist (" + names.join(", ") + ") VALUES (" + values.join(", ") + ")");
     }
-    trans.commit();
-    cn.Close();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::headless();
     QApplication app(argc, argv);
 
     QTemporaryDir folder;
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return 1;
-    }
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-    vb::setAppPath(folder.path());
-    // A box would wait for a user; here it is recorded and answered at once.
-    ui::script::enable(true);
-
-    try {
-        seed(db);
-    } catch (const vb::Error& e) {
-        std::fprintf(stderr, "seeding failed: %s\n", qPrintable(e.description()));
-        return 1;
-    }
-    if (!fnc_DB_Open()) {
-        std::fprintf(stderr, "the database did not open\n");
-        return 1;
-    }
+    if (!bench::setUpProgramFolder(folder)) return 1;
+    if (!bench::seed(folder.path() + "/pcdb.mdb", seed) || !bench::openDatabase()) return 1;
 
     auto* main = new frm_Main;
     main->show();
@@ -162,7 +136,7 @@ int main(int argc, char** argv) {
 
     if (!filled || gRowCount != kPcs || !ui::script::shown().empty()) {
         std::fprintf(stderr, "the list did not fill: %d rows, %zu boxes\n", int(gRowCount), ui::script::shown().size());
-        for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+        bench::printBoxes();
         return 1;
     }
     std::printf("list_fill_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(ms), bench::peakRssMb());

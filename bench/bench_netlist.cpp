@@ -5,7 +5,6 @@
 // Target on the project machine: at most 1000 ms.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -13,7 +12,6 @@
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_IP.h"
 #include "core/Mdl_gData.h"
-#include "platform/base/AppPath.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
@@ -29,10 +27,7 @@ constexpr int kMasters = 8;  // rows per master table besides the reserved one
 
 QString ipOf(int n) { return QString("10.%1.%2.%3").arg(n % 7).arg(n / 250).arg(n % 250); }
 
-void seed(const QString& dbPath) {
-    ado::Connection cn;
-    cn.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dbPath);
-    ado::TransGuard trans(cn);
+void seed(ado::Connection& cn) {
     for (int c = 1; c <= kMasters; ++c) {
         for (const char* t : {"Section", "Division", "Location", "Manufacturer", "Model"}) {
             cn.Execute(QString("INSERT INTO tbl_%1 (%1_Code, %1_Name, %1_Comment, Available_flug) VALUES (%2, '%1 %2', "
@@ -67,36 +62,17 @@ void seed(const QString& dbPath) {
                        .arg(key)
                        .arg(ip, fnc_IP_To_Hex(ip)));
     }
-    trans.commit();
-    cn.Close();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::headless();
     QApplication app(argc, argv);
 
     QTemporaryDir folder;
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::copy(VONDARI_TEMPLATE_DB, db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return 1;
-    }
-    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
-    vb::setAppPath(folder.path());
-    ui::script::enable(true);
-
-    try {
-        seed(db);
-    } catch (const vb::Error& e) {
-        std::fprintf(stderr, "seeding failed: %s\n", qPrintable(e.description()));
-        return 1;
-    }
-    if (!fnc_DB_Open()) {
-        std::fprintf(stderr, "the database did not open\n");
-        return 1;
-    }
+    if (!bench::setUpProgramFolder(folder)) return 1;
+    if (!bench::seed(folder.path() + "/pcdb.mdb", seed) || !bench::openDatabase()) return 1;
     gFormWidth = 14400;
     gFormHeight = 9000;
     gFormTop = 300;
@@ -123,7 +99,7 @@ int main(int argc, char** argv) {
         win->MSFlexGrid_NetworkUnit->Rows() != kUnits + 1) {
         std::fprintf(stderr, "the refresh did not finish: %d list rows, %d unit rows, %zu boxes\n",
                      win->MSFlexGrid_Network->Rows(), win->MSFlexGrid_NetworkUnit->Rows(), shown.size());
-        for (const auto& s : shown) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+        bench::printBoxes();
         return 1;
     }
     std::printf("netlist_rebuild_ms=%lld peak_rss_mb=%ld\n", static_cast<long long>(ms), bench::peakRssMb());
