@@ -52,6 +52,11 @@ constexpr int kIpBox = 3;
 // The tables behind the three combos, read by column position.
 const char* const kComboTables[kCombos] = {"tbl_Location", "tbl_User", "tbl_Manufacturer"};
 
+// The unit's own row, which Update and Delete open.
+QString unitQuery(qint16 key) {
+    return QStringLiteral("SELECT * FROM tbl_NetworkUnit WHERE [Key]  = ") + QString::number(key);
+}
+
 }  // namespace
 
 frm_Edit_Network::frm_Edit_Network(QWidget* parent) : ui::Form(QStringLiteral("frm_Edit_Network"), parent) {
@@ -224,9 +229,7 @@ void frm_Edit_Network::Mnu_Update_Click() {
         const qint16 key = vb::CInt(MSFlexGrid_NetworkUnit->TextMatrix(RowSel, 0));
         {
             ado::Recordset rs;
-            rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM tbl_NetworkUnit ") +
-                        QStringLiteral("WHERE [Key] ") + QStringLiteral(" = ") + QString::number(key),
-                    gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+            rs.Open(unitQuery(key), gCn(), ado::adOpenStatic, ado::adLockOptimistic);
             if (rs.RecordCount() != 0) {
                 // An empty input keeps its stored value; the IP key follows the address and only it.
                 for (int i = 0; i < 12; ++i) {
@@ -262,9 +265,7 @@ void frm_Edit_Network::Mnu_Delete_Click() {
         const qint16 key = vb::CInt(MSFlexGrid_NetworkUnit->TextMatrix(RowSel, 0));
         {
             ado::Recordset rs;
-            rs.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM tbl_NetworkUnit ") +
-                        QStringLiteral("WHERE [Key] ") + QStringLiteral(" = ") + QString::number(key),
-                    gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+            rs.Open(unitQuery(key), gCn(), ado::adOpenStatic, ado::adLockOptimistic);
             if (rs.RecordCount() != 0) {
                 rs.Delete();
                 rs.Update();
