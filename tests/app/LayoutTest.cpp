@@ -15,16 +15,11 @@
 #include <optional>
 #include <set>
 
+#include "app/AllForms.h"
 #include "core/Mdl_gData.h"
-#include "core/Registration.h"
 #include "core/frm_Main.h"
-#include "inventory_compare/Registration.h"
-#include "inventory_read/Registration.h"
-#include "licences/Registration.h"
-#include "pc_record/Registration.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/TabStrip.h"
-#include "registers/Registration.h"
 #include "tests/support/LedgerFixture.h"
 
 namespace {
@@ -143,12 +138,7 @@ class LayoutTest : public testsupport::LedgerTest {
 protected:
     void SetUp() override {
         LedgerTest::SetUp();
-        registerCoreForms();
-        registerInventoryReadForms();
-        registerPcRecordForms();
-        registerInventoryCompareForms();
-        registerLicenceForms();
-        registerRegisterForms();
+        registerAllForms();
         addPc({1, "PC-0001"});
     }
 
