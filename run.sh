@@ -22,7 +22,8 @@ if [ "$mode" = test ]; then PACKAGES+=(clang-format poppler-utils); fi
 # Test-only, optional: a display server, a window manager and a key sender for the check of the main
 # window under a real window manager; where they cannot be installed that check is skipped.
 OPTIONAL=()
-if [ "$mode" = test ]; then OPTIONAL+=(xvfb openbox xdotool); fi
+# xauth is only a recommendation of xvfb, and xvfb-run needs it.
+if [ "$mode" = test ]; then OPTIONAL+=(xvfb xauth openbox xdotool); fi
 
 missing_of() {
   local p
@@ -30,6 +31,10 @@ missing_of() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
   done
 }
+BUILD=${BUILD_DIR:-build}
+mkdir -p "$BUILD"
+# apt-get's own lines (and debconf's notes) go to a log, shown only when an install fails.
+APT_LOG=$BUILD/apt.log
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 mapfile -t missing < <(missing_of "${PACKAGES[@]}")
@@ -43,16 +48,18 @@ if ((${#missing[@]} + ${#missing_optional[@]})); then
   fi
 fi
 if ((${#missing[@]})); then
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  if ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+    >"$APT_LOG" 2>&1; then
+    cat "$APT_LOG" >&2
+    exit 1
+  fi
 fi
 if ((${#missing_optional[@]})); then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing_optional[@]}" \
-    >/dev/null 2>&1 || echo "could not install ${missing_optional[*]}: the window-manager check will be skipped"
+    >>"$APT_LOG" 2>&1 || echo "could not install ${missing_optional[*]}: the window-manager check will be skipped"
 fi
 
-BUILD=${BUILD_DIR:-build}
 JOBS=$(nproc)
-mkdir -p "$BUILD"
 build() {
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
     cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$BUILD/build.log" 2>&1 || return 1
@@ -77,7 +84,29 @@ fi
 
 case "$mode" in
   run)   exec "$BUILD/bin/vondari" ;;
-  test)  cd "$BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" --timeout 300 ;;
+  test)
+    # A screenful at most: each failed test's line and output, then ctest's closing summary as it prints it
+    # (CI reads those lines). The whole output stays in the log. Temporary files go to a folder of the run's
+    # own, removed afterwards, so nothing is left in /tmp.
+    log=$BUILD/test.log
+    tmp=$(mktemp -d "$(cd "$BUILD" && pwd)/tmp.XXXXXX")
+    test_status=0
+    (cd "$BUILD" && TMPDIR=$tmp QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" --timeout 300) \
+      >"$log" 2>&1 || test_status=$?
+    rm -rf "$tmp"
+    echo "test output: $log"
+    awk '
+      /^[0-9]+% tests passed/ { summary = 1 }
+      summary { print; next }
+      /^ *[0-9]+\/[0-9]+ Test +#[0-9]+: / {
+        failed = ($0 !~ / Passed +[0-9.]+ sec$/ && $0 !~ /\*\*\*Skipped/ && $0 !~ /\*\*\*Not Run/)
+        if (failed) print
+        next
+      }
+      /^ +Start +[0-9]+: / { failed = 0; next }
+      failed { print }
+    ' "$log"
+    exit "$test_status" ;;
   bench)
     # Every benchmark program, one line each (CMake's *_autogen folders sit beside them).
     status=0

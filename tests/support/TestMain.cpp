@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "platform/ui/Fonts.h"
 
@@ -12,10 +13,12 @@ int main(int argc, char** argv) {
     // Test processes run side by side and many start the main window, which takes the single-instance
     // lock in the runtime folder: each process gets a folder of its own. A child process started by a
     // test keeps the folder its parent gave it, so the lock tests still see each other.
-    QTemporaryDir lockFolder;
+    // Only the first process makes the folder: a child that ends without unwinding must not leave one behind.
+    std::optional<QTemporaryDir> lockFolder;
     if (qEnvironmentVariableIsEmpty("VONDARI_TEST_LOCK_FOLDER")) {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder.path()));
-        qputenv("VONDARI_TEST_LOCK_FOLDER", QFile::encodeName(lockFolder.path()));
+        lockFolder.emplace();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockFolder->path()));
+        qputenv("VONDARI_TEST_LOCK_FOLDER", QFile::encodeName(lockFolder->path()));
     }
     QApplication app(argc, argv);
     ui::installFonts();
