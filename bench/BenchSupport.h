@@ -14,12 +14,23 @@
 #include "platform/base/VbError.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/SingleInstance.h"
 
 namespace bench {
 
-// Before the QApplication: without a display the benchmark runs offscreen.
+// Before the QApplication: without a display the benchmark runs offscreen, and the single-instance lock
+// lives in a runtime folder of the benchmark's own, as in the tests: a copy of the program the user has
+// open must not make the main window end the benchmark quietly.
 inline void headless() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QTemporaryDir runtime;
+    if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+}
+
+// One line on why the benchmark cannot measure; the exit status for main.
+inline int fail(const char* why) {
+    std::fprintf(stderr, "%s\n", why);
+    return 1;
 }
 
 // A writable copy of the template database at `db`; false when it cannot be copied.
@@ -30,8 +41,13 @@ inline bool copyTemplate(const QString& db) {
 }
 
 // The program folder: the template's copy as "pcdb.mdb", App.Path pointed at it, and boxes recorded and
-// answered at once (a box would wait for a user). Says why and returns false when the copy fails.
+// answered at once (a box would wait for a user), and the single-instance lock taken, so the main window's
+// own check passes. Says why and returns false when the copy fails or the lock is held elsewhere.
 inline bool setUpProgramFolder(const QTemporaryDir& folder) {
+    if (ui::anotherInstanceRunning()) {
+        std::fprintf(stderr, "the single-instance lock is taken: another copy runs with this runtime folder\n");
+        return false;
+    }
     if (!copyTemplate(folder.path() + "/pcdb.mdb")) {
         std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
         return false;

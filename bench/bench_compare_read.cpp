@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
 
     registerInventoryCompareForms();
     auto* window = static_cast<frm_Inport*>(ui::showForm("frm_Inport", ui::vbModeless));
-    if (!window || window->List_ComuputerName->ListCount() != 1) {
+    if (!window || !window->isVisible() || window->List_ComuputerName->ListCount() != 1) {
         std::fprintf(stderr, "the window did not list the PC\n");
         return 1;
     }

@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
     auto* main = new frm_Main;
     main->show();
     QCoreApplication::processEvents();
+    if (!main->isVisible()) return bench::fail("the main window was not shown");
     gSelMainKey = 1;
     gSelRow = 1;
 

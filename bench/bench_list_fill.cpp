@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
     auto* main = new frm_Main;
     main->show();
     QCoreApplication::processEvents();
+    if (!main->isVisible()) return bench::fail("the main window was not shown");
 
     FGridViewSelect_ini();
     gSelColumnCount = 76;

@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
     gFormLeft = 450;
     registerRegisterForms();
     auto* win = static_cast<frm_Edit_Network*>(ui::showForm("frm_Edit_Network", ui::vbModeless));
-    if (!win) {
-        std::fprintf(stderr, "the network register did not open\n");
+    if (!win || !win->isVisible()) {
+        std::fprintf(stderr, "the network register was not shown\n");
         return 1;
     }
     QCoreApplication::processEvents();
