@@ -108,16 +108,31 @@ case "$mode" in
     ' "$log"
     exit "$test_status" ;;
   bench)
-    # Every benchmark program, one line each (CMake's *_autogen folders sit beside them).
+    # Every benchmark program, one line each (CMake's *_autogen folders sit beside them). A benchmark that
+    # fails, or ends without printing a figure, fails the run.
     status=0
+    ran=0
     for b in "$BUILD"/bench/bench_*; do
       [ -f "$b" ] && [ -x "$b" ] || continue
-      if ! QT_QPA_PLATFORM=offscreen "$b" 2>"$BUILD/$(basename "$b").log"; then
-        cat "$BUILD/$(basename "$b").log" >&2
-        echo "$(basename "$b") failed (log: $BUILD/$(basename "$b").log)" >&2
+      ran=$((ran + 1))
+      name=$(basename "$b")
+      if ! out=$(QT_QPA_PLATFORM=offscreen "$b" 2>"$BUILD/$name.log"); then
+        [ -n "$out" ] && echo "$out"
+        cat "$BUILD/$name.log" >&2
+        echo "$name failed (log: $BUILD/$name.log)" >&2
         status=1
+      elif ! grep -qE '^[a-z0-9_]+=' <<<"$out"; then
+        cat "$BUILD/$name.log" >&2
+        echo "$name printed no figure (log: $BUILD/$name.log)" >&2
+        status=1
+      else
+        echo "$out"
       fi
     done
+    if [ "$ran" -eq 0 ]; then
+      echo "no benchmark programs in $BUILD/bench" >&2
+      status=1
+    fi
     exit "$status" ;;
   *)     echo "usage: $0 [run|test|bench]" >&2; exit 2 ;;
 esac
