@@ -72,9 +72,9 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     // No SQLITE_OPEN_CREATE: the program never creates its database.
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+        const detail::EngineFailure failure = detail::engineFailure(db, rc);
         sqlite3_close_v2(db);
-        throw vb::Error(errProvider, message);
+        throw vb::Error(errProvider, failure.message);
     }
     sqlite3_extended_result_codes(db, 1);
     try {
@@ -85,9 +85,10 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
         sqlite3_stmt* probe = nullptr;
         int prc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
         if (prc == SQLITE_OK) prc = sqlite3_step(probe) == SQLITE_ROW ? SQLITE_OK : sqlite3_extended_errcode(db);
+        const detail::EngineFailure failure = detail::engineFailure(db, prc);  // before finalize touches it
         sqlite3_finalize(probe);
         if ((prc & 0xFF) == SQLITE_NOTADB) throw vb::Error(errProvider, notDatabase);
-        if (prc != SQLITE_OK) throw vb::Error(errProvider, QString::fromUtf8(sqlite3_errmsg(db)));
+        if (prc != SQLITE_OK) throw vb::Error(errProvider, failure.message);
         if (m_openCheck) m_openCheck(detail::readTables(db));
         // An import issues thousands of single statements: WAL with NORMAL sync keeps each one cheap.
         // A read-only file cannot switch mode; it still opens, and its writes fail where they happen.

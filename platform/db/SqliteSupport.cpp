@@ -78,12 +78,15 @@ void registerJetFunctions(sqlite3* db) {
 
 void throwAdo(long number) { throw vb::Error(number, adoText(number)); }
 
-void throwSqlite(sqlite3* db, int rc) {
-    const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+EngineFailure engineFailure(sqlite3* db, int rc) {
+    return {rc, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc))};
+}
+
+void EngineFailure::raise() const {
     long number = errProvider;
-    switch (rc & 0xFF) {
+    switch (code & 0xFF) {
         case SQLITE_CONSTRAINT:
-            number = (rc == SQLITE_CONSTRAINT_CHECK) ? errTypeMismatchDb : errProvider;
+            number = (code == SQLITE_CONSTRAINT_CHECK) ? errTypeMismatchDb : errProvider;
             break;
         case SQLITE_ERROR:
             if (message == QString::fromUtf8(kDateMismatch))
@@ -111,6 +114,8 @@ void throwSqlite(sqlite3* db, int rc) {
     }
     throw vb::Error(number, message);
 }
+
+void throwSqlite(sqlite3* db, int rc) { engineFailure(db, rc).raise(); }
 
 Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
     const QByteArray utf8 = sql.toUtf8();
@@ -153,9 +158,10 @@ void Savepoint::release() {
         m_done = true;
         return;
     }
-    const int code = sqlite3_extended_errcode(m_db);
+    // The failure as RELEASE left it: the rollback below resets the connection's message.
+    const EngineFailure failure = engineFailure(m_db, sqlite3_extended_errcode(m_db));
     rollback();
-    throwSqlite(m_db, code);
+    failure.raise();
 }
 
 bool Statement::step() {

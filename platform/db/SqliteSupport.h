@@ -22,6 +22,16 @@ void registerJetFunctions(sqlite3* db);
 // The tables of an open database with their columns (SQLite's own tables left out).
 [[nodiscard]] TableColumns readTables(sqlite3* db);
 
+// The engine's result code and description as the failing call left them. Taken before any cleanup runs:
+// a rollback, reset or finalize after it overwrites the connection's message ("not an error").
+struct EngineFailure {
+    int code = 0;
+    QString message;
+    // Throws vb::Error (StorageError when the file itself failed) for the code, with the message.
+    [[noreturn]] void raise() const;
+};
+[[nodiscard]] EngineFailure engineFailure(sqlite3* db, int rc);
+
 // Throws vb::Error for an SQLite result code, with the connection's message as description.
 [[noreturn]] void throwSqlite(sqlite3* db, int rc);
 [[noreturn]] void throwAdo(long number);

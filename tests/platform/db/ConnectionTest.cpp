@@ -110,6 +110,79 @@ TEST(ConnectionOpen, ALockHeldForAMomentIsWaitedFor) {
     EXPECT_GT(refused, 5);
 }
 
+// A full disk at the commit: whichever step commits, the error carries the engine's own description as
+// the failing step left it, not what the rollback after it says ("not an error"), and nothing is written.
+TEST(ConnectionWrite, AFullDiskAtTheCommitIsNamedOnEveryPath) {
+    using Op = testsupport::FaultVfs::Op;
+    const struct {
+        const char* what;
+        std::function<void(ado::Connection&)> write;
+    } cases[] = {
+        {"a recordset's new record on its own",
+         [](ado::Connection& cn) {
+             ado::Recordset rs;
+             rs.Open("SELECT * FROM tbl_Location", cn);
+             rs.AddNew();
+             rs["Location_Code"] = 7;
+             rs.Update();
+         }},
+        {"a recordset's edit on its own",
+         [](ado::Connection& cn) {
+             ado::Recordset rs;
+             rs.Open("SELECT * FROM tbl_Location WHERE Location_Code = 1", cn);
+             rs["Location_Name"] = "7";
+             rs.Update();
+         }},
+        {"a recordset's update, then the transaction's commit",
+         [](ado::Connection& cn) {
+             ado::TransGuard trans(cn);
+             ado::Recordset rs;
+             rs.Open("SELECT * FROM tbl_Location", cn);
+             rs.AddNew();
+             rs["Location_Code"] = 7;
+             rs.Update();
+             trans.commit();
+         }},
+        {"a statement on its own",
+         [](ado::Connection& cn) { cn.Execute("INSERT INTO tbl_Location (Location_Code) VALUES (7)"); }},
+        {"a bound statement in a transaction",
+         [](ado::Connection& cn) {
+             ado::TransGuard trans(cn);
+             cn.ExecuteBound("INSERT INTO tbl_Location (Location_Code) VALUES (?)", {ado::Value(7)});
+             trans.commit();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::AppFolder folder(true);
+        bool full = false;
+        testsupport::FaultVfs vfs([&full](Op op, const char* path) {
+            return full && op == Op::Write && QString::fromUtf8(path).endsWith("-wal") ? SQLITE_FULL : SQLITE_OK;
+        });
+        ado::Connection cn;
+        cn.Open(jetConnectionString(folder.dbPath()));
+        cn.Execute("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (1, 'one')");
+        full = true;
+        try {
+            c.write(cn);
+            ADD_FAILURE() << "no error";
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.number(), ado::errProvider);
+            EXPECT_EQ(e.description().toStdString(), "database or disk is full");
+            EXPECT_NE(dynamic_cast<const ado::StorageError*>(&e), nullptr);
+        }
+        full = false;
+        EXPECT_FALSE(cn.inTransaction());
+        ado::Recordset rs;
+        rs.Open("SELECT * FROM tbl_Location WHERE Location_Code = 7 OR (Location_Code = 1 AND Location_Name <> 'one')",
+                cn, ado::adOpenStatic, ado::adLockReadOnly);
+        EXPECT_EQ(rs.RecordCount(), 0);
+        rs.Close();
+        // The connection goes on: the same write goes through once there is room.
+        c.write(cn);
+    }
+}
+
 TEST(ConnectionOpen, ParsesTheJetConnectionString) {
     testsupport::AppFolder folder(true);
     ado::Connection cn;
