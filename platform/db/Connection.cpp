@@ -159,12 +159,14 @@ void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>&
 
 bool Connection::inTransaction() const { return m_db && m_transDepth > 0 && !sqlite3_get_autocommit(m_db); }
 
-// Nested BeginTrans (Jet allows it) maps to savepoints inside the outer transaction.
+// Nested BeginTrans (Jet allows it) maps to savepoints inside the outer transaction. The outer one takes
+// the write lock at once: a transaction that read first could not wait for a lock another program holds
+// when it comes to write (SQLite refuses that upgrade without calling the busy handler).
 void Connection::BeginTrans() {
     checkOpen();
     if (m_transDepth > 0 && sqlite3_get_autocommit(m_db)) m_transDepth = 0;  // the engine rolled back
     if (m_transDepth == 0)
-        execSimple(m_db, "BEGIN");
+        execSimple(m_db, "BEGIN IMMEDIATE");
     else
         execSimple(m_db, QStringLiteral("SAVEPOINT vondari_trans_%1").arg(m_transDepth).toUtf8().constData());
     ++m_transDepth;

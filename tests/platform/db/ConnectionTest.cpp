@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <chrono>
+#include <optional>
+#include <thread>
 
 #include "tests/platform/db/DbTestSupport.h"
 #include "tests/support/FaultVfs.h"
@@ -180,6 +183,87 @@ TEST(ConnectionWrite, AFullDiskAtTheCommitIsNamedOnEveryPath) {
         rs.Close();
         // The connection goes on: the same write goes through once there is room.
         c.write(cn);
+    }
+}
+
+// The outer transaction takes the write lock at its start: one that reads before it writes waits for a
+// lock another program holds for a moment, as a single write does, and names the lock when it stays.
+TEST(ConnectionWrite, ATransactionWaitsForABriefLockAndNamesOneThatStays) {
+    const struct {
+        const char* what;
+        int heldMs;
+        const char* description;  // "" when the transaction goes through
+    } cases[] = {
+        {"held for half a second", 500, ""},
+        {"held past the busy time", 3500, "database is locked"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::AppFolder folder(true);
+        ado::Connection cn;
+        cn.Open(jetConnectionString(folder.dbPath()));
+        ado::Connection other;
+        other.Open(jetConnectionString(folder.dbPath()));
+        other.BeginTrans();
+        other.Execute("INSERT INTO tbl_Location (Location_Code) VALUES (1)");
+        std::thread release([&other, &c] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(c.heldMs));
+            other.CommitTrans();
+        });
+        QString error;
+        try {
+            ado::TransGuard trans(cn);
+            ado::Recordset rs;
+            rs.Open("SELECT * FROM tbl_Location", cn, ado::adOpenStatic, ado::adLockReadOnly);
+            rs.Close();
+            cn.Execute("INSERT INTO tbl_Location (Location_Code) VALUES (2)");
+            trans.commit();
+        } catch (const vb::Error& e) {
+            error = e.description();
+        }
+        release.join();
+        EXPECT_EQ(error.toStdString(), c.description);
+        EXPECT_FALSE(cn.inTransaction());
+        ado::Recordset rs;
+        rs.Open("SELECT * FROM tbl_Location WHERE Location_Code = 2", cn, ado::adOpenStatic, ado::adLockReadOnly);
+        EXPECT_EQ(rs.RecordCount(), error.isEmpty() ? 1 : 0);
+    }
+}
+
+// A database that takes no writes: the engine's read-only switch refuses the transaction at its start, a
+// file opened read-only its first write; either way the error gives the engine's reason.
+TEST(ConnectionWrite, AReadOnlyDatabaseIsNamedWhereverItRefuses) {
+    using Op = testsupport::FaultVfs::Op;
+    const struct {
+        const char* what;
+        bool queryOnly;
+        bool refusedAtBegin;
+    } cases[] = {{"the engine's read-only switch", true, true}, {"a file opened read-only", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::AppFolder folder(true);
+        std::optional<testsupport::FaultVfs> vfs;
+        if (!c.queryOnly)
+            vfs.emplace([](Op op, const char* path) {
+                return op == Op::Open && QString::fromUtf8(path).endsWith("pcdb.mdb") ? SQLITE_READONLY : SQLITE_OK;
+            });
+        ado::Connection cn;
+        cn.Open(jetConnectionString(folder.dbPath()));
+        if (c.queryOnly) cn.Execute("PRAGMA query_only = ON");
+        bool began = false;
+        try {
+            ado::TransGuard trans(cn);
+            began = true;
+            cn.Execute("INSERT INTO tbl_Location (Location_Code) VALUES (9)");
+            trans.commit();
+            ADD_FAILURE() << "no error";
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.description().toStdString(), "attempt to write a readonly database");
+            EXPECT_NE(dynamic_cast<const ado::StorageError*>(&e), nullptr);
+        }
+        EXPECT_EQ(began, !c.refusedAtBegin);
+        EXPECT_FALSE(cn.inTransaction());
+        EXPECT_EQ(errorOf([&] { cn.RollbackTrans(); }), ado::errNoTransaction);
     }
 }
 
