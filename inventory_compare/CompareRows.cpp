@@ -184,4 +184,21 @@ QString rowStatement(const QString& column, const QString& value, const QString&
     return "UPDATE tbl_Pclist SET tbl_Pclist." + column + "  = '" + vb::sqlQuote(stored) + "'" + where;
 }
 
+bool rowRefused(const QString& column, const QString& value, bool integerColumn, bool typed) {
+    if (column.isEmpty()) return false;
+    if (!isFixedFormColumn(column)) {
+        if (integerColumn) {
+            if (!typed || value.isEmpty()) return false;
+            try {
+                (void)vb::CLng(value);
+                return false;
+            } catch (const std::exception&) {
+                return true;
+            }
+        }
+        if (cpuFlagColumns().contains(column)) return false;
+    }
+    return value.contains(QChar(0));
+}
+
 }  // namespace compare

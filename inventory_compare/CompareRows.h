@@ -66,6 +66,11 @@ struct Layout {
 // The statement that writes one grid row over PC `key`, or "" when the row writes nothing: an empty
 // column name, or an integer column with an empty incoming text. Typed text is quoted, never pasted.
 [[nodiscard]] QString rowStatement(const QString& column, const QString& value, const QString& key, bool integerColumn);
+// Whether the overwrite leaves a grid row out and names it: a NUL in a value written as text (a damaged
+// file; a NUL in a number or a flag row never reaches the statement), or text the user typed into an integer
+// row that gives no 32-bit whole number ("abc"; a fraction rounds as the statement writes it). A value read
+// from the file converts as the reader converts it and is never refused for that.
+[[nodiscard]] bool rowRefused(const QString& column, const QString& value, bool integerColumn, bool typed);
 // Columns written to tbl_Computer_List or as the date: these take no type question.
 [[nodiscard]] bool isFixedFormColumn(const QString& column);
 

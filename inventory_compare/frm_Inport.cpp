@@ -170,6 +170,7 @@ void frm_Inport::Mnu_Update_Click() {
     MSFlexGrid1->setRow(m_SelectRow);
     MSFlexGrid1->setCol(4);
     MSFlexGrid1->setText(tbx_Edit->text());
+    m_TypedRows.insert(m_SelectRow);
 }
 
 bool frm_Inport::fnc_Set_RowColor(qint16 Row, qint16 ColorIndex) {

@@ -1,6 +1,7 @@
 #pragma once
 // The comparison window: a PC of the ledger beside one inventory file, value by value, with hand
 // corrections and the overwrite of the PC's profile and lists.
+#include <QSet>
 #include <QString>
 
 #include "inventory_compare/CompareRows.h"
@@ -79,4 +80,6 @@ private:
     // after the last pick. Noted at each complete read of this window's own.
     bool m_ReadSincePick = false;
     quint64 m_ReadStaging = 0;
+    // Grid rows whose incoming value the user typed (値を書き換え) since the column was last filled.
+    QSet<int> m_TypedRows;
 };

@@ -36,6 +36,7 @@ bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
     ui::FlexGrid& g = *MSFlexGrid1;
     // The incoming column is emptied here: a file read before this pick no longer stands beside the PC.
     m_ReadSincePick = false;
+    m_TypedRows.clear();
     g.setVisible(false);
     try {
         g.Clear();
@@ -97,6 +98,7 @@ void frm_Inport::Mnu_Open_Click() {
     }
     if (!staged) return;  // not an inventory file: nothing changed, nothing said
 
+    m_TypedRows.clear();  // the incoming column is filled from the file again
     if (fnc_View_ReadCsvData()) {
         m_ReadSincePick = true;
         m_ReadStaging = readcsv::stagingCount();

@@ -39,9 +39,6 @@ const QString kCaption = QStringLiteral("CSVインポート");
 
 // Runs one row statement; false when the database refused it for its value. Any other failure raises.
 bool runRow(const QString& statement) {
-    // A NUL (from a damaged file) would end the statement text inside its value and fail it as a syntax
-    // error, undoing the whole command: the row is left out and named, as a value too long is.
-    if (statement.contains(QChar(0))) return false;
     try {
         gCn().Execute(statement);
         return true;
@@ -103,6 +100,12 @@ void frm_Inport::Mnu_DBUpdate_Click() {
             bool integerColumn = false;
             if (!compare::isFixedFormColumn(column))
                 integerColumn = fnc_Get_FieldType("SELECT " + column + " FROM tbl_Pclist") == QStringLiteral("数値");
+            // A NUL from a damaged file, or typed text an integer row cannot hold, is left out and named, as
+            // a value the database refuses is.
+            if (compare::rowRefused(column, value, integerColumn, m_TypedRows.contains(r))) {
+                notWritten << QStringLiteral("No %1 %2").arg(r).arg(column);
+                continue;
+            }
             const QString statement = compare::rowStatement(column, value, key, integerColumn);
             if (statement.isEmpty()) continue;
             if (!runRow(statement)) notWritten << QStringLiteral("No %1 %2").arg(r).arg(column);

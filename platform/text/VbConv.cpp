@@ -269,7 +269,21 @@ QString Trim(const QString& text) { return LTrim(RTrim(text)); }
 QString sqlQuote(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('\''), QLatin1String("''"));
-    return out;
+    if (!out.contains(QChar(0))) return out;
+    // A NUL would end the statement text inside the literal: it is written as the engine's char(0), joined
+    // to the text around it, so the value is stored as typed. A run of them is one call.
+    QString joined;
+    joined.reserve(out.size() + 16);
+    for (qsizetype i = 0; i < out.size();) {
+        if (out[i] != QChar(0)) {
+            joined += out[i++];
+            continue;
+        }
+        QStringList codes;
+        for (; i < out.size() && out[i] == QChar(0); ++i) codes << QStringLiteral("0");
+        joined += QStringLiteral("'||char(") + codes.join(u',') + QStringLiteral(")||'");
+    }
+    return joined;
 }
 
 }  // namespace vb

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <functional>
+#include <map>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
@@ -289,6 +290,51 @@ TEST_F(Overwrite, AValueWithANulIsNamedAndTheRestWritten) {
     EXPECT_EQ(pclist(1, "Computer_Name"), "PC-NUL");
     EXPECT_EQ(scalar("SELECT Device_Name FROM tbl_Device_Management WHERE [Key] = 1"), "Audio");
     EXPECT_EQ(listRows("tbl_Device_Management", 1), 1);
+}
+
+// Text typed into an integer row goes in only as a number: a fraction rounds as the statement writes it, text
+// that is no number is left out and named like a value the database refuses. The file's own values convert
+// as the reader converts them ("512 MB" is 0), and a read of the file again drops what was typed.
+TEST_F(Overwrite, ATypedIntegerThatIsNoNumberIsNamedAndLeftOut) {
+    const struct {
+        int row;
+        const char* column;
+        const char* typed;
+        const char* stored;  // nullptr: left out and named
+    } typed[] = {
+        {7, "Memory_Full", "abc", nullptr},
+        {9, "Memory_Used", "1.5", "2"},
+        {13, "SysHD_Used", "2.5", "2"},
+        {19, "Pagefile_Used", "512 MB", nullptr},
+        {34, "CPU_Clock", "99999999999", nullptr},
+        {2, "Workgroup", "abc", "abc"},
+    };
+    read(copySample("inventory_ja.csv"));
+    QString named;
+    std::map<QString, QString> before;
+    for (const auto& t : typed) {
+        ASSERT_EQ(m_form->MSFlexGrid1->TextMatrix(t.row, 2), t.column);
+        rewrite(t.row, t.typed);
+        if (t.stored) continue;
+        named += QString("\r\nNo %1 %2").arg(t.row).arg(t.column);
+        before[t.column] = pclist(1, t.column);
+    }
+    overwrite();
+    ASSERT_EQ(msgBoxes().size(), 2);
+    EXPECT_EQ(msgBoxes()[1], "Vondari|48|次の項目は書き込めませんでした。" + named);
+    EXPECT_EQ(stdErrorBoxes(), 0);
+    for (const auto& t : typed) EXPECT_EQ(pclist(1, t.column), t.stored ? t.stored : before[t.column]) << t.column;
+    EXPECT_EQ(pclist(1, "Memory_Full"), "1");  // as the fixture stored it
+    EXPECT_EQ(pclist(1, "Memory_Free"), "0");  // the file's "512 MB"
+    EXPECT_EQ(pclist(1, "Computer_Name"), "SOUMU-PC01");
+
+    // Read again, the file's values stand in the rows typed into before: nothing is refused.
+    rewrite(7, "abc");
+    read(copySample("inventory_ja.csv"));
+    ui::script::reset();
+    overwrite();
+    EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
+    EXPECT_EQ(pclist(1, "Memory_Full"), "2048");
 }
 
 TEST_F(Overwrite, AFailureUndoesTheWholeCommand) {

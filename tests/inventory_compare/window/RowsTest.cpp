@@ -299,5 +299,35 @@ TEST(CompareRows, IntegerRowsStoreWhatTheReaderWouldAndFlagsStoreOneOrZero) {
     }
 }
 
+// Which rows the overwrite leaves out and names before writing anything.
+TEST(CompareRows, RowsLeftOutAreTypedNonNumbersAndNulsWrittenAsText) {
+    const QString nul(QChar(0));
+    const struct {
+        const char* column;
+        QString value;
+        bool integer, typed, refused;
+    } cases[] = {
+        {"Memory_Full", "abc", true, true, true},
+        {"Memory_Full", "512 MB", true, true, true},
+        {"Memory_Full", "2147483648", true, true, true},
+        {"Memory_Full", "1" + nul, true, true, true},
+        {"Memory_Full", "1.5", true, true, false},
+        {"Memory_Full", " -7 ", true, true, false},
+        {"Memory_Full", "", true, true, false},      // writes nothing, keeps the stored number
+        {"Memory_Full", "abc", true, false, false},  // the file's text: stored as the reader stores it
+        {"Memory_Full", "1" + nul, true, false, false},
+        {"Computer_Name", "PC" + nul, false, false, true},
+        {"Computer_Name", "PC" + nul, false, true, true},
+        {"Computer_Name", "abc", false, true, false},
+        {"Type_Number", "T" + nul, false, false, true},
+        {"Update", nul, false, false, true},
+        {"CPU_FPU", "TRUE" + nul, false, false, false},  // a flag is written as '0' or '1'
+        {"", "abc" + nul, false, true, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(compare::rowRefused(c.column, c.value, c.integer, c.typed), c.refused)
+            << c.column << " " << c.value.toStdString() << (c.typed ? " typed" : " from the file");
+}
+
 }  // namespace
 }  // namespace comparetest

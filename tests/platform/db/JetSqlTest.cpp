@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/Ado.h"
+#include "platform/text/VbConv.h"
 #include "tests/platform/db/DbTestSupport.h"
 
 namespace {
@@ -56,6 +57,10 @@ const Case kCases[] = {
     {"two adjacent literals stay two, whatever their quotes", "SELECT 'a'\"b\"", "SELECT 'a' 'b'"},
     {"double-quoted text before an apostrophe literal", "SELECT \"a\"'b'", "SELECT 'a' 'b'"},
     {"two adjacent apostrophe literals", "SELECT 'a''b', 'c'\n'd'", "SELECT 'a''b', 'c'\n'd'"},
+    {"|| and char() as the quoting helper writes a NUL", "UPDATE t SET a = 'ab'||char(0)||'c' WHERE k = 1",
+     "UPDATE t SET a = 'ab'||char(0)||'c' WHERE k = 1"},
+    {"a run of NULs and a value of NULs only", "SELECT ''||char(0,0)||'', 'x'||char(0)||''",
+     "SELECT ''||char(0,0)||'', 'x'||char(0)||''"},
     {"Japanese text in a literal", "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');",
      "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');"},
 };
@@ -77,6 +82,21 @@ TEST_F(JetSqlOnDb, QuotedTextReadsBackAsWritten) {
         {"SELECT \"a\"\"b\"", "a\"b"}, {"SELECT \"O'Neil\"", "O'Neil"},
     };
     for (const auto& c : cases) EXPECT_EQ(scalar(QString::fromUtf8(c.query)).toStdString(), c.value) << c.query;
+}
+
+// A typed text with NULs, quoted by the helper into a statement, is stored and read back exactly.
+TEST_F(JetSqlOnDb, ATextWithNulsQuotedByTheHelperIsStoredExactly) {
+    const QChar nul(0);
+    const QString values[] = {QString("ab") + nul + "c", QString(nul), QString("O'") + nul + nul + nul + "'x" + nul};
+    int code = 1;
+    for (const QString& v : values) {
+        exec(QString("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (%1, '%2')")
+                 .arg(code)
+                 .arg(vb::sqlQuote(v)));
+        EXPECT_EQ(scalar(QString("SELECT Location_Name FROM tbl_Location WHERE Location_Code = %1").arg(code)), v);
+        EXPECT_EQ(count(QString("SELECT * FROM tbl_Location WHERE Location_Name = '%1'").arg(vb::sqlQuote(v))), 1);
+        ++code;
+    }
 }
 
 }  // namespace

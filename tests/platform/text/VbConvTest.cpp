@@ -266,4 +266,18 @@ TEST(VbSqlQuote, DoublesEveryApostrophe) {
     EXPECT_EQ(vb::sqlQuote(QStringLiteral("表'示")), QStringLiteral("表''示"));
 }
 
+TEST(VbSqlQuote, WritesANulAsTheEnginesCharJoinedToTheText) {
+    const QChar nul(0);
+    const struct {
+        QString text;
+        const char* quoted;
+    } cases[] = {
+        {QString("ab") + nul + "c", "ab'||char(0)||'c"},
+        {QString(nul), "'||char(0)||'"},
+        {QString("a") + nul + nul + nul + "'b" + nul, "a'||char(0,0,0)||'''b'||char(0)||'"},
+        {QString(nul) + "x" + nul + nul, "'||char(0)||'x'||char(0,0)||'"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(vb::sqlQuote(c.text).toStdString(), c.quoted) << c.quoted;
+}
+
 }  // namespace
