@@ -241,8 +241,9 @@ void frm_Add_License::Mnu_EditRecord_Click() {
         const QString keyText = grid.Text();
         if (keyText.isEmpty() || name.isEmpty() || units.isEmpty()) return;
         const qint16 key = vb::CInt(keyText);
-        // A pasted number that is no whole number, or one past the column's range, stops here with its error.
-        const qint32 count = vb::CLng(units);
+        // Only digits (a sign and blanks around allowed) are a count: pasted "1.5", "1e2" or "1,234" stops here
+        // with the error "abc" gives, a number past the column's range with its overflow.
+        const qint32 count = vb::CLngWhole(units);
 
         ado::Recordset rs;
         rs.Open(

@@ -2,7 +2,6 @@
 #include <QDate>
 #include <QDateTime>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_Export.h"
@@ -32,11 +31,13 @@ QString literal(const QString& text) { return QLatin1Char('\'') + vb::sqlQuote(t
 }  // namespace
 
 std::optional<qint16> frm_Edit_License::checkedKey(const QString& text, const QString& query, const QString& refusal) {
-    static const QRegularExpression whole(QStringLiteral("^ *[+-]?[0-9]+ *$"));
-    bool ok = whole.match(text).hasMatch();
-    qint64 number = 0;
-    if (ok) number = text.trimmed().toLongLong(&ok);
-    ok = ok && number >= -32768 && number <= 32767;
+    bool ok = true;
+    qint16 number = 0;
+    try {
+        number = vb::CIntWhole(text);
+    } catch (const vb::Error&) {
+        ok = false;
+    }
     if (ok) {
         ado::Recordset rs;
         rs.Open(query + QString::number(number), gCn(), ado::adOpenStatic, ado::adLockOptimistic);
@@ -47,7 +48,7 @@ std::optional<qint16> frm_Edit_License::checkedKey(const QString& text, const QS
         ui::MsgBox(refusal, ui::vbOKOnly | ui::vbExclamation, ui::kAppTitle);
         return std::nullopt;
     }
-    return qint16(number);
+    return number;
 }
 
 void frm_Edit_License::Mnu_AddRecord_Click() {
@@ -74,9 +75,10 @@ void frm_Edit_License::Mnu_AddRecord_Click() {
                 key = vb::addInt16(highest, 1);
             }
         }
-        // The column holds 16-bit prices, as Update does: a price that is no number or out of range stops here.
+        // The column holds 16-bit whole prices, as Update does: a price that is no whole number ("1.5" as "abc")
+        // or out of range stops here.
         const QString priceText = tbx_Purchase_Price->text();
-        const qint16 price = priceText.isEmpty() ? qint16(0) : vb::CInt(priceText);
+        const qint16 price = priceText.isEmpty() ? qint16(0) : vb::CIntWhole(priceText);
         const QString comment = tbx_Comment->Text().left(50);
 
         const QString sql =
@@ -124,7 +126,7 @@ void frm_Edit_License::Mnu_Update_Click() {
             }
             const QString priceText = tbx_Purchase_Price->text();
             std::optional<qint16> price;
-            if (given(priceText)) price = vb::CInt(priceText);
+            if (given(priceText)) price = vb::CIntWhole(priceText);
             const QString comment = tbx_Comment->Text();
 
             ado::Recordset rs;

@@ -1,5 +1,6 @@
 #include "platform/text/VbConv.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -31,6 +32,11 @@ long long roundDoubleHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));
 }
 
+void requireWholeNumberText(const QString& text) {
+    static const QRegularExpression whole(QStringLiteral("^ *[+-]?[0-9]+ *$"));
+    if (!whole.match(text).hasMatch()) raise(errTypeMismatch);
+}
+
 }  // namespace
 
 qint16 toInt16(qint64 v) {
@@ -47,6 +53,14 @@ qint16 addInt16(qint32 a, qint32 b) { return toInt16(qint64(a) + qint64(b)); }
 
 qint16 CInt(const QString& text) { return toInt16(wholeHalfEven(parseOrMismatch(text))); }
 qint32 CLng(const QString& text) { return toInt32(wholeHalfEven(parseOrMismatch(text))); }
+qint16 CIntWhole(const QString& text) {
+    requireWholeNumberText(text);
+    return CInt(text);
+}
+qint32 CLngWhole(const QString& text) {
+    requireWholeNumberText(text);
+    return CLng(text);
+}
 qint16 CInt(double value) { return toInt16(roundDoubleHalfEven(value)); }
 qint32 CLng(double value) { return toInt32(roundDoubleHalfEven(value)); }
 

@@ -19,6 +19,12 @@ namespace vb {
 [[nodiscard]] qint16 CInt(const QString& text);
 [[nodiscard]] qint32 CLng(const QString& text);
 [[nodiscard]] double CDbl(const QString& text);
+// A whole number typed into a box: only blanks, an optional sign and digits, blanks (^ *[+-]?[0-9]+ *$).
+// Any other text ("1.5", "1e2", "1,234") raises the type mismatch CInt / CLng give "abc"; a number past the
+// range overflows as they do.
+[[nodiscard]] qint16 CIntWhole(const QString& text);
+[[nodiscard]] qint32 CLngWhole(const QString& text);
+
 // CInt / CLng of a number: half to even, overflow past the range (NaN overflows too).
 [[nodiscard]] qint16 CInt(double value);
 [[nodiscard]] qint32 CLng(double value);

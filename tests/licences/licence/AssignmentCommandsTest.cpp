@@ -153,8 +153,18 @@ TEST_F(AssignmentCommandsTest, NewTakesAPriceThatFitsSixteenBitsOnly) {
         long error;
     };
     const Case cases[] = {
-        {"", "0", 0},          {"120", "120", 0},    {"-5", "-5", 0},    {"32767", "32767", 0},
-        {"40000", nullptr, 6}, {"abc", nullptr, 13}, {" ", nullptr, 13},
+        {"", "0", 0},
+        {"120", "120", 0},
+        {"-5", "-5", 0},
+        {"32767", "32767", 0},
+        {"40000", nullptr, 6},
+        {"abc", nullptr, 13},
+        {" ", nullptr, 13},
+        // A whole number only: what CInt would round or read is refused as "abc" is.
+        {"1.5", nullptr, 13},
+        {"1e2", nullptr, 13},
+        {"1,234", nullptr, 13},
+        {" +12 ", "12", 0},
     };
     seedOffice();
     openAssignments();
@@ -316,6 +326,9 @@ TEST_F(AssignmentCommandsTest, UpdateRefusesABadPriceOrKeyAndWritesNothing) {
     const Case cases[] = {
         {"a price above 32,767", "40000", "1", "1", 6, {}},
         {"a price that is no number", "12円", "1", "1", 13, {}},
+        {"a fractional price", "1.5", "1", "1", 13, {}},
+        {"a price with an exponent", "1e2", "1", "1", 13, {}},
+        {"a price with a thousands separator", "1,234", "1", "1", 13, {}},
         {"a PC key with no row", "1", "1", "99", 0, computer},
         {"a licence key that is no number", "1", "x", "1", 0, licence},
     };

@@ -222,6 +222,10 @@ TEST_F(StockWindowTest, UpdateWithAnEmptyBoxOrABadNumberWritesNothing) {
         {"empty number", "New", "", 0},
         {"a pasted number with a letter", "New", "12a", 13},
         {"a pasted number past the column", "New", "2147483648", 6},
+        // Only digits make a count: what CLng would round or read as a number is refused as the letter is.
+        {"a pasted fraction", "New", "1.5", 13},
+        {"a pasted exponent", "New", "1e2", 13},
+        {"a pasted thousands separator", "New", "1,234", 13},
     };
     addLicence(1, "Office", 10);
     for (const Case& c : cases) {

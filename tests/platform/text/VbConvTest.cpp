@@ -123,6 +123,41 @@ TEST(VbCLng, TextConversionUses32BitRange) {
     }
 }
 
+// A typed whole number: digits with a sign and blanks around; anything else is "abc" to the caller.
+TEST(VbCIntWhole, TakesDigitsOnlyAndRefusesWhatCIntWouldRound) {
+    const IntCase cases[] = {
+        {"120", 120, {}},
+        {" -5 ", -5, {}},
+        {"+7", 7, {}},
+        {"007", 7, {}},
+        {"32767", 32767, {}},
+        {"-32768", -32768, {}},
+        {"40000", 0, kOverflow},
+        {"1.5", 0, kMismatch},
+        {"1e2", 0, kMismatch},
+        {"1,234", 0, kMismatch},
+        {"abc", 0, kMismatch},
+        {"", 0, kMismatch},
+        {" ", 0, kMismatch},
+        {"&H10", 0, kMismatch},
+        {"- 5", 0, kMismatch},
+        {"\t5", 0, kMismatch},
+        {"\xef\xbc\x95", 0, kMismatch},  // a full-width 5
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(errorOf([&] { return vb::CIntWhole(text); }), c.error) << "CIntWhole(\"" << c.text << "\")";
+        if (!c.error) {
+            EXPECT_EQ(vb::CIntWhole(text), c.expected) << c.text;
+        }
+        // The same text rule for 32 bits; only the range differs.
+        const std::optional<long> longError = c.error == kOverflow ? std::nullopt : c.error;
+        EXPECT_EQ(errorOf([&] { return vb::CLngWhole(text); }), longError) << "CLngWhole(\"" << c.text << "\")";
+    }
+    EXPECT_EQ(vb::CLngWhole("40000"), 40000);
+    EXPECT_EQ(errorOf([] { return vb::CLngWhole("2147483648"); }), kOverflow);
+}
+
 TEST(VbCDbl, TextConversion) {
     EXPECT_DOUBLE_EQ(vb::CDbl("1.5"), 1.5);
     EXPECT_DOUBLE_EQ(vb::CDbl(" -2.25e2 "), -225.0);
