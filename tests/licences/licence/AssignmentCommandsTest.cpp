@@ -146,6 +146,48 @@ TEST_F(AssignmentCommandsTest, NewStoresTheInputsAsTyped) {
     EXPECT_EQ(m_win->PrevRow, selected);
 }
 
+// A NUL typed into any box of an assignment is stored, listed and exported as typed, by New (whose insert
+// is written as text) as by Update: New once failed with a syntax error and wrote nothing.
+TEST_F(AssignmentCommandsTest, ANulInEveryBoxIsStoredListedAndExportedAsTyped) {
+    const QChar nul(0);
+    seedOffice();
+    openAssignments();
+    for (const char* command : {"Mnu_AddRecord", "Mnu_Update"}) {
+        SCOPED_TRACE(command);
+        const bool update = QString(command) == "Mnu_Update";
+        const QString mark = update ? "u" : "n";
+        auto typed = [&](const char* text) { return text + mark + nul + "x" + nul + nul + "'"; };
+        ui::script::reset();
+        if (update)
+            selectAssignment(6);
+        else
+            pickPair("Office", "PC-B");
+        // Put in as a paste would: the line edit's typing drops control characters.
+        m_win->tbx_ProductID->setText(typed("P"));
+        m_win->tbx_Licence_No->setText(typed("L"));
+        m_win->tbx_Install_Key->setText(typed("K"));
+        retype(m_win->cmb_Payment_Type, typed("現金"));
+        retype(m_win->cmb_AssetType, typed("A"));
+        m_win->tbx_Comment->setText(typed("C"));
+        trigger(m_win, command);
+        EXPECT_EQ(stdErrorBoxes(), 0);
+        const QStringList texts = {typed("P"), typed("L"), typed("K"), typed("現金"), typed("A")};
+        EXPECT_EQ(stored(6).mid(3, 5), texts);
+        EXPECT_EQ(stored(6).value(9), typed("C"));
+        const int row = rowWith(grid(), 4, typed("P"));
+        ASSERT_GT(row, 0);
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(grid()->TextMatrix(row, 4 + c), texts[c]) << c;
+        EXPECT_EQ(grid()->TextMatrix(row, 14), typed("C"));
+
+        ui::script::answerFile(m_folder->file("nul"));
+        ui::script::answerMsgBox(ui::vbOK);
+        trigger(m_win, "Mnu_Export");
+        // The line after its row number.
+        const QString line = ",Office,PC-B," + texts.join(",") + ",佐藤,旧部,旧課,旧倉庫,0," + typed("C") + ", ";
+        EXPECT_TRUE(testsupport::readFile(m_folder->file("nul.csv")).contains(testsupport::cp932Lines({line})));
+    }
+}
+
 TEST_F(AssignmentCommandsTest, NewTakesAPriceThatFitsSixteenBitsOnly) {
     struct Case {
         const char* price;

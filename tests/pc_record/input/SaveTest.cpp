@@ -159,6 +159,17 @@ TEST_F(SaveTest, TextRuleEmptiedBoxesZeroCaseAndLeadingZeros) {
     EXPECT_EQ(save(e), lines({"動作クロック を 02400 に "}));
 }
 
+// A NUL pasted into the name goes in with the rest of the text; the combined network list and its export
+// take it from there (tested with the network register).
+TEST_F(SaveTest, ANulInTheNameIsStoredExactly) {
+    frm_Edit_Computer* e = openPc();
+    const QString name = QString("PC") + QChar(0) + "1'" + QChar(0);
+    e->tbx_Dat[0]->setText(name);
+    EXPECT_EQ(save(e), lines({"コンピュータ名 を " + name + " に "}));
+    EXPECT_EQ(pcValue(1, "Computer_Name"), name);
+    EXPECT_EQ(save(e, false), "");  // stored as shown: nothing differs any more
+}
+
 // Drive flags: a stored Null under a checked box becomes 1; CPU features: a stored Null never changes. A
 // stored flag that is no number counts as 0; a grey box as neither checked nor unchecked.
 TEST_F(SaveTest, FlagsAgainstStoredValues) {

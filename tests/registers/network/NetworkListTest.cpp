@@ -253,6 +253,47 @@ TEST_F(NetworkListTest, NamesWithApostrophesAreListedAsTyped) {
     }
 }
 
+// A NUL typed into a unit's name, or held in a PC's name, is stored, listed and exported as it is: the rebuild
+// once ended its statement at the NUL and left the device out with a syntax error.
+TEST_F(NetworkListTest, ANulInAUnitOrPcNameIsListedAndExportedExactly) {
+    const QChar nul(0);
+    const QString pcName = QString("PC") + nul + "A";
+    const QString unitName = QString("ROUTER") + nul + nul + "'1";
+    addMaster("tbl_Location", 1, "本社");
+    addUser(1, "山田");
+    addPc({.key = 1, .name = pcName, .ip = "192.168.1.20", .location = 1, .user = 1});
+    addUnit({.key = 0, .computer = "HUB", .ip = "192.168.1.40"});
+    addListRow(0, "OLD-PC", "C0A80101");  // a unit is picked only while the combined list holds rows
+    ASSERT_NE(open(), nullptr);
+    clickUnit(0);
+    setInputText(4, unitName);  // コンピュータ名
+    ASSERT_TRUE(testsupport::triggerAction(m_win, "Mnu_Update"));
+    EXPECT_EQ(unitRow(0)[3], unitName);
+
+    refresh();
+    EXPECT_EQ(lastBox().prompt, "完了");
+    EXPECT_EQ(stdErrorBoxes(), 0);
+    const std::vector<QStringList> stored = listRows();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0][3], pcName);
+    EXPECT_EQ(stored[1][3], unitName);
+    EXPECT_EQ(list()->TextMatrix(1, 3), pcName);
+    EXPECT_EQ(list()->TextMatrix(2, 3), unitName);
+
+    const QString path = m_folder->file("ネット一覧");
+    ui::script::answerFile(path);
+    ui::script::answerMsgBox(ui::vbOK);
+    ASSERT_TRUE(testsupport::triggerAction(m_win, "Export_CSV"));
+    EXPECT_EQ(testsupport::readFile(path + ".csv"),
+              testsupport::cp932Lines({
+                  "設置場所,ユーザ名,コンピュータ名,ワークグループ,IPアドレス,Macアドレス,メーカー,モデル,"
+                  "タイプ,シリアル, ",
+                  "本社,山田," + pcName + ", ,192.168.1.20, , , , , , ",
+                  " , ," + unitName + ", ,192.168.1.40, , , , , , ",
+              }));
+    EXPECT_TRUE(testsupport::readFile(path + ".csv").contains(QByteArray(",ROUTER\0\0'1,", 11)));
+}
+
 // The rebuild ran every statement on its own and ignored failures, then said "完了": a failure after the delete lost
 // the stored list. Now a failing delete, query or insert the database undid rolls the whole rebuild back, and the
 // user sees the failure instead of "完了".
