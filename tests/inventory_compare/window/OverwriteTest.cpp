@@ -5,14 +5,17 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <chrono>
 #include <functional>
 #include <map>
+#include <thread>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
 #include "inventory_read/FileControls.h"
 #include "inventory_read/Registration.h"
 #include "inventory_read/frm_Open.h"
+#include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
@@ -337,6 +340,41 @@ TEST_F(Overwrite, ATypedIntegerThatIsNoNumberIsNamedAndLeftOut) {
     EXPECT_EQ(pclist(1, "Memory_Full"), "2048");
 }
 
+// The overwrite reads the column types before it writes: its transaction takes the write lock first, so
+// a lock another program holds for a moment is waited for, and one that stays is named.
+TEST_F(Overwrite, ABriefLockIsWaitedForAndALastingOneNamed) {
+    const struct {
+        const char* what;
+        int heldMs;
+        bool written;
+    } cases[] = {{"held past the busy time", 3000, false}, {"held for half a second", 500, true}};
+    read(copySample("inventory_ja.csv"));
+    const QStringList before = snapshot();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui::script::reset();
+        ado::Connection other;
+        other.Open(gCn().ConnectionString());
+        other.BeginTrans();
+        std::thread release([&other, &c] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(c.heldMs));
+            other.RollbackTrans();
+        });
+        overwrite();
+        release.join();
+        EXPECT_FALSE(gCn().inTransaction());
+        if (c.written) {
+            EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
+            EXPECT_EQ(pclist(1, "Computer_Name"), "SOUMU-PC01");
+        } else {
+            ASSERT_EQ(msgBoxes().size(), 2);
+            EXPECT_EQ(stdErrorBoxes(), 1);
+            EXPECT_TRUE(msgBoxes()[1].contains("（エラー内容：database is locked）")) << msgBoxes()[1].toStdString();
+            EXPECT_EQ(snapshot(), before);
+        }
+    }
+}
+
 TEST_F(Overwrite, AFailureUndoesTheWholeCommand) {
     read(copySample("inventory_ja.csv"));
     const QStringList before = snapshot();
@@ -363,6 +401,9 @@ TEST_F(Overwrite, AReadOnlyDatabaseEndsTheCommandWithOneErrorBox) {
     overwrite();
     EXPECT_EQ(msgBoxes().size(), 2);
     EXPECT_EQ(stdErrorBoxes(), 1);
+    // Refused at the transaction's start or at its first write, the box gives the engine's reason.
+    EXPECT_TRUE(msgBoxes().value(1).contains("（エラー内容：attempt to write a readonly database）"))
+        << msgBoxes().value(1).toStdString();
     EXPECT_FALSE(gCn().inTransaction());
     EXPECT_EQ(snapshot(), before);
 
