@@ -243,14 +243,15 @@ struct OnPurpose {
     const char* neighbour;
     const char* why;
 };
+// The main list gives every column a view chooses the same width, whatever its caption.
+constexpr const char* kViewColumnWidth = "a view's columns are all 1500 twips wide";
 const std::vector<OnPurpose> kOnPurpose = {
-    // The main list gives every column a view chooses the same width, whatever its caption.
-    {"frm_Main", "MSFlexGrid_Main", "ページファイル全容量", "a view's columns are all 1500 twips wide"},
-    {"frm_Main", "MSFlexGrid_Main", "ページファイル使用量", "a view's columns are all 1500 twips wide"},
-    {"frm_Main", "MSFlexGrid_Main", "ページファイル空容量", "a view's columns are all 1500 twips wide"},
-    {"frm_Main", "MSFlexGrid_Main", "システムDiskドライブ名", "a view's columns are all 1500 twips wide"},
-    {"frm_Main", "MSFlexGrid_Main", "システムDisk空容量", "a view's columns are all 1500 twips wide"},
-    {"frm_Main", "MSFlexGrid_Main", "コンピュータの説明", "a view's columns are all 1500 twips wide"},
+    {"frm_Main", "MSFlexGrid_Main", "ページファイル全容量", kViewColumnWidth},
+    {"frm_Main", "MSFlexGrid_Main", "ページファイル使用量", kViewColumnWidth},
+    {"frm_Main", "MSFlexGrid_Main", "ページファイル空容量", kViewColumnWidth},
+    {"frm_Main", "MSFlexGrid_Main", "システムDiskドライブ名", kViewColumnWidth},
+    {"frm_Main", "MSFlexGrid_Main", "システムDisk空容量", kViewColumnWidth},
+    {"frm_Main", "MSFlexGrid_Main", "コンピュータの説明", kViewColumnWidth},
 };
 
 bool onPurpose(const QString& window, const QString& control, const QString& neighbour, std::set<int>& used) {
