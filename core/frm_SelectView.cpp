@@ -56,11 +56,11 @@ frm_SelectView::frm_SelectView(QWidget* parent) : ui::Form(QStringLiteral("frm_S
     OptDel[1] = inFrame(Frame1, new QRadioButton(QStringLiteral("撤去")), controlName(QStringLiteral("OptDel"), 1),
                         2520, 360, 1455, 255);
 
-    Label1 = place(new QLabel(QStringLiteral("最優先されるキー")), QStringLiteral("Label1"), 3600, 1080, 2055, 300);
+    Label1 = place(new QLabel(QStringLiteral("最優先されるキー")), QStringLiteral("Label1"), 3600, 1065, 2055, 300);
     Label2 =
-        place(new QLabel(QStringLiteral("2番目に優先されるキー")), QStringLiteral("Label2"), 3600, 2040, 1815, 300);
+        place(new QLabel(QStringLiteral("2番目に優先されるキー")), QStringLiteral("Label2"), 3600, 2025, 1815, 300);
     Label3 =
-        place(new QLabel(QStringLiteral("3番目に優先されるキー")), QStringLiteral("Label3"), 3600, 3000, 2055, 300);
+        place(new QLabel(QStringLiteral("3番目に優先されるキー")), QStringLiteral("Label3"), 3600, 2985, 2055, 300);
 
     constexpr int kRowTop[3] = {1320, 2280, 3240};
     constexpr int kFrameTop[3] = {1200, 2160, 3120};

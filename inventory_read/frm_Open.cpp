@@ -36,11 +36,11 @@ void frm_Open::buildControls() {
     lblCurName->setWordWrap(true);
     lblCurName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label1 = place(new QLabel(QStringLiteral("ドライブ(&D)：")), "Label1", 240, 1080, 1515, 255);
+    Label1 = place(new QLabel(QStringLiteral("ドライブ(&D)：")), "Label1", 240, 1035, 1515, 255);
     Drive1 = place(new inventory::DriveListBox, "Drive1", 240, 1300, 2715, 300);
     Label2 = place(new QLabel(QStringLiteral("フォルダ(&R)：")), "Label2", 240, 1750, 2475, 255);
     Dir1 = place(new inventory::DirListBox, "Dir1", 240, 2000, 2715, 2400);
-    Label3 = place(new QLabel(QStringLiteral("ファイル(&N)：")), "Label3", 3180, 1080, 2175, 255);
+    Label3 = place(new QLabel(QStringLiteral("ファイル(&N)：")), "Label3", 3180, 1035, 2175, 255);
     File1 = place(new inventory::FileListBox, "File1", 3120, 1300, 2715, 3150);
     ProgressBar1 = place(new ui::ProgressBar, "ProgressBar1", 240, 4500, 5535, 200);
     // The "&" letter moves the focus to the list beside the label, as the original's labels did.

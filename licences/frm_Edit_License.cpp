@@ -90,7 +90,7 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     List_license->setFont(listFont);
     tbx_LicenseKey = box(QStringLiteral("tbx_LicenseKey"), 120, 2450, 400, 270);
     tbx_LicenseName = box(QStringLiteral("tbx_LicenseName"), 600, 2450, 4000, 270);
-    label(QStringLiteral("lbl_ComputerName"), QStringLiteral("コンピュータ名"), 240, 2880, 1935, 375);
+    label(QStringLiteral("lbl_ComputerName"), QStringLiteral("コンピュータ名"), 240, 2820, 1935, 375);
     List_ComuputerName = place(new ui::ListBox, QStringLiteral("List_ComuputerName"), 120, 3120, 4450, 2220);
     List_ComuputerName->setFont(listFont);
     tbx_ComputerKey = box(QStringLiteral("tbx_ComputerKey"), 120, 5400, 400, 270);
@@ -100,7 +100,7 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     tbx_ProductID = box(QStringLiteral("tbx_ProductID"), 1320, 5880, 3300, 300);
     label(QStringLiteral("lbl_Licence_No"), QStringLiteral("ライセンス番号"), 120, 6285, 1215, 255);
     tbx_Licence_No = box(QStringLiteral("tbx_Licence_No"), 1320, 6240, 3300, 300);
-    label(QStringLiteral("lbl_Install_Key"), QStringLiteral("インストールKey"), 120, 6645, 1215, 255);
+    label(QStringLiteral("lbl_Install_Key"), QStringLiteral("インストールKey"), 90, 6645, 1215, 255);
     tbx_Install_Key = box(QStringLiteral("tbx_Install_Key"), 1320, 6600, 3300, 300);
     QFont bold = listFont;
     bold.setBold(true);

@@ -44,7 +44,7 @@ const ListColumn kColumns[15] = {
     {"アプリケーション名", 1900, "Application_Name"},
     {"コンピュータ名", 1400, "Computer_Name", Grey::Removed},
     {"プロダクトID", 1200, "ProductID"},
-    {"ライセンス番号", 1200, "Licence_No"},
+    {"ライセンス番号", 1350, "Licence_No"},
     {"インストールキー", 2500, "Install_Key"},
     {"購入形態", 1200, "Payment_Type"},
     {"パッケージ", 1200, "Asset_Type"},

@@ -1,14 +1,18 @@
 #include "platform/ui/Dialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <algorithm>
 #include <deque>
 #include <utility>
@@ -100,6 +104,24 @@ QWidget* parentOr(QWidget* parent) { return parent ? parent : QApplication::acti
 
 // ---- real boxes ---------------------------------------------------------------------------------
 
+// A box sized to a short text squeezes its title to a few letters under a window manager. Its width is
+// set by its layout when it is shown (setMinimumWidth does not hold), so the layout is given a blank of
+// the title's width plus the window manager's buttons and margins, in the button row's cell.
+void keepTitleWhole(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    if (!grid || !buttons) return;
+    const int index = grid->indexOf(buttons);
+    if (index < 0) return;
+    int row = 0, column = 0, rows = 1, columns = 1;
+    grid->getItemPosition(index, &row, &column, &rows, &columns);
+    constexpr int kWindowManagerExtra = 120;  // buttons and margins of the title bar
+    const int width = QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + kWindowManagerExtra -
+                      grid->contentsMargins().left() - grid->contentsMargins().right();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), row, 0, rows,
+                  grid->columnCount());
+}
+
 int realMsgBox(const QString& prompt, int buttons, const QString& title) {
     QMessageBox box(parentOr(nullptr));
     box.setWindowTitle(title);
@@ -144,6 +166,7 @@ int realMsgBox(const QString& prompt, int buttons, const QString& title) {
     }
     const int defaultIndex = (buttons & vbDefaultButton3) ? 2 : (buttons & vbDefaultButton2) ? 1 : 0;
     if (defaultIndex < int(made.size())) box.setDefaultButton(static_cast<QPushButton*>(made[defaultIndex].first));
+    keepTitleWhole(box);
     box.exec();
     for (const auto& [button, result] : made)
         if (box.clickedButton() == button) return result;
@@ -277,7 +300,12 @@ bool ShowPrinter(QWidget* parent, PrinterDialog kind) {
     dialog.setWindowTitle(title);
     // The set-up chooses a printer only; the PDF file counts as one (where CUPS has none it is the only
     // one), so it stays offered and a file chosen for it survives an OK here.
-    if (kind == PrinterDialog::Setup) dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (kind == PrinterDialog::Setup) {
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+        // It prints nothing, so its accept button does not say so.
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

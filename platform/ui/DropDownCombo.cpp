@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/TextBox.h"
 
 namespace ui {
 
@@ -15,6 +16,7 @@ DropDownCombo::DropDownCombo(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    showSetTextFromStart(lineEdit());
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
         m_typed = true;
         guarded([this] { emit Change(); });
@@ -49,6 +51,7 @@ void DropDownCombo::addListItem(const QString& text, int itemData) { addItem(tex
 void DropDownCombo::setText(const QString& text) {
     setCurrentIndex(-1);
     setEditText(text);
+    lineEdit()->setCursorPosition(0);  // see TextBox::setText
 }
 
 void DropDownCombo::keyPressEvent(QKeyEvent* e) {

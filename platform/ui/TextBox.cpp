@@ -5,6 +5,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <memory>
+#include <optional>
 
 #include "platform/ui/Dialogs.h"
 
@@ -117,9 +119,28 @@ void committedText(Box* box, QInputMethodEvent* e, PassOn passOn) {
 
 }  // namespace
 
+// ---- text set by the program ----------------------------------------------------------------------
+
+void showSetTextFromStart(QLineEdit* edit) {
+    // setText is not virtual, so its change is caught instead: Qt emits textEdited (before textChanged)
+    // only for the user's own edits, typed, pasted or undone; any other change is the program's.
+    auto typed = std::make_shared<std::optional<QString>>();
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [typed](const QString& text) { *typed = text; });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, typed](const QString& text) {
+        const bool byUser = typed->has_value() && **typed == text;
+        typed->reset();
+        if (!byUser) edit->setCursorPosition(0);
+    });
+}
+
 // ---- TextBox --------------------------------------------------------------------------------------
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { showSetTextFromStart(this); }
+
+void TextBox::setText(const QString& text) {
+    QLineEdit::setText(text);
+    setCursorPosition(0);  // the text it held already: Qt moves the cursor to the end without a change
+}
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
     typedKey(

@@ -8,6 +8,8 @@
 // Ctrl+letter 1..26 (Ctrl+C 3, Ctrl+X 24, Ctrl+V 22). Setting KeyAscii to 0 drops the key, to another
 // character types that one instead. Keys that type nothing (arrows, Delete, Home, function keys) never
 // reach it, and neither does text pasted through the context menu.
+//
+// Text the program sets shows from its first character (the cursor goes to 0), however it is set.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -16,10 +18,20 @@
 
 namespace ui {
 
+// Makes `edit` show text the program sets from its first character, as the boxes the windows were made
+// with do: Qt leaves the cursor at the end, and a box narrower than its text then shows only its end.
+// It holds for every change of the text not made by the user, however it is made; text the user types,
+// pastes or undoes keeps the cursor where that left it. Setting the text the box already holds changes
+// nothing Qt reports, so only TextBox::setText and DropDownCombo::setText bring the cursor back then.
+void showSetTextFromStart(QLineEdit* edit);
+
 class TextBox : public QLineEdit, public FocusEvents {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr);
+
+    // QLineEdit's, with the cursor at 0 also when the text is the one the box holds.
+    void setText(const QString& text);
 
 signals:
     void GotFocus();

@@ -160,6 +160,46 @@ TEST_F(Controls, DropDownComboRaisesVbsEvents) {
     EXPECT_EQ(events.join(' ').toStdString(), "DropDown Click Change Change");
 }
 
+// The combo's edit field shows text the program sets from its first character, as a text box does,
+// whether the text comes from a pick, VB's Text or the edit field itself; typing keeps its cursor.
+TEST_F(Controls, DropDownComboShowsSetTextFromItsFirstCharacter) {
+    const QString longText = "00 VE Network Connection #2 本社2F 総務課";
+    ui::DropDownCombo combo;
+    combo.addListItem("短い", 1);
+    combo.addListItem(longText, 2);
+    combo.setFixedWidth(90);
+    combo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+    QLineEdit* edit = combo.lineEdit();
+    auto shownFromStart = [&] {
+        edit->repaint();
+        return edit->cursorPosition() == 0 && edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 10;
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> set;
+    };
+    const Case cases[] = {
+        {"an item chosen", [&] { combo.setCurrentIndex(1); }},
+        {"VB's Text", [&] { combo.setText(longText + "X"); }},
+        {"setEditText", [&] { combo.setEditText(longText); }},
+        {"the edit field's setText", [&] { edit->setText(longText + "Y"); }},
+        {"the text it holds, again", [&] { combo.setText(combo.currentText()); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.set();
+        EXPECT_TRUE(shownFromStart()) << edit->cursorPosition();
+    }
+    combo.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&combo));
+    combo.setFocus();
+    combo.setText(QString());
+    QTest::keyClicks(edit, "abc");
+    EXPECT_EQ(combo.currentText(), "abc");
+    EXPECT_EQ(edit->cursorPosition(), 3);
+}
+
 TEST_F(Controls, FontNamesMapToTheIpaFaces) {
     struct Case {
         QString name;

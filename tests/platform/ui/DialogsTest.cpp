@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -284,6 +285,22 @@ TEST(RealDialogs, MsgBoxShowsCrLfAsLineBreaksAndMarkupAsText) {
     EXPECT_EQ(shown, "<b>一行目</b>\n二行目");
 }
 
+// A box with a short text is still wide enough for its whole title beside the window manager's buttons.
+TEST(RealDialogs, MsgBoxIsWideEnoughForItsTitle) {
+    const QFontMetrics fm(QApplication::font());
+    for (const char* title :
+         {"Process Comprete", "完了しました", "Vondari", "アプリケーション一覧の書き出しが完了しました"}) {
+        SCOPED_TRACE(title);
+        int width = 0;
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        ui::MsgBox(".", ui::vbInformation, QString::fromUtf8(title));
+        EXPECT_GE(width, fm.horizontalAdvance(QString::fromUtf8(title)) + 120);
+    }
+}
+
 TEST(RealDialogs, InputBoxOkAndCancel) {
     whenModal<QInputDialog>([](QInputDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Vondari");
@@ -402,21 +419,34 @@ TEST(RealDialogs, OpenDialogOffersFilesOfAPatternInAnyLetterCase) {
     EXPECT_EQ(offered, (QStringList{"a.csv", "b.Csv", "PC01.CSV"}));
 }
 
+// The accept button's text: the set-up prints nothing, so it says "OK".
+QString acceptText(QDialog* d) {
+    auto* buttons = d->findChild<QDialogButtonBox*>();
+    QPushButton* ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+    return ok ? ok->text() : QString();
+}
+
 TEST(RealDialogs, PrinterDialogs) {
+    ASSERT_TRUE(ui::installQtTranslations());
     QString title;
+    QString accept;
     whenModal<QPrintDialog>([&](QPrintDialog* d) {
         title = d->windowTitle();
+        accept = acceptText(d);
         static_cast<QDialog*>(d)->reject();
     });
     EXPECT_FALSE(ui::ShowPrinter());
     EXPECT_EQ(title, "印刷");
+    EXPECT_EQ(accept, "印刷(&P)");
     whenModal<QPrintDialog>([&](QPrintDialog* d) {
         title = d->windowTitle();
+        accept = acceptText(d);
         EXPECT_EQ(d->printer(), &ui::sharedPrinter());
         static_cast<QDialog*>(d)->reject();
     });
     EXPECT_FALSE(ui::ShowPrinter(nullptr, ui::PrinterDialog::Setup));
     EXPECT_EQ(title, "プリンタの設定");
+    EXPECT_EQ(accept, "OK");
 }
 
 // Both dialogs offer the PDF file as a printer, and OK keeps a file chosen for it (the set-up before a

@@ -143,6 +143,64 @@ TEST_F(TextBoxWindow, AFocusMovedWhileTheWindowWasAwayEndsOnReturn) {
     }
 }
 
+// Whether a box shows its text from the first character: the cursor at 0 and drawn at the box's left.
+bool shownFromStart(QLineEdit* box) {
+    box->repaint();  // the box scrolls to its cursor when it paints
+    return box->cursorPosition() == 0 && box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 10;
+}
+
+const QString kLongValue = QStringLiteral("00 VE Network Connection #2 本社2F 総務課");
+
+// A value longer than its box shows from its first character however the program sets it, in a box
+// with or without the focus; what the user types or pastes leaves the cursor where the typing put it.
+TEST_F(TextBoxWindow, TextSetByTheProgramShowsFromItsFirstCharacter) {
+    ASSERT_TRUE(a->hasFocus());
+    struct Case {
+        const char* name;
+        std::function<void(ui::TextBox*)> set;
+    };
+    const Case cases[] = {
+        {"setText", [](ui::TextBox* box) { box->setText(kLongValue); }},
+        {"through QLineEdit*", [](ui::TextBox* box) { static_cast<QLineEdit*>(box)->setText(kLongValue + "X"); }},
+        {"the text it holds, again", [](ui::TextBox* box) { box->setText(box->text()); }},
+        {"emptied, then set",
+         [](ui::TextBox* box) {
+             box->clear();
+             box->setText(kLongValue);
+         }},
+    };
+    for (ui::TextBox* box : {b, a}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (box->hasFocus() ? " (focused)" : ""));
+            c.set(box);
+            EXPECT_TRUE(shownFromStart(box)) << box->cursorPosition();
+        }
+    }
+    // The text shows from the front, so typing starts there too.
+    a->setText("PC");
+    QTest::keyClicks(a, "X");
+    EXPECT_EQ(a->text(), "XPC");
+
+    // The user's own edits keep the cursor, at the end too: typing, End, undo, paste.
+    a->clear();
+    QTest::keyClicks(a, "abc");
+    EXPECT_EQ(a->cursorPosition(), 3);
+    QTest::keyClick(a, Qt::Key_Home);
+    QTest::keyClick(a, Qt::Key_End);
+    EXPECT_EQ(a->cursorPosition(), 3);
+    QTest::keyClick(a, Qt::Key_Left);
+    QTest::keyClick(a, Qt::Key_Backspace);
+    EXPECT_EQ(a->text(), "ac");
+    EXPECT_EQ(a->cursorPosition(), 1);
+    QTest::keyClick(a, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(a->text(), "abc");
+    EXPECT_EQ(a->cursorPosition(), 2);
+    QApplication::clipboard()->setText(kLongValue);
+    QTest::keyClick(a, Qt::Key_End);
+    a->paste();
+    EXPECT_EQ(a->cursorPosition(), a->text().size());
+}
+
 // KeyPress: the codes it sees, and what the box keeps of them.
 class KeyPressBox : public TextBoxWindow {
 protected:
