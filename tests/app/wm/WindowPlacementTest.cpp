@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +81,10 @@ public:
             if (!f || !f->isVisible()) return;
             watch.stop();
             seen.settled = wmtest::settledFrame(f, &seen.first);
+            // A look at the screen, not a test: VONDARI_WM_SHOTS names a folder for one picture a window.
+            if (const QString shots = qEnvironmentVariable("VONDARI_WM_SHOTS"); !shots.isEmpty())
+                QGuiApplication::primaryScreen()->grabWindow(0).save(
+                    QStringLiteral("%1/%2-%3.png").arg(shots, className).arg(++m_shots));
             if (f != m_main) f->Unload();
             measured = true;
         });
@@ -103,6 +108,7 @@ public:
 
     ui::Form* m_main = nullptr;
     std::optional<QRect> m_mainFrame;
+    int m_shots = 0;
 };
 
 struct WindowCase {
