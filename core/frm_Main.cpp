@@ -175,10 +175,7 @@ void frm_Main::Form_Load() {
 }
 
 // Only the position: the windows opened later take it from here.
-void frm_Main::Form_LostFocus() {
-    if (Top() > 0) gFormTop = Top();
-    if (Left() > 0) gFormLeft = Left();
-}
+void frm_Main::Form_LostFocus() { copyPosition(); }
 
 // The grid follows the outer frame; a window too small for it leaves that side of the grid as it was.
 void frm_Main::Form_Resize() {

@@ -108,6 +108,7 @@ private:
     void buildMenu();
     void fnc_Set_RowColor(qint16 row, qint16 colourIndex);
     void copyGeometry();  // the geometry copy before the six windows that take it
+    void copyPosition();  // Top and Left only, for the windows that take the main window's place
     void refreshList();   // gSetSQLVal, fnc_View_PClist, MSFlexGrid_Main_ini
     // "PCのプロファイル", "削除" and "廃棄登録": the three entries that need a selected PC.
     void setPcCommandsEnabled(bool on);

@@ -256,11 +256,14 @@ void frm_Main::MSFlexGrid_Main_Click() {
 }
 
 // Hands the selected PC to the record editor; 0 and 0 are handed over too, and then nothing opens.
+// The editor stands where this window stands: the position is taken now, as the focus leaves for the
+// editor, since the window may have been moved while it kept the focus.
 void frm_Main::MSFlexGrid_Main_DblClick() {
     ui::guarded([this] {
         gSelMainKey = MainSelKey;
         gSelRow = MainSelRow;
         if (MainSelKey > 0) {
+            copyPosition();
             ui::showForm("frm_Edit_Computer", ui::vbModeless);
             if (Mnu_Edit_profile) Mnu_Edit_profile->setEnabled(false);
         }

@@ -91,6 +91,10 @@ void frm_Main::buildMenu() {
 void frm_Main::copyGeometry() {
     if (Width() > 0) gFormWidth = Width();
     if (Height() > 0) gFormHeight = Height();
+    copyPosition();
+}
+
+void frm_Main::copyPosition() {
     if (Top() > 0) gFormTop = Top();
     if (Left() > 0) gFormLeft = Left();
 }

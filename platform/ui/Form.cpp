@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
@@ -20,6 +21,10 @@ QScreen* primaryScreen() { return QGuiApplication::primaryScreen(); }
 
 // Captions are shown as written: "&" is a character, not an accelerator mark.
 QString literalCaption(QString caption) { return caption.replace(QLatin1Char('&'), QLatin1String("&&")); }
+
+// The frame a window manager drew around a window of this program (outer size minus client size), for
+// a window the user may resize and for one of fixed size: a window manager draws no resize handle on these.
+QSize g_wmFrame[2] = {QSize(0, 0), QSize(0, 0)};
 
 }  // namespace
 
@@ -43,34 +48,83 @@ Form::~Form() {
 
 // ---- geometry -----------------------------------------------------------------------------------
 
+// The frame around the window as the window system tells it now (empty until a window manager framed it).
+QSize Form::toldFrame() const {
+    QWindow* w = windowHandle();
+    if (!w || !w->handle()) return {};
+    const QMargins m = w->frameMargins();
+    return {m.left() + m.right(), m.top() + m.bottom()};
+}
+
+// Until a window manager has told this window's frame, the one it drew around an earlier window stands
+// in for it: the window's own frame is usually the same, and the window then maps at its outer size
+// already. Offscreen the frame is known from the start and nothing is learnt.
 QSize Form::frameExtra() const {
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return {outer.width() - inner.width(), outer.height() - inner.height()};
+    const QSize told = toldFrame();
+    if (told.width() > 0 || told.height() > 0 || m_framePhase == FramePhase::Known) return told;
+    return g_wmFrame[isFixedSize()];
 }
 
-int Form::Width() const { return twips(frameGeometry().width()); }
-int Form::Height() const { return twips(frameGeometry().height()); }
-int Form::Top() const { return twips(frameGeometry().y()); }
-int Form::Left() const { return twips(frameGeometry().x()); }
+bool Form::isFixedSize() const { return minimumSize() == maximumSize(); }
 
-// Before the window is on screen its frame is unknown; the outer size asked for is put right once the
-// window system has told it.
-void Form::setWidth(int tw) {
-    if (!isVisible()) m_pendingOuter.setWidth(px(tw));
-    resize(std::max(0, px(tw) - frameExtra().width()), height());
-}
-void Form::setHeight(int tw) {
-    if (!isVisible()) m_pendingOuter.setHeight(px(tw));
-    resize(width(), std::max(0, px(tw) - frameExtra().height()));
+QPoint Form::framePos() const {
+    QWindow* w = windowHandle();
+    QPoint p = isVisible() && w && w->handle() ? w->framePosition() : frameGeometry().topLeft();
+    // A shown window stands where it was asked to once its frame is known; until then that is its place.
+    if (m_framePhase == FramePhase::Waiting) {
+        if (m_askedLeft) p.setX(*m_askedLeft);
+        if (m_askedTop) p.setY(*m_askedTop);
+    }
+    return p;
 }
 
-void Form::settleOuterSize() {
-    if (const auto client = m_pendingOuter.frameReported(size(), frameExtra())) resize(*client);
+int Form::Width() const { return twips(width() + frameExtra().width()); }
+int Form::Height() const { return twips(height() + frameExtra().height()); }
+int Form::Top() const { return twips(framePos().y()); }
+int Form::Left() const { return twips(framePos().x()); }
+
+void Form::setWidth(int tw) { setOuterSize(px(tw), std::nullopt); }
+void Form::setHeight(int tw) { setOuterSize(std::nullopt, px(tw)); }
+void Form::setTop(int tw) { placeFrame(std::nullopt, px(tw)); }
+void Form::setLeft(int tw) { placeFrame(px(tw), std::nullopt); }
+
+// Before the window's own frame is known the outer size asked for is kept, and put right once the frame
+// is told. While the shown window waits for its frame nothing is resized: the window system would take
+// the client area's place for the frame's.
+void Form::setOuterSize(std::optional<int> widthPx, std::optional<int> heightPx) {
+    if (m_framePhase != FramePhase::Known) {
+        if (widthPx) m_pendingOuter.setWidth(*widthPx);
+        if (heightPx) m_pendingOuter.setHeight(*heightPx);
+    }
+    if (m_framePhase == FramePhase::Waiting) return;
+    const QSize extra = frameExtra();
+    resize(widthPx ? std::max(0, *widthPx - extra.width()) : width(),
+           heightPx ? std::max(0, *heightPx - extra.height()) : height());
 }
-// move() places the outer frame of a window.
-void Form::setTop(int tw) { move(pos().x(), px(tw)); }
-void Form::setLeft(int tw) { move(px(tw), pos().y()); }
+
+void Form::placeFrame(std::optional<int> leftPx, std::optional<int> topPx) {
+    if (m_framePhase != FramePhase::Known) {
+        if (leftPx) m_askedLeft = leftPx;
+        if (topPx) m_askedTop = topPx;
+    }
+    if (m_framePhase == FramePhase::Waiting) return;
+    QPoint p = framePos();
+    if (leftPx) p.setX(*leftPx);
+    if (topPx) p.setY(*topPx);
+    moveFrameTo(p);
+}
+
+// A shown window is placed by its client area, worked out from the frame as told now; a hidden one by
+// move(), which places the frame.
+void Form::moveFrameTo(QPoint framePosition) {
+    QWindow* w = windowHandle();
+    if (!isVisible() || !w || !w->handle()) {
+        move(framePosition);
+        return;
+    }
+    const QMargins m = w->frameMargins();
+    setGeometry(QRect(framePosition + QPoint(m.left(), m.top()), size()));
+}
 
 int Form::menuBarHeight() const {
     QWidget* bar = menuWidget();
@@ -95,6 +149,24 @@ void Form::keepOuterSize(int widthTwips, int heightTwips) {
         return;
     }
     if (isMinimized()) return;
+    if (Width() == widthTwips && Height() == heightTwips) return;
+    // A window manager takes no size from the program while the user drags the border: the size is
+    // put back once the drag has paused.
+    if (m_framePhase == FramePhase::Known && m_shownFor.isValid()) {
+        if (!m_holdTimer) {
+            m_holdTimer = new QTimer(this);
+            m_holdTimer->setSingleShot(true);
+            m_holdTimer->setInterval(150);
+        }
+        m_holdTimer->disconnect();
+        connect(m_holdTimer, &QTimer::timeout, this, [this, widthTwips, heightTwips] {
+            if (isMaximized() || isMinimized()) return;
+            if (Width() != widthTwips) setWidth(widthTwips);
+            if (Height() != heightTwips) setHeight(heightTwips);
+        });
+        m_holdTimer->start();
+        return;
+    }
     if (Width() != widthTwips) setWidth(widthTwips);
     if (Height() != heightTwips) setHeight(heightTwips);
 }
@@ -106,8 +178,8 @@ void Form::centreOnScreen() {
     QScreen* s = screen() ? screen() : primaryScreen();
     if (!s) return;
     const QRect area = s->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    const QSize outer = size() + frameExtra();
+    placeFrame(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
 // ---- lifetime -----------------------------------------------------------------------------------
@@ -198,14 +270,14 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // A window manager frames a new window with a move or resize of its own: the frame is known now.
-    if (m_pendingOuter.waiting() && isVisible()) settleOuterSize();
+    // A window manager frames a new window with a move or resize of its own: the frame may be known now.
+    if (m_framePhase == FramePhase::Waiting) frameTold(false);
     if (m_loaded && !m_gone) guarded([this] { Form_Resize(); });
 }
 
 void Form::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (m_pendingOuter.waiting() && isVisible()) settleOuterSize();
+    if (m_framePhase == FramePhase::Waiting) frameTold(false);
 }
 
 void Form::changeEvent(QEvent* event) {
@@ -223,15 +295,67 @@ void Form::changeEvent(QEvent* event) {
 void Form::setVisible(bool visible) {
     if (visible && !m_loaded && !m_gone) Load();
     if (visible && m_gone) return;  // Form_Load unloaded it
+    if (visible && !isVisible()) sendPendingResize();
     QMainWindow::setVisible(visible);
+}
+
+// Qt sends a window's first resize event while showing it, after the window system has the window: a
+// resize rule run there would place the window by its client area. It runs here, before.
+void Form::sendPendingResize() {
+    for (int round = 0; round < 3 && testAttribute(Qt::WA_PendingResizeEvent); ++round) {
+        setAttribute(Qt::WA_PendingResizeEvent, false);
+        QResizeEvent event(size(), QSize());
+        QCoreApplication::sendEvent(this, &event);
+    }
 }
 
 void Form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (event->spontaneous() || !m_pendingOuter.waiting()) return;
-    settleOuterSize();
-    // Without a window manager, or under a frameless one, no frame is ever told.
-    if (m_pendingOuter.waiting()) QTimer::singleShot(1000, this, [this] { m_pendingOuter.stopWaiting(); });
+    if (event->spontaneous() || m_framePhase != FramePhase::NotShown) return;
+    m_framePhase = FramePhase::Waiting;
+    frameTold(false);
+    if (m_framePhase == FramePhase::Waiting) watchFrame();
+}
+
+// The frame is told in an event that need not move or resize the window: it is looked for until it
+// comes. Without a window manager, or under a frameless one, none comes.
+void Form::watchFrame() {
+    if (!m_frameWatch) {
+        m_frameWatch = new QTimer(this);
+        m_frameWatch->setInterval(10);
+        connect(m_frameWatch, &QTimer::timeout, this, [this] { frameTold(m_shownFor.elapsed() > 1000); });
+    }
+    m_shownFor.start();
+    m_frameWatch->start();
+}
+
+// Once the frame is known the outer size and the frame's place asked for are put right; from then on the
+// window is the user's.
+void Form::frameTold(bool giveUp) {
+    if (m_framePhase != FramePhase::Waiting) return;
+    const QSize frame = toldFrame();
+    const bool framed = frame.width() > 0 || frame.height() > 0;
+    if (!framed && !giveUp) return;
+    m_framePhase = FramePhase::Known;
+    if (m_frameWatch) m_frameWatch->stop();
+    std::optional<QSize> client;
+    if (framed) {
+        // Told after the window showed: a window manager drew it.
+        if (m_shownFor.isValid()) g_wmFrame[isFixedSize()] = frame;
+        client = m_pendingOuter.frameReported(size(), frame);
+    } else {
+        client = m_pendingOuter.noFrameCame(size());
+    }
+    QPoint place = framePos();
+    if (m_askedLeft) place.setX(*m_askedLeft);
+    if (m_askedTop) place.setY(*m_askedTop);
+    const bool moved = (m_askedLeft || m_askedTop) && place != framePos();
+    m_askedLeft.reset();
+    m_askedTop.reset();
+    if (!client && !moved) return;
+    QWindow* w = windowHandle();
+    const QMargins m = w ? w->frameMargins() : QMargins();
+    setGeometry(QRect(place + QPoint(m.left(), m.top()), client.value_or(size())));
 }
 
 // ---- controls and menus -------------------------------------------------------------------------

@@ -28,8 +28,13 @@ public:
     [[nodiscard]] std::optional<QSize> frameReported(QSize client, QSize frame);
     // No frame came: the size stays as it is.
     void stopWaiting();
+    // No frame came, and the outer size asked for is the client size: the client size to resize to
+    // (nullopt when the window has it already); the wait is over.
+    [[nodiscard]] std::optional<QSize> noFrameCame(QSize client);
 
 private:
+    [[nodiscard]] std::optional<QSize> settle(QSize client, QSize frame);
+
     QSize m_outer{-1, -1};
     bool m_waiting = false;
 };

@@ -8,42 +8,11 @@ set -euo pipefail
 exe=$1
 template=$2
 
-for tool in Xvfb openbox xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed (./run.sh test installs xvfb, openbox and xdotool where it can)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/WmSession.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The program folder: the executable beside a fresh ledger; a lock folder of our own.
+# The program folder: the executable beside a fresh ledger.
 cp "$exe" "$work/vondari"
 cp "$template" "$work/pcdb.mdb"
-mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR=$work/run
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-# A free display number.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=:$display
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# The window manager is up once it names the current desktop.
-for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool get_desktop >/dev/null 2>&1 || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
 
 for cycle in 1 2 3; do
   "$work/vondari" >"$work/vondari.$cycle.log" 2>&1 &

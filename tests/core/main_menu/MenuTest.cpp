@@ -311,6 +311,22 @@ TEST_F(MenuTest, MasterTableEntriesHandOverTheirTable) {
     }
 }
 
+// The main window moved while it kept the focus (dragged by its title bar): the editor still opens at
+// its place, and only the place is taken.
+TEST_F(MenuTest, TheEditorTakesThePlaceTheMainWindowStandsAtNow) {
+    startWithPcs();
+    setGeometryGlobals(1111, 2222, 333, 444);
+    m_main->setTop(1500);
+    m_main->setLeft(3000);
+    clickPc(9);
+    trigger("Mnu_Edit_profile");
+    ASSERT_EQ(probeLoads().size(), 1u);
+    EXPECT_EQ(probeLoads()[0].formTop, m_main->Top());
+    EXPECT_EQ(probeLoads()[0].formLeft, m_main->Left());
+    EXPECT_EQ(probeLoads()[0].formWidth, 1111);
+    EXPECT_EQ(probeLoads()[0].formHeight, 2222);
+}
+
 TEST_F(MenuTest, ProfileOpensTheEditorOnTheClickedPcAndIsDisabledAgain) {
     startWithPcs();
     EXPECT_FALSE(action("Mnu_Edit_profile")->isEnabled());

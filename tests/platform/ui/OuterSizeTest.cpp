@@ -60,6 +60,20 @@ TEST(PendingOuterSize, AppliesTheOuterSizeOnceTheFrameIsKnownAndNeverAgain) {
     }
 }
 
+// No frame came: the outer size asked for becomes the client size, once.
+TEST(PendingOuterSize, WithoutAFrameTheOuterSizeIsTheClientSize) {
+    ui::PendingOuterSize pending;
+    EXPECT_EQ(pending.noFrameCame(QSize(640, 480)), std::nullopt);  // nothing asked for
+    pending.setWidth(800);
+    pending.setHeight(593);
+    EXPECT_EQ(pending.noFrameCame(QSize(798, 568)), QSize(800, 593));
+    EXPECT_FALSE(pending.waiting());
+    EXPECT_EQ(pending.noFrameCame(QSize(798, 568)), std::nullopt);
+    EXPECT_EQ(pending.frameReported(QSize(798, 568), QSize(2, 25)), std::nullopt);
+    pending.setHeight(593);
+    EXPECT_EQ(pending.noFrameCame(QSize(800, 593)), std::nullopt);  // has it already
+}
+
 // On a real window: the size asked for before showing is the outer size once shown, and a resize made
 // afterwards (by the user) stays.
 TEST(PendingOuterSize, AWindowKeepsAResizeMadeAfterItShowed) {
