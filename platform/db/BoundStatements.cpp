@@ -43,8 +43,8 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
     if (!slot) slot = std::make_unique<detail::Statement>(m_db, translateJetSql(sql));  // kept only when prepared
     sqlite3_stmt* st = slot->get();
     sqlite3_reset(st);
-    sqlite3_clear_bindings(st);
-    // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
+    // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null. With
+    // one value per marker every marker is bound again below, so the last run's values need no clearing.
     if (sqlite3_bind_parameter_count(st) != int(values.size()))
         throw vb::Error(errTooFewParameters, QStringLiteral("パラメータの数が一致しません (%1 / %2)。")
                                                  .arg(values.size())
