@@ -200,13 +200,17 @@ void insertListRows(const StagedRows& rows, const QString& insertStart, const QS
 
 }  // namespace readcsv
 
-bool fnc_Read_CsvFile(const QString& fullPath) {
-    readcsv::StagedRows rows;
-    if (!readcsv::readInventoryFile(fullPath, &rows)) return false;
+bool readcsv::stageFile(const QString& fullPath, StagedRows* rows) {
+    if (!readInventoryFile(fullPath, rows)) return false;
     OwnTransaction trans;
-    readcsv::storeStagedRows(rows);
+    storeStagedRows(*rows);
     trans.commit();
     return true;
+}
+
+bool fnc_Read_CsvFile(const QString& fullPath) {
+    readcsv::StagedRows rows;
+    return readcsv::stageFile(fullPath, &rows);
 }
 
 bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key, qint16 layout) {

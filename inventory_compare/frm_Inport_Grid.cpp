@@ -3,6 +3,7 @@
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
 #include "inventory_compare/frm_Inport.h"
+#include "inventory_read/Catalogue.h"
 #include "platform/db/Ado.h"
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
@@ -16,6 +17,15 @@ using compare::kItemRows;
 namespace {
 
 constexpr int kGrey = 8;
+
+// A staged row's fields as the first-row reader gives them.
+RecordValues recordValuesOf(const readcsv::StagedLine& line) {
+    RecordValues values;
+    const QString* fields[] = {&line.Key,      &line.Group, &line.Item,      &line.SubItem,
+                               &line.Contents, &line.Unit,  &line.Renewalday};
+    for (std::size_t i = 0; i < std::size(fields); ++i) values[i] = fnc_Replace_SQLChar(*fields[i]);
+    return values;
+}
 
 }  // namespace
 
@@ -89,22 +99,23 @@ void frm_Inport::Mnu_Open_Click() {
     if (!path) return;  // Cancel: the grids and tbl_ReadCsv stay as they were
 
     bool staged = false;
+    readcsv::StagedRows rows;
     try {
-        staged = fnc_Read_CsvFile(*path);
+        staged = readcsv::stageFile(*path, &rows);
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
         return;
     }
     if (!staged) return;  // not an inventory file: nothing changed, nothing said
 
-    if (fnc_View_ReadCsvData()) {
+    if (fnc_View_ReadCsvData(rows)) {
         m_ReadSincePick = true;
         m_ReadStaging = readcsv::stagingCount();
     }
     (void)fnc_View_CsvApplist();  // filled even when the comparison grid failed
 }
 
-bool frm_Inport::fnc_View_ReadCsvData() {
+bool frm_Inport::fnc_View_ReadCsvData(const readcsv::StagedRows& staged) {
     ui::FlexGrid& g = *MSFlexGrid1;
     g.setVisible(false);
     try {
@@ -118,7 +129,11 @@ bool frm_Inport::fnc_View_ReadCsvData() {
             g.setTextMatrix(r, 0, QString::number(r));
             g.setTextMatrix(r, 1, row.fileLabel);
             g.setTextMatrix(r, 2, row.column);
-            const std::optional<QString> incoming = compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery));
+            // The row's query is answered from the rows just staged, as the import does.
+            const readcsv::StagedLine* line =
+                inventory::firstSelected(inventory::catalogueEntry(r), inventory::LabelSet::Japanese, staged);
+            const std::optional<QString> incoming =
+                compare::incomingValue(row, line ? recordValuesOf(*line) : RecordValues{});
             if (!incoming) continue;
             g.setTextMatrix(r, 4, *incoming);
             g.setCellAlignmentAt(r, 4, ui::flexAlignLeftBottom);

@@ -120,6 +120,10 @@ void Connection::Close() {
 
 int Connection::State() const { return m_db ? adStateOpen : adStateClosed; }
 
+void Connection::failAsStatement(const QString& sql) const {
+    if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+}
+
 void Connection::Execute(const QString& sql, int) {
     checkOpen();
     if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);

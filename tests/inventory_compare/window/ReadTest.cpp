@@ -169,6 +169,28 @@ TEST_F(ReadFile, ASecondFileReplacesWhatItHasAndKeepsTheRest) {
     EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv"), 3);
 }
 
+// The incoming column is found in the rows just staged rather than queried back: every row must show what its
+// query on tbl_ReadCsv gives, which folds ASCII letters only and takes the first row in staged order.
+TEST_F(ReadFile, EveryRowShowsWhatItsQueryOnTheStagedRowsGives) {
+    read(writeInventory("cases.csv", {
+                                         "1,Network,LAN,コンピュータ名 ,trailing blank,,d",
+                                         "2,network,lan,コンピュータ名,first,,d",
+                                         "3,Network,LAN,コンピュータ名,second,,d",
+                                         "4,Hard,ＣＰＵ,L1トレースキャッシュ,99,MB,d",
+                                         "5,Hard,CPU,Ｌ1トレースキャッシュ,98,MB,d",
+                                         "6,Hard,cpu,l1トレースキャッシュ,12,kb,d",
+                                         "7,Soft,IE,Setting,モデム経由,TRUE,d",
+                                     }));
+    EXPECT_EQ(cell(1, 4), "first");
+    EXPECT_EQ(cell(50, 4), "12");
+    EXPECT_EQ(cell(51, 4), "kb");
+    for (int r = 1; r <= compare::kItemRows; ++r) {
+        const compare::ItemRow& row = compare::itemRow(r);
+        EXPECT_EQ(cell(r, 4), compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery)).value_or(""))
+            << r << " " << row.fileQuery.toStdString();
+    }
+}
+
 TEST_F(ReadFile, AHeaderOnlyFileSetsTheRulesThatAlwaysWrite) {
     read(copySample("inventory_ja.csv"));
     read(writeInventory("empty.csv", {}));
