@@ -77,6 +77,22 @@ inline bool sameText(const char* a, int size, const std::string& b) {
     return std::size_t(size) == b.size() && strncasecmp(a, b.data(), b.size()) == 0;
 }
 
+// An item's lookup as plain data: the two fields its query tests and their texts, and the field it takes.
+struct Lookup {
+    int field1 = kItem, field2 = kSubItem;
+    std::string text1, text2;
+    int taken = kContents;
+};
+
+// The first line the lookup's query would select, in file order; nullptr when none.
+inline const Line* firstMatch(const std::vector<Line>& lines, const Lookup& l) {
+    for (const Line& line : lines)
+        if (sameText(line.field[l.field1], line.size[l.field1], l.text1) &&
+            sameText(line.field[l.field2], line.size[l.field2], l.text2))
+            return &line;
+    return nullptr;
+}
+
 // A connection with statements prepared once; the first failure is said and remembered.
 class Db {
 public:

@@ -41,16 +41,9 @@ constexpr int kLines = 400;
 
 // ---- the bound: the SQLite C API and the C library only -------------------------------------------
 
-// One item row's lookup as plain data: the two fields its query tests, their texts, and the field shown.
-struct ItemLookup {
-    int field1, field2;
-    std::string text1, text2;
-    int shown;
-};
-
 class Bound {
 public:
-    Bound(const char* db, std::vector<ItemLookup> lookups) : m_db(db), m_lookups(std::move(lookups)) {
+    Bound(const char* db, std::vector<plain::Lookup> lookups) : m_db(db), m_lookups(std::move(lookups)) {
         m_stage = m_db.prepare(
             "INSERT INTO tbl_ReadCsv (\"Key\", \"Group\", Item, SubItem, Contents, Unit, Renewalday) VALUES (?, ?, ?, "
             "?, ?, ?, ?)");
@@ -69,21 +62,14 @@ public:
         m_db.exec("COMMIT");
         // The first staged row each item's query selects.
         m_found = 0;
-        for (const ItemLookup& s : m_lookups) {
-            for (const plain::Line& line : m_lines) {
-                if (plain::sameText(line.field[s.field1], line.size[s.field1], s.text1) &&
-                    plain::sameText(line.field[s.field2], line.size[s.field2], s.text2)) {
-                    m_found += line.size[s.shown] >= 0 ? 1 : 0;
-                    break;
-                }
-            }
-        }
+        for (const plain::Lookup& l : m_lookups)
+            if (const plain::Line* line = plain::firstMatch(m_lines, l)) m_found += line->size[l.taken] >= 0 ? 1 : 0;
         m_applications = m_db.readOut(m_apps);
     }
 
 private:
     plain::Db m_db;
-    std::vector<ItemLookup> m_lookups;
+    std::vector<plain::Lookup> m_lookups;
     sqlite3_stmt *m_stage, *m_apps;
     std::string m_text;
     std::vector<plain::Line> m_lines;
@@ -92,30 +78,15 @@ private:
 };
 
 // The item rows' lookups, taken from the catalogue before anything is timed.
-std::vector<ItemLookup> itemLookups() {
-    std::vector<ItemLookup> all;
+std::vector<plain::Lookup> itemLookups() {
+    std::vector<plain::Lookup> all;
     for (int r = 1; r <= compare::kItemRows; ++r) {
-        const inventory::CatalogueEntry& e = inventory::catalogueEntry(r);
-        const auto& sel = e.selector(inventory::LabelSet::Japanese);
-        ItemLookup s;
-        switch (e.fields) {
-            case inventory::SelectorFields::GroupItem:
-                s.field1 = plain::kGroup, s.field2 = plain::kItem;
-                break;
-            case inventory::SelectorFields::SubItemContents:
-                s.field1 = plain::kSubItem, s.field2 = plain::kContents;
-                break;
-            case inventory::SelectorFields::ItemSubItem:
-                s.field1 = plain::kItem, s.field2 = plain::kSubItem;
-                break;
-        }
-        s.text1 = sel.first;
-        s.text2 = sel.second;
+        plain::Lookup l = bench::plainLookup(inventory::catalogueEntry(r), inventory::LabelSet::Japanese);
         const compare::StagedField shown = compare::itemRow(r).field;
-        s.shown = shown == compare::StagedField::SubItem ? plain::kSubItem
+        l.taken = shown == compare::StagedField::SubItem ? plain::kSubItem
                   : shown == compare::StagedField::Unit  ? plain::kUnit
                                                          : plain::kContents;
-        all.push_back(std::move(s));
+        all.push_back(std::move(l));
     }
     return all;
 }
