@@ -58,7 +58,7 @@ public:
     bool fnc_View_PCData(qint16 MainKey);
     // The incoming column from the rows just staged (tbl_ReadCsv holds the same).
     bool fnc_View_ReadCsvData(const readcsv::StagedRows& staged);
-    bool fnc_View_CsvApplist();
+    bool fnc_View_CsvApplist(const readcsv::StagedRows& staged);
     bool fnc_Set_RowColor(qint16 Row, qint16 ColorIndex);
     void fnc_Reset_SelectRow();
     void fnc_Form_Close();

@@ -112,7 +112,7 @@ void frm_Inport::Mnu_Open_Click() {
         m_ReadSincePick = true;
         m_ReadStaging = readcsv::stagingCount();
     }
-    (void)fnc_View_CsvApplist();  // filled even when the comparison grid failed
+    (void)fnc_View_CsvApplist(rows);  // filled even when the comparison grid failed
 }
 
 bool frm_Inport::fnc_View_ReadCsvData(const readcsv::StagedRows& staged) {
@@ -147,20 +147,22 @@ bool frm_Inport::fnc_View_ReadCsvData(const readcsv::StagedRows& staged) {
     return true;
 }
 
-bool frm_Inport::fnc_View_CsvApplist() {
+bool frm_Inport::fnc_View_CsvApplist(const readcsv::StagedRows& staged) {
     ui::FlexGrid& g = *MSGrid_Application;
-    ado::Recordset rs;
     try {
-        rs.Open(QStringLiteral("SELECT tbl_ReadCsv.* FROM tbl_ReadCsv  WHERE ((tbl_ReadCsv.Item = 'Application') );"),
-                gCn(), ado::adOpenStatic, ado::adLockOptimistic);
-        if (rs.RecordCount() == 0) {
-            rs.Close();
-            return false;  // the grid keeps the applications it showed
-        }
+        // The rows the staging table's query selects (Item compared as the table compares), in staged
+        // order, taken from the rows just staged; the test hook can still fail the query.
+        if (gCn().hasFailHook())
+            gCn().failAsStatement(
+                QStringLiteral("SELECT tbl_ReadCsv.* FROM tbl_ReadCsv  WHERE ((tbl_ReadCsv.Item = 'Application') );"));
+        std::vector<const readcsv::StagedLine*> apps;
+        for (const readcsv::StagedLine& line : staged)
+            if (readcsv::sameText(line.Item, QStringLiteral("Application"))) apps.push_back(&line);
+        if (apps.empty()) return false;  // the grid keeps the applications it showed
         g.setVisible(false);
         g.Clear();
         g.setCols(4);
-        g.setRows(rs.RecordCount() + 1);
+        g.setRows(int(apps.size()) + 1);
         for (int c = 0; c < 4; ++c) {
             g.setColWidth(c, compare::kApplicationHeader[c].width);
             g.setCellBackColorAt(0, c, ui::QBColor(kGrey));
@@ -169,21 +171,18 @@ bool frm_Inport::fnc_View_CsvApplist() {
             g.setTextMatrix(0, c, QString::fromUtf16(compare::kApplicationHeader[c].text));
         }
         qint16 line = 0;
-        while (!rs.EOF()) {
+        for (const readcsv::StagedLine* app : apps) {
             line = vb::addInt16(line, 1);
             g.setTextMatrix(line, 0, QString::number(line));
             g.setCellBackColorAt(line, 0, ui::QBColor(kGrey));
-            const char* const fields[] = {"SubItem", "Contents", "Unit"};
+            const QString* const fields[] = {&app->SubItem, &app->Contents, &app->Unit};
             for (int c = 1; c <= 3; ++c) {
-                const QString value = rs.Fields(QString::fromLatin1(fields[c - 1])).value().toTextOrEmpty();
-                if (value.isEmpty()) continue;
-                g.setTextMatrix(line, c, value);
+                if (fields[c - 1]->isEmpty()) continue;
+                g.setTextMatrix(line, c, *fields[c - 1]);
                 g.setCellAlignmentAt(line, c, ui::flexAlignLeftBottom);
             }
-            rs.MoveNext();
         }
         g.setVisible(true);
-        rs.Close();
         return true;
     } catch (const std::exception& e) {
         ui::ShowStdError(e);

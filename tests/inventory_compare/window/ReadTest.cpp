@@ -180,6 +180,9 @@ TEST_F(ReadFile, EveryRowShowsWhatItsQueryOnTheStagedRowsGives) {
                                          "5,Hard,CPU,Ｌ1トレースキャッシュ,98,MB,d",
                                          "6,Hard,cpu,l1トレースキャッシュ,12,kb,d",
                                          "7,Soft,IE,Setting,モデム経由,TRUE,d",
+                                         "8,Soft,application,小文字,1.0,C:\\a,d",
+                                         "9,Soft,Ａpplication,全角,2.0,C:\\b,d",
+                                         "10,Other,APPLICATION,大文字,,,d",
                                      }));
     EXPECT_EQ(cell(1, 4), "first");
     EXPECT_EQ(cell(50, 4), "12");
@@ -189,6 +192,13 @@ TEST_F(ReadFile, EveryRowShowsWhatItsQueryOnTheStagedRowsGives) {
         EXPECT_EQ(cell(r, 4), compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery)).value_or(""))
             << r << " " << row.fileQuery.toStdString();
     }
+    // The application grid likewise lists what the staging table's query selects, in staged order.
+    const std::vector<QStringList> staged =
+        rows("SELECT SubItem, Contents, Unit FROM tbl_ReadCsv WHERE ((tbl_ReadCsv.Item = 'Application') )");
+    ASSERT_EQ(staged.size(), 2u);
+    ASSERT_EQ(apps().Rows(), 3);
+    for (int r = 1; r <= 2; ++r) EXPECT_EQ(appLine(r).mid(1), staged[std::size_t(r - 1)]) << r;
+    EXPECT_EQ(apps().TextMatrix(2, 1), "大文字");
 }
 
 TEST_F(ReadFile, AHeaderOnlyFileSetsTheRulesThatAlwaysWrite) {
