@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "bench/PlainBound.h"
 #include "core/Mdl_Access_mdb.h"
+#include "inventory_read/Catalogue.h"
 #include "platform/base/AppPath.h"
 #include "platform/base/VbError.h"
 #include "platform/db/Ado.h"
@@ -85,6 +87,24 @@ inline bool openDatabase() {
 // The prompts of the boxes shown so far, one a line, after a benchmark's complaint.
 inline void printBoxes() {
     for (const auto& s : ui::script::shown()) std::fprintf(stderr, "  %s\n", qPrintable(s.prompt));
+}
+
+// A catalogue entry's selector as the plain bounds take it, made before anything is timed.
+inline plain::Lookup plainLookup(const inventory::CatalogueEntry& e, inventory::LabelSet set) {
+    plain::Lookup l;
+    switch (e.fields) {
+        case inventory::SelectorFields::GroupItem:
+            l.field1 = plain::kGroup, l.field2 = plain::kItem;
+            break;
+        case inventory::SelectorFields::SubItemContents:
+            l.field1 = plain::kSubItem, l.field2 = plain::kContents;
+            break;
+        case inventory::SelectorFields::ItemSubItem:
+            break;
+    }
+    l.text1 = e.selector(set).first;
+    l.text2 = e.selector(set).second;
+    return l;
 }
 
 // The process's peak resident memory so far, in MB.

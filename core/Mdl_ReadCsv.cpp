@@ -108,14 +108,15 @@ StagedLine splitLine(const QString& line) {
     const qsizetype first = line.indexOf(u',');
     if (first < 0) return s;  // no comma: nothing of the line is kept
     s.Key = line.left(first);
-    QString rest = line.mid(first + 1);
+    // Each field copied once out of the line, not the line's rest after every comma.
+    qsizetype rest = first + 1;
     for (QString* field : {&s.Group, &s.Item, &s.SubItem, &s.Contents, &s.Unit}) {
-        const qsizetype comma = rest.indexOf(u',');
-        if (comma < 0) continue;  // the field stays empty and the rest is kept for Renewalday
-        *field = rest.left(comma);
-        rest = rest.mid(comma + 1);
+        const qsizetype comma = line.indexOf(u',', rest);
+        if (comma < 0) break;  // this field and the next stay empty; the rest is kept for Renewalday
+        *field = line.mid(rest, comma - rest);
+        rest = comma + 1;
     }
-    s.Renewalday = rest;
+    s.Renewalday = line.mid(rest);
     return s;
 }
 
@@ -178,18 +179,25 @@ void insertListRows(const StagedRows& rows, const QString& insertStart, const QS
 
     const bool inTransaction = gCn().inTransaction();
     std::vector<ado::Value> values;
+    values.reserve(fields.size() + 1);
     for (const StagedLine& row : rows) {
         // The engine rolls a transaction back by itself on a full disk or an I/O error.
         if (inTransaction && !gCn().inTransaction()) return;
-        QStringList texts;
-        for (const StagedField& f : fields) texts << fnc_Replace_SQLChar(row.*f.member);
-        texts << key;
+        values.clear();
+        bool nul = key.contains(QChar(0));
+        for (const StagedField& f : fields) {
+            QString text = fnc_Replace_SQLChar(row.*f.member);
+            nul = nul || text.contains(QChar(0));
+            values.emplace_back(std::move(text));
+        }
+        values.emplace_back(key);
         // Written into the statement text, a NUL would have ended it there and the row would fail.
-        if (std::any_of(texts.cbegin(), texts.cend(), [](const QString& t) { return t.contains(QChar(0)); })) continue;
-        values.assign(texts.cbegin(), texts.cend());
+        if (nul) continue;
         try {
             // Each value in apostrophes, the key too, as the statement was always written.
-            gCn().ExecuteBound(bound, values, [&insertStart, &texts] {
+            gCn().ExecuteBound(bound, values, [&insertStart, &values] {
+                QStringList texts;
+                for (const ado::Value& v : values) texts << std::get<QString>(v.raw());
                 return insertStart + u'\'' + texts.join(QStringLiteral("', '")) + QStringLiteral("');");
             });
         } catch (const std::exception&) {
@@ -200,13 +208,17 @@ void insertListRows(const StagedRows& rows, const QString& insertStart, const QS
 
 }  // namespace readcsv
 
-bool fnc_Read_CsvFile(const QString& fullPath) {
-    readcsv::StagedRows rows;
-    if (!readcsv::readInventoryFile(fullPath, &rows)) return false;
+bool readcsv::stageFile(const QString& fullPath, StagedRows* rows) {
+    if (!readInventoryFile(fullPath, rows)) return false;
     OwnTransaction trans;
-    readcsv::storeStagedRows(rows);
+    storeStagedRows(*rows);
     trans.commit();
     return true;
+}
+
+bool fnc_Read_CsvFile(const QString& fullPath) {
+    readcsv::StagedRows rows;
+    return readcsv::stageFile(fullPath, &rows);
 }
 
 bool fnc_Insert_FromReadCsv(const QString& selectSql, const QString& insertStart, const QString& key, qint16 layout) {

@@ -51,6 +51,8 @@ using StagedRows = std::vector<StagedLine>;
 bool readInventoryFile(const QString& fullPath, StagedRows* rows);
 // The database part: empties tbl_ReadCsv and stores the rows, in order (errors go to the caller).
 void storeStagedRows(const StagedRows& rows);
+// fnc_Read_CsvFile, also giving the rows it staged, as tbl_ReadCsv now holds them.
+bool stageFile(const QString& fullPath, StagedRows* rows);
 
 // A staged text equal to a literal as the staging table's queries compare them: ASCII letters without
 // case, everything else exactly.

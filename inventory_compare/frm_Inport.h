@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 
+#include "core/Mdl_ReadCsv.h"
 #include "inventory_compare/CompareRows.h"
 #include "platform/ui/Form.h"
 
@@ -56,8 +57,9 @@ public:
     bool fnc_View_ComputerList();
     void fnc_Clear_Form();
     bool fnc_View_PCData(qint16 MainKey);
-    bool fnc_View_ReadCsvData();
-    bool fnc_View_CsvApplist();
+    // The incoming column from the rows just staged (tbl_ReadCsv holds the same).
+    bool fnc_View_ReadCsvData(const readcsv::StagedRows& staged);
+    bool fnc_View_CsvApplist(const readcsv::StagedRows& staged);
     bool fnc_Set_RowColor(qint16 Row, qint16 ColorIndex);
     void fnc_Reset_SelectRow();
     void fnc_Form_Close();

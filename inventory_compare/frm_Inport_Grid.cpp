@@ -3,6 +3,7 @@
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
 #include "inventory_compare/frm_Inport.h"
+#include "inventory_read/Catalogue.h"
 #include "platform/db/Ado.h"
 #include "platform/text/VbConv.h"
 #include "platform/ui/Colors.h"
@@ -16,6 +17,15 @@ using compare::kItemRows;
 namespace {
 
 constexpr int kGrey = 8;
+
+// A staged row's fields as the first-row reader gives them.
+RecordValues recordValuesOf(const readcsv::StagedLine& line) {
+    RecordValues values;
+    const QString* fields[] = {&line.Key,      &line.Group, &line.Item,      &line.SubItem,
+                               &line.Contents, &line.Unit,  &line.Renewalday};
+    for (std::size_t i = 0; i < std::size(fields); ++i) values[i] = fnc_Replace_SQLChar(*fields[i]);
+    return values;
+}
 
 }  // namespace
 
@@ -90,8 +100,9 @@ void frm_Inport::Mnu_Open_Click() {
     if (!path) return;  // Cancel: the grids and tbl_ReadCsv stay as they were
 
     bool staged = false;
+    readcsv::StagedRows rows;
     try {
-        staged = fnc_Read_CsvFile(*path);
+        staged = readcsv::stageFile(*path, &rows);
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
         return;
@@ -99,14 +110,14 @@ void frm_Inport::Mnu_Open_Click() {
     if (!staged) return;  // not an inventory file: nothing changed, nothing said
 
     m_TypedRows.clear();  // the incoming column is filled from the file again
-    if (fnc_View_ReadCsvData()) {
+    if (fnc_View_ReadCsvData(rows)) {
         m_ReadSincePick = true;
         m_ReadStaging = readcsv::stagingCount();
     }
-    (void)fnc_View_CsvApplist();  // filled even when the comparison grid failed
+    (void)fnc_View_CsvApplist(rows);  // filled even when the comparison grid failed
 }
 
-bool frm_Inport::fnc_View_ReadCsvData() {
+bool frm_Inport::fnc_View_ReadCsvData(const readcsv::StagedRows& staged) {
     ui::FlexGrid& g = *MSFlexGrid1;
     g.setVisible(false);
     try {
@@ -120,7 +131,11 @@ bool frm_Inport::fnc_View_ReadCsvData() {
             g.setTextMatrix(r, 0, QString::number(r));
             g.setTextMatrix(r, 1, row.fileLabel);
             g.setTextMatrix(r, 2, row.column);
-            const std::optional<QString> incoming = compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery));
+            // The row's query is answered from the rows just staged, as the import does.
+            const readcsv::StagedLine* line =
+                inventory::firstSelected(inventory::catalogueEntry(r), inventory::LabelSet::Japanese, staged);
+            const std::optional<QString> incoming =
+                compare::incomingValue(row, line ? recordValuesOf(*line) : RecordValues{});
             if (!incoming) continue;
             g.setTextMatrix(r, 4, *incoming);
             g.setCellAlignmentAt(r, 4, ui::flexAlignLeftBottom);
@@ -134,20 +149,22 @@ bool frm_Inport::fnc_View_ReadCsvData() {
     return true;
 }
 
-bool frm_Inport::fnc_View_CsvApplist() {
+bool frm_Inport::fnc_View_CsvApplist(const readcsv::StagedRows& staged) {
     ui::FlexGrid& g = *MSGrid_Application;
-    ado::Recordset rs;
     try {
-        rs.Open(QStringLiteral("SELECT tbl_ReadCsv.* FROM tbl_ReadCsv  WHERE ((tbl_ReadCsv.Item = 'Application') );"),
-                gCn(), ado::adOpenStatic, ado::adLockOptimistic);
-        if (rs.RecordCount() == 0) {
-            rs.Close();
-            return false;  // the grid keeps the applications it showed
-        }
+        // The rows the staging table's query selects (Item compared as the table compares), in staged
+        // order, taken from the rows just staged; the test hook can still fail the query.
+        if (gCn().hasFailHook())
+            gCn().failAsStatement(
+                QStringLiteral("SELECT tbl_ReadCsv.* FROM tbl_ReadCsv  WHERE ((tbl_ReadCsv.Item = 'Application') );"));
+        std::vector<const readcsv::StagedLine*> apps;
+        for (const readcsv::StagedLine& line : staged)
+            if (readcsv::sameText(line.Item, QStringLiteral("Application"))) apps.push_back(&line);
+        if (apps.empty()) return false;  // the grid keeps the applications it showed
         g.setVisible(false);
         g.Clear();
         g.setCols(4);
-        g.setRows(rs.RecordCount() + 1);
+        g.setRows(int(apps.size()) + 1);
         for (int c = 0; c < 4; ++c) {
             g.setColWidth(c, compare::kApplicationHeader[c].width);
             g.setCellBackColorAt(0, c, ui::QBColor(kGrey));
@@ -156,21 +173,18 @@ bool frm_Inport::fnc_View_CsvApplist() {
             g.setTextMatrix(0, c, QString::fromUtf16(compare::kApplicationHeader[c].text));
         }
         qint16 line = 0;
-        while (!rs.EOF()) {
+        for (const readcsv::StagedLine* app : apps) {
             line = vb::addInt16(line, 1);
             g.setTextMatrix(line, 0, QString::number(line));
             g.setCellBackColorAt(line, 0, ui::QBColor(kGrey));
-            const char* const fields[] = {"SubItem", "Contents", "Unit"};
+            const QString* const fields[] = {&app->SubItem, &app->Contents, &app->Unit};
             for (int c = 1; c <= 3; ++c) {
-                const QString value = rs.Fields(QString::fromLatin1(fields[c - 1])).value().toTextOrEmpty();
-                if (value.isEmpty()) continue;
-                g.setTextMatrix(line, c, value);
+                if (fields[c - 1]->isEmpty()) continue;
+                g.setTextMatrix(line, c, *fields[c - 1]);
                 g.setCellAlignmentAt(line, c, ui::flexAlignLeftBottom);
             }
-            rs.MoveNext();
         }
         g.setVisible(true);
-        rs.Close();
         return true;
     } catch (const std::exception& e) {
         ui::ShowStdError(e);

@@ -215,6 +215,23 @@ StagedField selectorField(SelectorFields fields, int which) {
     return which == 0 ? fItem : fSubItem;
 }
 
+}  // namespace
+
+const readcsv::StagedLine* firstSelected(const CatalogueEntry& e, LabelSet set, const readcsv::StagedRows& rows) {
+    // The lookup stands for the selector query, so the test hook can fail it as it would fail the query.
+    if (gCn().hasFailHook()) gCn().failAsStatement(selectorQuery(e, set));
+    const Selector& sel = e.selector(set);
+    const QString first = QString::fromUtf8(sel.first);
+    const QString second = QString::fromUtf8(sel.second);
+    const StagedField f1 = selectorField(e.fields, 0);
+    const StagedField f2 = selectorField(e.fields, 1);
+    for (const readcsv::StagedLine& row : rows)
+        if (readcsv::sameText(fieldOf(row, f1), first) && readcsv::sameText(fieldOf(row, f2), second)) return &row;
+    return nullptr;
+}
+
+namespace {
+
 // The staged rows of one file, looked up as the selector query would find them: the first row in staged
 // order whose two fields equal the selector's values (ASCII letters without case, as the staging table
 // compares). Each step's row is found once, however many reads the step makes.
@@ -228,20 +245,15 @@ public:
     // the presets, a lookup that finds nothing reads empty texts.
     bool find(const CatalogueEntry& e) {
         m_found = nullptr;
-        // The lookup stands for the selector query, so the test hook can fail it as it would fail the query.
-        if (gCn().hasFailHook() && gCn().shouldFail(selectorQuery(e, m_set))) return false;
-        const Selector& sel = e.selector(m_set);
-        const QString first = QString::fromUtf8(sel.first);
-        const QString second = QString::fromUtf8(sel.second);
-        const StagedField f1 = selectorField(e.fields, 0);
-        const StagedField f2 = selectorField(e.fields, 1);
-        for (std::size_t i = 0; i < m_rows.size(); ++i) {
-            const readcsv::StagedLine& row = m_rows[i];
-            if (readcsv::sameText(fieldOf(row, f1), first) && readcsv::sameText(fieldOf(row, f2), second)) {
-                if (i < m_withNull.size() && m_withNull[i]) return false;
-                m_found = &row;
-                break;
-            }
+        try {
+            m_found = firstSelected(e, m_set, m_rows);
+        } catch (const std::exception&) {
+            return false;
+        }
+        const std::size_t i = std::size_t(m_found - m_rows.data());
+        if (m_found && i < m_withNull.size() && m_withNull[i]) {
+            m_found = nullptr;
+            return false;
         }
         return true;
     }

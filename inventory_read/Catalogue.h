@@ -82,6 +82,12 @@ void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last);
 // The same over the rows of the file just staged, as they were stored, without reading them back.
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged);
 
+// The first staged row, in staged order, that the entry's selector query selects, found among the rows in
+// memory as the staging table compares (readcsv::sameText); nullptr when none. The test hook sees the
+// query's text and fails the lookup as it would fail the query.
+[[nodiscard]] const readcsv::StagedLine* firstSelected(const CatalogueEntry& e, LabelSet set,
+                                                       const readcsv::StagedRows& rows);
+
 // The value rules on their own (exposed for the comparison window and for tests).
 [[nodiscard]] QString cutText(const QString& value);     // first 255 characters
 [[nodiscard]] qint32 wholeNumber(const QString& value);  // 0 when no 32-bit whole number

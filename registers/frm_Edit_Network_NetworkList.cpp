@@ -1,6 +1,8 @@
 // The combined network list: the stored snapshot of the PCs in use and the registered units, its
 // rebuild (only on the user's refresh), its display and its export.
 #include <QString>
+#include <iterator>
+#include <vector>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_Export.h"
@@ -42,6 +44,9 @@ const char* const kPcQuery =
 
 // The eleven values of a list row in the insert's column order, by the fields that hold them; only the
 // workgroup's name differs between the PC query ("Workgroup") and tbl_NetworkUnit ("WorkGroup").
+const char* const kInsertStart =
+    "INSERT INTO tbl_NetworkList ([Key], Location_Name, User_Name, Computer_Name, WorkGroup, IPAddress, "
+    "IPAddress_16num, Manufacturer_Name, Model_Name, Type_Number, Sereals_Number, MacAddress ) VALUES (";
 const char* const kInsertFields[11] = {"Location_Name", "User_Name",       "Computer_Name",     "WorkGroup",
                                        "IPAddress",     "IPAddress_16num", "Manufacturer_Name", "Model_Name",
                                        "Type_Number",   "Sereals_Number",  "MacAddress"};
@@ -51,27 +56,41 @@ vb::Error asVbError(const std::exception& e) {
     return vb::Error(0, QString::fromStdString(e.what()));
 }
 
-// Writes the rows of one recordset into tbl_NetworkList inside the rebuild's transaction.
+// Writes the rows of recordsets into tbl_NetworkList inside the rebuild's transaction: one insert, prepared
+// once and bound per row, so a name is stored as it is, an apostrophe or a NUL included.
 class ListWriter {
 public:
-    explicit ListWriter(std::optional<vb::Error>& firstFailure) : m_firstFailure(firstFailure) {}
+    explicit ListWriter(std::optional<vb::Error>& firstFailure) : m_firstFailure(firstFailure) {
+        m_bound = QString::fromLatin1(kInsertStart) + QStringLiteral("?");
+        for (int i = 0; i < 11; ++i) m_bound += QStringLiteral(", ?");
+        m_bound += QStringLiteral(");");
+    }
 
-    void write(ado::Recordset& rs) {
-        QString sql = QStringLiteral(
-                          "INSERT INTO tbl_NetworkList ([Key], Location_Name, User_Name, Computer_Name, WorkGroup, "
-                          "IPAddress, IPAddress_16num, Manufacturer_Name, Model_Name, Type_Number, Sereals_Number, "
-                          "MacAddress ) VALUES (") +
-                      QString::number(m_key);
-        for (const char* field : kInsertFields) {
-            const ado::Value& v = rs.Fields(QString::fromUtf8(field)).value();
-            QString text = v.isNull() ? QString() : v.toText();
+    // The fields of the recordset whose rows come next, looked up once rather than for every row.
+    void startRecordset(ado::Recordset& rs) {
+        for (std::size_t i = 0; i < std::size(kInsertFields); ++i)
+            m_fields[i] = &rs.Fields(QString::fromLatin1(kInsertFields[i]));
+    }
+
+    void write() {
+        std::vector<ado::Value> values;
+        values.reserve(12);
+        values.emplace_back(qint64(m_key));
+        for (const ado::Field* field : m_fields) {
+            const ado::Value& v = field->value();
+            const QString* stored = std::get_if<QString>(&v.raw());
+            QString text = stored ? *stored : v.isNull() ? QString() : v.toText();
             if (text.isEmpty()) text = QStringLiteral(" ");
-            // Names typed anywhere in the ledger may hold an apostrophe; stored as typed.
-            sql += QStringLiteral(", '") + vb::sqlQuote(text) + QStringLiteral("'");
+            values.emplace_back(std::move(text));
         }
-        sql += QStringLiteral(");");
         try {
-            gCn().Execute(sql);
+            // The test hook sees the insert as it would be written out, values in apostrophes.
+            gCn().ExecuteBound(m_bound, values, [&] {
+                QString sql = QString::fromLatin1(kInsertStart) + QString::number(m_key);
+                for (std::size_t i = 1; i < values.size(); ++i)
+                    sql += QStringLiteral(", '") + vb::sqlQuote(std::get<QString>(values[i].raw())) + u'\'';
+                return sql + QStringLiteral(");");
+            });
         } catch (const std::exception& e) {
             // SQLite undoes the whole transaction on some failures (disk full, I/O error, busy); going on
             // would commit every later insert on its own.
@@ -85,6 +104,8 @@ public:
 
 private:
     std::optional<vb::Error>& m_firstFailure;
+    QString m_bound;
+    const ado::Field* m_fields[std::size(kInsertFields)] = {};
     qint16 m_key = 0;
 };
 
@@ -99,18 +120,22 @@ std::optional<vb::Error> frm_Edit_Network::fnc_Make_NetworkList() {
         ListWriter writer(firstFailure);
 
         ado::Recordset rs;
-        rs.Open(QString::fromUtf8(kPcQuery), gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        // Both recordsets are only read: read-only ones do not fetch the row ids a write would need.
+        rs.Open(QString::fromUtf8(kPcQuery), gCn(), ado::adOpenStatic, ado::adLockReadOnly);
+        writer.startRecordset(rs);
+        const ado::Field& mainKeyField = rs.Fields(QStringLiteral("tbl_Pclist.MainKey"));
         for (; !rs.EOF(); rs.MoveNext()) {
             // The reserved PC 0 is not listed and takes no number.
-            const ado::Value& mainKey = rs.Fields(QStringLiteral("tbl_Pclist.MainKey")).value();
+            const ado::Value& mainKey = mainKeyField.value();
             if (mainKey.isNull() || mainKey.toInt32() <= 0) continue;
-            writer.write(rs);
+            writer.write();
         }
         rs.Close();
 
         // Every unit, whatever its Deleted_Flug, in the table's own order.
-        rs.Open(QStringLiteral("SELECT * FROM tbl_NetworkUnit ;"), gCn(), ado::adOpenStatic, ado::adLockOptimistic);
-        for (; !rs.EOF(); rs.MoveNext()) writer.write(rs);
+        rs.Open(QStringLiteral("SELECT * FROM tbl_NetworkUnit ;"), gCn(), ado::adOpenStatic, ado::adLockReadOnly);
+        writer.startRecordset(rs);
+        for (; !rs.EOF(); rs.MoveNext()) writer.write();
         rs.Close();
 
         trans.commit();

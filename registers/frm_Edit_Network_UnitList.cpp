@@ -39,7 +39,8 @@ bool frm_Edit_Network::fillGrid(ui::FlexGrid& grid, const QString& query, const 
                                 bool numberRows) {
     ado::Recordset rs;
     try {
-        rs.Open(query, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        // Only read: a read-only recordset does not fetch the row ids a write would need.
+        rs.Open(query, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
         if (rs.RecordCount() < 1) {
             // No header either; the grid is neither cleared nor hidden first.
             grid.setCols(0);
@@ -60,17 +61,20 @@ bool frm_Edit_Network::fillGrid(ui::FlexGrid& grid, const QString& query, const 
             grid.setColWidth(c, columns[c].width);
         }
 
-        std::vector<QString> fields;
-        for (int c = 0; c < columnCount; ++c) fields.push_back(QString::fromUtf8(columns[c].field));
+        // The fields looked up by name once, not for every cell.
+        std::vector<const ado::Field*> fields;
+        for (int c = 0; c < columnCount; ++c) fields.push_back(&rs.Fields(QString::fromUtf8(columns[c].field)));
+        const QColor grey = ui::QBColor(8);
+        const QColor white = ui::QBColor(15);
         qint16 row = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const QString first = numberRows ? QString::number(row) : cellText(rs.Fields(fields[0]).value());
+            const QString first = numberRows ? QString::number(row) : cellText(fields[0]->value());
             if (!first.isEmpty()) grid.setTextMatrix(row, 0, first);
-            grid.setCellBackColorAt(row, 0, ui::QBColor(8));
+            grid.setCellBackColorAt(row, 0, grey);
             for (int c = 1; c < columnCount; ++c) {
-                grid.setCellBackColorAt(row, c, ui::QBColor(15));
+                grid.setCellBackColorAt(row, c, white);
                 grid.setCellAlignmentAt(row, c, ui::flexAlignLeftBottom);
-                const QString text = cellText(rs.Fields(fields[size_t(c)]).value());
+                const QString text = cellText(fields[size_t(c)]->value());
                 if (!text.isEmpty()) grid.setTextMatrix(row, c, text);
             }
             // 16 bits, as the counter always was: a 32,768th row overflows into the handler below.

@@ -165,6 +165,8 @@ public:
     void setFailHook(std::function<bool(const QString& sql)> hook) { m_failHook = std::move(hook); }
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
     [[nodiscard]] bool hasFailHook() const { return bool(m_failHook); }
+    // For rows found in memory in place of a query: raises as the query would when the hook fails its text.
+    void failAsStatement(const QString& sql) const;
 
     // Rows changed by the last Execute (ADO's RecordsAffected); -1 before any.
     [[nodiscard]] long lastRecordsAffected() const { return m_recordsAffected; }

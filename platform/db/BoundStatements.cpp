@@ -2,6 +2,8 @@
 // hundred statements for every file, and preparing them each time was most of its cost.
 #include <sqlite3.h>
 
+#include <QVarLengthArray>
+
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
 
@@ -9,7 +11,8 @@ namespace ado {
 
 namespace {
 
-void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v) {
+// Texts are bound without a copy: `keep` holds their UTF-8 until the statement has run.
+void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, QVarLengthArray<QByteArray, 16>& keep) {
     int rc = SQLITE_OK;
     const auto& raw = v.raw();
     if (const auto* i = std::get_if<qint64>(&raw)) {
@@ -18,8 +21,8 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v) {
         rc = sqlite3_bind_double(st, index, *d);
     } else if (const auto* s = std::get_if<QString>(&raw)) {
         // The length is passed, so a NUL inside the text is stored like any other character.
-        const QByteArray utf8 = s->toUtf8();
-        rc = sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        const QByteArray& utf8 = keep.emplace_back(s->toUtf8());
+        rc = sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
     } else if (const auto* t = std::get_if<QDateTime>(&raw)) {
         const QByteArray utf8 = detail::canonicalDate(*t).toUtf8();
         rc = sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -43,13 +46,14 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
     if (!slot) slot = std::make_unique<detail::Statement>(m_db, translateJetSql(sql));  // kept only when prepared
     sqlite3_stmt* st = slot->get();
     sqlite3_reset(st);
-    sqlite3_clear_bindings(st);
-    // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
+    // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null. With
+    // one value per marker every marker is bound again below, so the last run's values need no clearing.
     if (sqlite3_bind_parameter_count(st) != int(values.size()))
         throw vb::Error(errTooFewParameters, QStringLiteral("パラメータの数が一致しません (%1 / %2)。")
                                                  .arg(values.size())
                                                  .arg(sqlite3_bind_parameter_count(st)));
-    for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k]);
+    QVarLengthArray<QByteArray, 16> keep;
+    for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k], keep);
     try {
         while (slot->step()) {
         }

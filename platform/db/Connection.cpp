@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
@@ -120,6 +121,10 @@ void Connection::Close() {
 
 int Connection::State() const { return m_db ? adStateOpen : adStateClosed; }
 
+void Connection::failAsStatement(const QString& sql) const {
+    if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
+}
+
 void Connection::Execute(const QString& sql, int) {
     checkOpen();
     if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
@@ -136,6 +141,7 @@ void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>&
     const int markers = sqlite3_bind_parameter_count(st.get());
     long changed = 0;
     m_recordsAffected = 0;
+    QVarLengthArray<QByteArray, 16> keep;
     for (const QStringList& row : rows) {
         if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
         // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
@@ -143,11 +149,13 @@ void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>&
             throw vb::Error(errTooFewParameters,
                             QStringLiteral("パラメータの数が一致しません (%1 / %2)。").arg(row.size()).arg(markers));
         sqlite3_reset(st.get());
-        sqlite3_clear_bindings(st.get());
+        // Every marker is bound again, so nothing needs clearing; the texts are bound without a copy and
+        // kept until the row has run.
+        keep.clear();
         for (int k = 0; k < int(row.size()); ++k) {
             // The length is passed, so a NUL inside the text is stored like any other character.
-            const QByteArray utf8 = row.at(k).toUtf8();
-            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            const QByteArray& utf8 = keep.emplace_back(row.at(k).toUtf8());
+            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
             if (rc != SQLITE_OK) throwSqlite(m_db, rc);
         }
         while (st.step()) {

@@ -48,6 +48,11 @@ public:
         setMinimumSectionSize(1);
     }
 
+    // The grid fixes both headers' size (applyFixedMetrics), so the table's layout takes that size whatever
+    // the hint says; measured from the sections it would cost a font measure of up to 200 sections at every
+    // show of a refilled grid.
+    [[nodiscard]] QSize sizeHint() const override { return minimumSize(); }
+
 protected:
     void paintSection(QPainter* p, const QRect& rect, int logical) const override {
         const FlexGridModel& m = *m_grid->m_model;

@@ -169,6 +169,38 @@ TEST_F(ReadFile, ASecondFileReplacesWhatItHasAndKeepsTheRest) {
     EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv"), 3);
 }
 
+// The incoming column is found in the rows just staged rather than queried back: every row must show what its
+// query on tbl_ReadCsv gives, which folds ASCII letters only and takes the first row in staged order.
+TEST_F(ReadFile, EveryRowShowsWhatItsQueryOnTheStagedRowsGives) {
+    read(writeInventory("cases.csv", {
+                                         "1,Network,LAN,コンピュータ名 ,trailing blank,,d",
+                                         "2,network,lan,コンピュータ名,first,,d",
+                                         "3,Network,LAN,コンピュータ名,second,,d",
+                                         "4,Hard,ＣＰＵ,L1トレースキャッシュ,99,MB,d",
+                                         "5,Hard,CPU,Ｌ1トレースキャッシュ,98,MB,d",
+                                         "6,Hard,cpu,l1トレースキャッシュ,12,kb,d",
+                                         "7,Soft,IE,Setting,モデム経由,TRUE,d",
+                                         "8,Soft,application,小文字,1.0,C:\\a,d",
+                                         "9,Soft,Ａpplication,全角,2.0,C:\\b,d",
+                                         "10,Other,APPLICATION,大文字,,,d",
+                                     }));
+    EXPECT_EQ(cell(1, 4), "first");
+    EXPECT_EQ(cell(50, 4), "12");
+    EXPECT_EQ(cell(51, 4), "kb");
+    for (int r = 1; r <= compare::kItemRows; ++r) {
+        const compare::ItemRow& row = compare::itemRow(r);
+        EXPECT_EQ(cell(r, 4), compare::incomingValue(row, fnc_Get_RecordValues(row.fileQuery)).value_or(""))
+            << r << " " << row.fileQuery.toStdString();
+    }
+    // The application grid likewise lists what the staging table's query selects, in staged order.
+    const std::vector<QStringList> staged =
+        rows("SELECT SubItem, Contents, Unit FROM tbl_ReadCsv WHERE ((tbl_ReadCsv.Item = 'Application') )");
+    ASSERT_EQ(staged.size(), 2u);
+    ASSERT_EQ(apps().Rows(), 3);
+    for (int r = 1; r <= 2; ++r) EXPECT_EQ(appLine(r).mid(1), staged[std::size_t(r - 1)]) << r;
+    EXPECT_EQ(apps().TextMatrix(2, 1), "大文字");
+}
+
 TEST_F(ReadFile, AHeaderOnlyFileSetsTheRulesThatAlwaysWrite) {
     read(copySample("inventory_ja.csv"));
     read(writeInventory("empty.csv", {}));

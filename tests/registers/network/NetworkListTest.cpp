@@ -294,6 +294,31 @@ TEST_F(NetworkListTest, ANulInAUnitOrPcNameIsListedAndExportedExactly) {
     EXPECT_TRUE(testsupport::readFile(path + ".csv").contains(QByteArray(",ROUTER\0\0'1,", 11)));
 }
 
+// Written into the insert's text, a NUL ended the statement there ("unrecognized token") and the device was left
+// out of the list without a word. A name holding one is now listed exactly, wherever it comes from.
+TEST_F(NetworkListTest, NamesHoldingANulAreListedExactly) {
+    const QString pcName = QStringLiteral("PC") + QChar(0) + QStringLiteral("A'1");
+    const QString userName = QStringLiteral("山田") + QChar(0);
+    const QString unitName = QChar(0) + QStringLiteral("HUB");
+    addUser(1, "山田");
+    addPc({.key = 1, .name = "PC-A", .ip = "10.0.0.1", .user = 1});
+    addPc({.key = 2, .name = "PC-B", .ip = "10.0.0.2"});
+    addUnit({.key = 0, .computer = "HUB-01"});
+    ASSERT_NE(open(), nullptr);
+    gCn().ExecuteBound("UPDATE tbl_Pclist SET Computer_Name = ? WHERE MainKey = 1", {pcName});
+    gCn().ExecuteBound("UPDATE tbl_User SET User_Name = ? WHERE User_Code = 1", {userName});
+    gCn().ExecuteBound("UPDATE tbl_NetworkUnit SET Computer_Name = ? WHERE [Key] = 0", {unitName});
+    refresh();
+
+    const std::vector<QStringList> stored = listRows();
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0][2], userName);
+    EXPECT_EQ(stored[0][3], pcName);
+    EXPECT_EQ(stored[1][3], "PC-B");
+    EXPECT_EQ(stored[2][3], unitName);
+    EXPECT_EQ(lastBox().prompt, "完了");
+}
+
 // The rebuild ran every statement on its own and ignored failures, then said "完了": a failure after the delete lost
 // the stored list. Now a failing delete, query or insert the database undid rolls the whole rebuild back, and the
 // user sees the failure instead of "完了".
