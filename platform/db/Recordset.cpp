@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -173,6 +174,12 @@ struct Recordset::Impl {
     std::vector<Field> fields;
     std::vector<Row> rows;
     qsizetype pos = 0;  // -1 = BOF, rows.size() = EOF
+    // The rows not deleted, counted and linked in order between BOF and EOF (slot = position + 1), so that
+    // every step and EOF/BOF/RecordCount take constant time and a walk stays linear. A deleted row keeps
+    // its links: a step from it lands where it would have before the delete.
+    qsizetype liveRows = 0;
+    std::vector<qsizetype> nextLive;
+    std::vector<qsizetype> prevLive;
     enum class Mode { None, Edit, Add } mode = Mode::None;
     std::vector<std::optional<Value>> pending;
     Value null;
@@ -181,13 +188,39 @@ struct Recordset::Impl {
         if (!open || alive.expired()) throwAdo(errObjectClosed);
         return cn->handle();
     }
-    qsizetype live() const {
-        qsizetype n = 0;
-        for (const Row& r : rows) n += r.deleted ? 0 : 1;
-        return n;
+    bool bof() const { return mode != Mode::Add && (pos < 0 || liveRows == 0); }
+    bool eof() const { return mode != Mode::Add && (pos >= qsizetype(rows.size()) || liveRows == 0); }
+    qsizetype after(qsizetype at) const { return nextLive[std::size_t(at + 1)]; }
+    qsizetype before(qsizetype at) const { return prevLive[std::size_t(at + 1)]; }
+
+    // Every row read at Open is live.
+    void linkAll() {
+        const qsizetype n = qsizetype(rows.size());
+        liveRows = n;
+        nextLive.resize(std::size_t(n + 2));
+        prevLive.resize(std::size_t(n + 2));
+        for (qsizetype at = -1; at <= n; ++at) {
+            nextLive[std::size_t(at + 1)] = std::min(at + 1, n);
+            prevLive[std::size_t(at + 1)] = std::max(at - 1, qsizetype(-1));
+        }
     }
-    bool bof() const { return mode != Mode::Add && (pos < 0 || live() == 0); }
-    bool eof() const { return mode != Mode::Add && (pos >= qsizetype(rows.size()) || live() == 0); }
+    // The row just pushed takes EOF's place in the list, a new EOF after it.
+    void linkPushed() {
+        const qsizetype at = qsizetype(rows.size()) - 1;
+        const qsizetype last = before(at);
+        nextLive[std::size_t(last + 1)] = at;
+        nextLive[std::size_t(at + 1)] = at + 1;
+        nextLive.push_back(at + 1);
+        prevLive.push_back(at);
+        ++liveRows;
+    }
+    void unlink(qsizetype at) {
+        const qsizetype prev = before(at);
+        const qsizetype next = after(at);
+        nextLive[std::size_t(prev + 1)] = next;
+        prevLive[std::size_t(next + 1)] = prev;
+        --liveRows;
+    }
     bool onRow() const { return pos >= 0 && pos < qsizetype(rows.size()) && !rows[pos].deleted; }
 
     const Value& valueAt(int i) const {
@@ -312,6 +345,7 @@ struct Recordset::Impl {
             reload(row, t);
         }
         rows.push_back(std::move(row));
+        linkPushed();
         pos = qsizetype(rows.size()) - 1;
     }
 
@@ -489,6 +523,7 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
     d->cols = std::move(cols);
     d->tables = std::move(tables);
     d->rows = std::move(rows);
+    d->linkAll();
     d->updatable = updatable;
     d->pos = 0;
     d->mode = Impl::Mode::None;
@@ -525,21 +560,19 @@ bool Recordset::EOF() const {
 
 int Recordset::RecordCount() const {
     if (!d->open) throwAdo(errObjectClosed);
-    return int(d->live());
+    return int(d->liveRows);
 }
 
 void Recordset::MoveFirst() {
     d->db();
     d->settle();
-    d->pos = 0;
-    while (d->pos < qsizetype(d->rows.size()) && d->rows[d->pos].deleted) ++d->pos;
+    d->pos = d->after(-1);
 }
 
 void Recordset::MoveLast() {
     d->db();
     d->settle();
-    d->pos = qsizetype(d->rows.size()) - 1;
-    while (d->pos >= 0 && d->rows[d->pos].deleted) --d->pos;
+    d->pos = d->before(qsizetype(d->rows.size()));
     if (d->pos < 0) d->pos = qsizetype(d->rows.size());
 }
 
@@ -547,16 +580,14 @@ void Recordset::MoveNext() {
     d->db();
     d->settle();
     if (d->eof()) throwAdo(errNoCurrentRecord);
-    do ++d->pos;
-    while (d->pos < qsizetype(d->rows.size()) && d->rows[d->pos].deleted);
+    d->pos = d->after(d->pos);
 }
 
 void Recordset::MovePrevious() {
     d->db();
     d->settle();
     if (d->bof()) throwAdo(errNoCurrentRecord);
-    do --d->pos;
-    while (d->pos >= 0 && d->rows[d->pos].deleted);
+    d->pos = d->before(d->pos);
 }
 
 int Recordset::FieldCount() const {
@@ -615,6 +646,7 @@ void Recordset::Delete() {
     const QString sql = QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(d->tables[0]);
     d->exec(sql, sql, {Value(*row.rowids[0])});
     row.deleted = true;
+    d->unlink(d->pos);
 }
 
 const Value& Field::value() const { return m_rs->d->valueAt(m_index); }
