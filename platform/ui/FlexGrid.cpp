@@ -48,6 +48,14 @@ public:
         setMinimumSectionSize(1);
     }
 
+    // The grid fixes the header's thickness, and the table clamps the hint to it: measuring up to 200
+    // section texts for the hint would be wasted on every layout of a long grid.
+    QSize sizeHint() const override {
+        if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth()) return {maximumWidth(), 0};
+        if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight()) return {0, maximumHeight()};
+        return QHeaderView::sizeHint();
+    }
+
 protected:
     void paintSection(QPainter* p, const QRect& rect, int logical) const override {
         const FlexGridModel& m = *m_grid->m_model;
