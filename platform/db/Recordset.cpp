@@ -5,7 +5,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
+#include <string>
 
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
@@ -458,13 +460,35 @@ std::unique_ptr<Statement> reopenWithRowids(sqlite3* db, const QString& translat
     return nullptr;
 }
 
+// The last text read in a column: a sorted result repeats a group's texts row after row, and a repeat
+// shares the string already made instead of converting and storing its own.
+struct LastText {
+    std::string utf8;
+    Value value;
+    bool valid = false;
+};
+
+Value readSharing(sqlite3_stmt* st, int i, int type, LastText& last) {
+    if (type == adDate || sqlite3_column_type(st, i) != SQLITE_TEXT) return readValue(st, i, type);
+    const char* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+    const size_t n = size_t(sqlite3_column_bytes(st, i));
+    if (!last.valid || last.utf8.size() != n || std::memcmp(last.utf8.data(), p, n) != 0) {
+        last.utf8.assign(p, n);
+        last.value = Value(QString::fromUtf8(p, qsizetype(n)));
+        last.valid = true;
+    }
+    return last.value;
+}
+
 std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int rowidColumns) {
     const int n = int(cols.size());
     std::vector<Row> rows;
+    std::vector<LastText> last(static_cast<size_t>(n));
     while (st.step()) {
         Row row;
         row.values.reserve(size_t(n));
-        for (int i = 0; i < n; ++i) row.values.push_back(readValue(st.get(), i, cols[size_t(i)].type));
+        for (int i = 0; i < n; ++i)
+            row.values.push_back(readSharing(st.get(), i, cols[size_t(i)].type, last[size_t(i)]));
         row.rowids.reserve(size_t(rowidColumns));
         for (int t = 0; t < rowidColumns; ++t) {
             if (sqlite3_column_type(st.get(), n + t) == SQLITE_NULL)

@@ -417,6 +417,32 @@ TEST_F(Ledger, CountAndPositionFollowDeletesAndNewRows) {
     }
 }
 
+// Rows that repeat a text read it exactly, however near the next one comes (case, length, a Null or a
+// number between them).
+TEST_F(Ledger, RepeatedTextsReadAsStored) {
+    const char* names[] = {"'Tokyo'", "'Tokyo'", "'tokyo'", "'Tok'", "NULL", "'Tokyo'", "12", "'12'", "''", "'Tokyo'"};
+    exec("DELETE FROM tbl_Location");
+    for (int k = 0; k < int(std::size(names)); ++k)
+        exec(QStringLiteral("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (%1, %2)")
+                 .arg(k)
+                 .arg(names[k]));
+    ado::Recordset rs;
+    rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
+    QStringList read;
+    for (; !rs.EOF(); rs.MoveNext()) {
+        const ado::Value& v = rs["Location_Name"].value();
+        read << (v.isNull() ? "NULL" : "'" + v.toText() + "'");
+    }
+    EXPECT_EQ(read.join(' ').toStdString(), "'Tokyo' 'Tokyo' 'tokyo' 'Tok' NULL 'Tokyo' '12' '12' '' 'Tokyo'");
+    rs.MoveFirst();
+    rs["Location_Name"] = ado::Value("Osaka");  // an edit changes its own row only
+    rs.Update();
+    rs.MoveNext();
+    EXPECT_EQ(rs["Location_Name"].text(), "Tokyo");
+    rs.MovePrevious();
+    EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
+}
+
 TEST_F(Ledger, RecordsetsThatCannotBeWritten) {
     const struct {
         const char* what;
