@@ -162,8 +162,25 @@ int boundOnce(sqlite3* db, double* ms) {
 
 // ---- the window ---------------------------------------------------------------------------------
 
-// The window shown until its grid is drawn, then unloaded; -1 when it did not show the expected grid.
+// Counts the paintings of the grid's cells (its viewport), which the window creates on load.
+class GridPaints : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            if (auto* grid = qobject_cast<ui::FlexGrid*>(watched->parent()); grid && grid->viewport() == watched)
+                ++count;
+        return false;
+    }
+};
+
+// The window shown until its grid is drawn (its own events handled), then unloaded; -1 when it did not
+// draw the expected grid.
 double windowOnce(const Shape& shape) {
+    GridPaints paints;
+    qApp->installEventFilter(&paints);
     QElapsedTimer timer;
     timer.start();
     auto* win = static_cast<frm_List_Printer*>(ui::showForm("frm_List_Printer", ui::vbModeless));
@@ -171,14 +188,17 @@ double windowOnce(const Shape& shape) {
         std::fprintf(stderr, "the printer list was not shown\n");
         return -1;
     }
-    win->MSFlexGrid_Printer->repaint();
     QCoreApplication::processEvents();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
+    qApp->removeEventFilter(&paints);
     const ui::FlexGrid& grid = *win->MSFlexGrid_Printer;
-    const bool drawn = grid.Cols() == shape.cols && grid.Rows() == shape.rows && ui::script::shown().empty();
+    const bool drawn =
+        paints.count > 0 && grid.Cols() == shape.cols && grid.Rows() == shape.rows && ui::script::shown().empty();
     if (!drawn)
-        std::fprintf(stderr, "the printer list did not fill: %d columns, %d rows (expected %d, %d), %zu boxes\n",
-                     grid.Cols(), grid.Rows(), shape.cols, shape.rows, ui::script::shown().size());
+        std::fprintf(stderr,
+                     "the printer list was not drawn: %d paintings, %d columns, %d rows (expected %d, %d), %zu "
+                     "boxes\n",
+                     paints.count, grid.Cols(), grid.Rows(), shape.cols, shape.rows, ui::script::shown().size());
     win->Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -198,7 +218,7 @@ bool measure(const QTemporaryDir& folder, int pcs, Figures* out) {
     const Shape shape = expectedShape(pcs);
     sqlite3* db = nullptr;
     const QByteArray path = QFile::encodeName(folder.path() + "/pcdb.mdb");
-    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         std::fprintf(stderr, "the bound could not open the database: %s\n", sqlite3_errmsg(db));
         sqlite3_close(db);
         return false;
