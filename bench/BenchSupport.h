@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -75,6 +76,19 @@ bool seed(const QString& dbPath, Fill&& fill) {
         return false;
     }
     return true;
+}
+
+// `count` installed applications of PC `key`, as an inventory file lists them.
+inline void seedApplications(ado::Connection& cn, int key, int count) {
+    std::vector<QStringList> apps;
+    for (int i = 0; i < count; ++i)
+        apps.push_back({QString::number(key), QString("Application %1").arg(i),
+                        QString("%1.%2").arg(i % 9).arg(i % 100),
+                        QString("C:\\Program Files\\Vendor %1\\App %2").arg(i % 40).arg(i)});
+    cn.ExecuteEach(
+        "INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
+        "Application_Path) VALUES (?, '2005/04/01', ?, ?, ?)",
+        apps);
 }
 
 // Opens the shared connection as start-up does; says so and returns false when it does not open.

@@ -46,15 +46,7 @@ void seedPc(ado::Connection& cn, int key, int applications) {
                        "Cdrom_Drive) VALUES (%1, 'PC-BENCH-%1', 'OFFICE', '192.168.0.1%1', 'Pentium 4', 2800, "
                        "523760, 'KB', 300000, 'KB', 80026361, 'KB', 40000000, 'KB', '1', '1', '1', '1')")
                    .arg(key));
-    std::vector<QStringList> apps;
-    for (int i = 0; i < applications; ++i)
-        apps.push_back({QString::number(key), QString("Application %1").arg(i),
-                        QString("%1.%2").arg(i % 9).arg(i % 100),
-                        QString("C:\\Program Files\\Vendor %1\\App %2").arg(i % 40).arg(i)});
-    cn.ExecuteEach(
-        "INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
-        "Application_Path) VALUES (?, '2005/04/01', ?, ?, ?)",
-        apps);
+    bench::seedApplications(cn, key, applications);
     std::vector<QStringList> devices;
     for (int i = 0; i < kDevices; ++i)
         devices.push_back({QString::number(key), QString::fromUtf8(pcrecord::kDeviceImageKeys[std::size_t(i % 30)]),

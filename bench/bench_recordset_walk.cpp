@@ -20,16 +20,8 @@ constexpr int kRepeats = 5;
 
 // PC 1 has n applications, PC 2 has 8n.
 void seed(ado::Connection& cn) {
-    std::vector<QStringList> apps;
-    for (int pc = 1; pc <= 2; ++pc)
-        for (int i = 0; i < (pc == 1 ? kRows : 8 * kRows); ++i)
-            apps.push_back({QString::number(pc), QString("Application %1").arg(i),
-                            QString("%1.%2").arg(i % 9).arg(i % 100),
-                            QString("C:\\Program Files\\Vendor %1\\App %2").arg(i % 40).arg(i)});
-    cn.ExecuteEach(
-        "INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
-        "Application_Path) VALUES (?, '2005/04/01', ?, ?, ?)",
-        apps);
+    bench::seedApplications(cn, 1, kRows);
+    bench::seedApplications(cn, 2, 8 * kRows);
 }
 
 // The median time of a walk over PC `key`'s rows, in ms; -1 (said why) when it did not see `rows` rows.
