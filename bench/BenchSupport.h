@@ -6,8 +6,11 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "bench/PlainBound.h"
 #include "core/Mdl_Access_mdb.h"
@@ -77,6 +80,19 @@ bool seed(const QString& dbPath, Fill&& fill) {
     return true;
 }
 
+// `count` installed applications of PC `key`, as an inventory file lists them.
+inline void seedApplications(ado::Connection& cn, int key, int count) {
+    std::vector<QStringList> apps;
+    for (int i = 0; i < count; ++i)
+        apps.push_back({QString::number(key), QString("Application %1").arg(i),
+                        QString("%1.%2").arg(i % 9).arg(i % 100),
+                        QString("C:\\Program Files\\Vendor %1\\App %2").arg(i % 40).arg(i)});
+    cn.ExecuteEach(
+        "INSERT INTO tbl_ApplicationsList ([Key], [Update], Application_Name, Application_Version, "
+        "Application_Path) VALUES (?, '2005/04/01', ?, ?, ?)",
+        apps);
+}
+
 // Opens the shared connection as start-up does; says so and returns false when it does not open.
 inline bool openDatabase() {
     if (fnc_DB_Open()) return true;
@@ -112,6 +128,14 @@ inline long peakRssMb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;  // KB on Linux
+}
+
+// The median of repeated times (the mean of the middle two for an even count); 0 for none.
+inline double median(std::vector<double> times) {
+    if (times.empty()) return 0;
+    std::sort(times.begin(), times.end());
+    const size_t mid = times.size() / 2;
+    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
 }
 
 }  // namespace bench

@@ -1,6 +1,8 @@
 #include "registers/frm_List_Printer.h"
 
 #include <QMenu>
+#include <utility>
+#include <vector>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_Export.h"
@@ -83,48 +85,61 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
         return false;
     }
 
-    ui::FrozenWhileFilled frozen(grid);
-    int column = 0;
-    int columnCount = 1;
+    // The walk only gathers the columns; the grid is then sized once and written, rather than grown a
+    // column and a row at a time (every new column would touch every row).
+    struct PortColumn {
+        QString printer;
+        QString port;
+        std::vector<std::pair<int, QString>> pcs;  // grid row, computer name
+    };
+    std::vector<PortColumn> columns;
     int rowsInColumn = 0;
     int largest = 1;
-    QString previousPort;
-    grid.setCols(1);
-    grid.setRows(3);
-    grid.setColWidth(0, 600);
-
+    int rows = 3;
+    const ado::Field& portField = rs.Fields(QStringLiteral("PrinterPorts_Name"));
+    const ado::Field& printerField = rs.Fields(QStringLiteral("Printer_Name"));
+    const ado::Field& pcField = rs.Fields(QStringLiteral("Computer_Name"));
     for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-        const QString port = rs.Fields(QStringLiteral("PrinterPorts_Name")).value().toTextOrEmpty();
+        const QString port = portField.value().toTextOrEmpty();
         if (!port.isEmpty()) {
-            if (port != previousPort) {
-                ++column;
-                ++columnCount;
+            if (columns.empty() || port != columns.back().port) {
+                columns.push_back({printerField.value().toTextOrEmpty(), port, {}});
                 rowsInColumn = 0;
-                grid.setCols(columnCount);
-                grid.setColWidth(column, 1500);
-                grid.setTextMatrix(0, column, rs.Fields(QStringLiteral("Printer_Name")).value().toTextOrEmpty());
-                grid.setCellBackColorAt(0, column, ui::QBColor(8));
-                grid.setTextMatrix(1, column, port);
-                grid.setCellBackColorAt(1, column, ui::QBColor(8));
-                grid.setCellAlignmentAt(1, column, ui::flexAlignCenterBottom);
-                previousPort = port;
             }
-            const int row = rowsInColumn + 2;
-            grid.setTextMatrix(row, column, rs.Fields(QStringLiteral("Computer_Name")).value().toTextOrEmpty());
-            grid.setCellBackColorAt(row, column, ui::QBColor(15));
-            grid.setCellAlignmentAt(row, column, ui::flexAlignLeftBottom);
+            columns.back().pcs.emplace_back(rowsInColumn + 2, pcField.value().toTextOrEmpty());
         }
         // Records without a port count too: one empty row always stands below the longest column.
         ++rowsInColumn;
         if (rowsInColumn >= largest) {
             largest = rowsInColumn;
-            grid.setRows(rowsInColumn + 3);
+            rows = rowsInColumn + 3;
+        }
+    }
+
+    ui::FrozenWhileFilled frozen(grid);
+    const QColor grey = ui::QBColor(8);
+    const QColor white = ui::QBColor(15);
+    grid.setCols(1 + int(columns.size()));
+    grid.setRows(rows);
+    grid.setColWidth(0, 600);
+    for (int column = 1; column <= int(columns.size()); ++column) {
+        const PortColumn& c = columns[std::size_t(column - 1)];
+        grid.setColWidth(column, 1500);
+        grid.setTextMatrix(0, column, c.printer);
+        grid.setCellBackColorAt(0, column, grey);
+        grid.setTextMatrix(1, column, c.port);
+        grid.setCellBackColorAt(1, column, grey);
+        grid.setCellAlignmentAt(1, column, ui::flexAlignCenterBottom);
+        for (const auto& [row, pc] : c.pcs) {
+            grid.setTextMatrix(row, column, pc);
+            grid.setCellBackColorAt(row, column, white);
+            grid.setCellAlignmentAt(row, column, ui::flexAlignLeftBottom);
         }
     }
 
     for (int r = 0; r < grid.Rows(); ++r) {
         grid.setTextMatrix(r, 0, QString::number(r));
-        grid.setCellBackColorAt(r, 0, ui::QBColor(8));
+        grid.setCellBackColorAt(r, 0, grey);
     }
     rs.Close();
     return true;

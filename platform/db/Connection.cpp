@@ -70,8 +70,10 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     }
 
     sqlite3* db = nullptr;
-    // No SQLITE_OPEN_CREATE: the program never creates its database.
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // No SQLITE_OPEN_CREATE: the program never creates its database. NOMUTEX: the connection lives on the
+    // one thread that uses it, so reading a column need not lock it each time.
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const detail::EngineFailure failure = detail::engineFailure(db, rc);
         sqlite3_close_v2(db);

@@ -3,8 +3,11 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
+#include <string>
 
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
@@ -173,6 +176,12 @@ struct Recordset::Impl {
     std::vector<Field> fields;
     std::vector<Row> rows;
     qsizetype pos = 0;  // -1 = BOF, rows.size() = EOF
+    // The rows not deleted, counted and linked in order between BOF and EOF (slot = position + 1), so that
+    // every step and EOF/BOF/RecordCount take constant time and a walk stays linear. A deleted row keeps
+    // its links: a step from it lands where it would have before the delete.
+    qsizetype liveRows = 0;
+    std::vector<qsizetype> nextLive;
+    std::vector<qsizetype> prevLive;
     enum class Mode { None, Edit, Add } mode = Mode::None;
     std::vector<std::optional<Value>> pending;
     Value null;
@@ -181,13 +190,39 @@ struct Recordset::Impl {
         if (!open || alive.expired()) throwAdo(errObjectClosed);
         return cn->handle();
     }
-    qsizetype live() const {
-        qsizetype n = 0;
-        for (const Row& r : rows) n += r.deleted ? 0 : 1;
-        return n;
+    bool bof() const { return mode != Mode::Add && (pos < 0 || liveRows == 0); }
+    bool eof() const { return mode != Mode::Add && (pos >= qsizetype(rows.size()) || liveRows == 0); }
+    qsizetype after(qsizetype at) const { return nextLive[std::size_t(at + 1)]; }
+    qsizetype before(qsizetype at) const { return prevLive[std::size_t(at + 1)]; }
+
+    // Every row read at Open is live.
+    void linkAll() {
+        const qsizetype n = qsizetype(rows.size());
+        liveRows = n;
+        nextLive.resize(std::size_t(n + 2));
+        prevLive.resize(std::size_t(n + 2));
+        for (qsizetype at = -1; at <= n; ++at) {
+            nextLive[std::size_t(at + 1)] = std::min(at + 1, n);
+            prevLive[std::size_t(at + 1)] = std::max(at - 1, qsizetype(-1));
+        }
     }
-    bool bof() const { return mode != Mode::Add && (pos < 0 || live() == 0); }
-    bool eof() const { return mode != Mode::Add && (pos >= qsizetype(rows.size()) || live() == 0); }
+    // The row just pushed takes EOF's place in the list, a new EOF after it.
+    void linkPushed() {
+        const qsizetype at = qsizetype(rows.size()) - 1;
+        const qsizetype last = before(at);
+        nextLive[std::size_t(last + 1)] = at;
+        nextLive[std::size_t(at + 1)] = at + 1;
+        nextLive.push_back(at + 1);
+        prevLive.push_back(at);
+        ++liveRows;
+    }
+    void unlink(qsizetype at) {
+        const qsizetype prev = before(at);
+        const qsizetype next = after(at);
+        nextLive[std::size_t(prev + 1)] = next;
+        prevLive[std::size_t(next + 1)] = prev;
+        --liveRows;
+    }
     bool onRow() const { return pos >= 0 && pos < qsizetype(rows.size()) && !rows[pos].deleted; }
 
     const Value& valueAt(int i) const {
@@ -312,6 +347,7 @@ struct Recordset::Impl {
             reload(row, t);
         }
         rows.push_back(std::move(row));
+        linkPushed();
         pos = qsizetype(rows.size()) - 1;
     }
 
@@ -424,13 +460,35 @@ std::unique_ptr<Statement> reopenWithRowids(sqlite3* db, const QString& translat
     return nullptr;
 }
 
+// The last text read in a column: a sorted result repeats a group's texts row after row, and a repeat
+// shares the string already made instead of converting and storing its own.
+struct LastText {
+    std::string utf8;
+    Value value;
+    bool valid = false;
+};
+
+Value readSharing(sqlite3_stmt* st, int i, int type, LastText& last) {
+    if (type == adDate || sqlite3_column_type(st, i) != SQLITE_TEXT) return readValue(st, i, type);
+    const char* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+    const size_t n = size_t(sqlite3_column_bytes(st, i));
+    if (!last.valid || last.utf8.size() != n || std::memcmp(last.utf8.data(), p, n) != 0) {
+        last.utf8.assign(p, n);
+        last.value = Value(QString::fromUtf8(p, qsizetype(n)));
+        last.valid = true;
+    }
+    return last.value;
+}
+
 std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int rowidColumns) {
     const int n = int(cols.size());
     std::vector<Row> rows;
+    std::vector<LastText> last(static_cast<size_t>(n));
     while (st.step()) {
         Row row;
         row.values.reserve(size_t(n));
-        for (int i = 0; i < n; ++i) row.values.push_back(readValue(st.get(), i, cols[size_t(i)].type));
+        for (int i = 0; i < n; ++i)
+            row.values.push_back(readSharing(st.get(), i, cols[size_t(i)].type, last[size_t(i)]));
         row.rowids.reserve(size_t(rowidColumns));
         for (int t = 0; t < rowidColumns; ++t) {
             if (sqlite3_column_type(st.get(), n + t) == SQLITE_NULL)
@@ -489,6 +547,7 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
     d->cols = std::move(cols);
     d->tables = std::move(tables);
     d->rows = std::move(rows);
+    d->linkAll();
     d->updatable = updatable;
     d->pos = 0;
     d->mode = Impl::Mode::None;
@@ -525,21 +584,19 @@ bool Recordset::EOF() const {
 
 int Recordset::RecordCount() const {
     if (!d->open) throwAdo(errObjectClosed);
-    return int(d->live());
+    return int(d->liveRows);
 }
 
 void Recordset::MoveFirst() {
     d->db();
     d->settle();
-    d->pos = 0;
-    while (d->pos < qsizetype(d->rows.size()) && d->rows[d->pos].deleted) ++d->pos;
+    d->pos = d->after(-1);
 }
 
 void Recordset::MoveLast() {
     d->db();
     d->settle();
-    d->pos = qsizetype(d->rows.size()) - 1;
-    while (d->pos >= 0 && d->rows[d->pos].deleted) --d->pos;
+    d->pos = d->before(qsizetype(d->rows.size()));
     if (d->pos < 0) d->pos = qsizetype(d->rows.size());
 }
 
@@ -547,16 +604,14 @@ void Recordset::MoveNext() {
     d->db();
     d->settle();
     if (d->eof()) throwAdo(errNoCurrentRecord);
-    do ++d->pos;
-    while (d->pos < qsizetype(d->rows.size()) && d->rows[d->pos].deleted);
+    d->pos = d->after(d->pos);
 }
 
 void Recordset::MovePrevious() {
     d->db();
     d->settle();
     if (d->bof()) throwAdo(errNoCurrentRecord);
-    do --d->pos;
-    while (d->pos >= 0 && d->rows[d->pos].deleted);
+    d->pos = d->before(d->pos);
 }
 
 int Recordset::FieldCount() const {
@@ -615,6 +670,7 @@ void Recordset::Delete() {
     const QString sql = QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(d->tables[0]);
     d->exec(sql, sql, {Value(*row.rowids[0])});
     row.deleted = true;
+    d->unlink(d->pos);
 }
 
 const Value& Field::value() const { return m_rs->d->valueAt(m_index); }

@@ -48,10 +48,13 @@ public:
         setMinimumSectionSize(1);
     }
 
-    // The grid fixes both headers' size (applyFixedMetrics), so the table's layout takes that size whatever
-    // the hint says; measured from the sections it would cost a font measure of up to 200 sections at every
-    // show of a refilled grid.
-    [[nodiscard]] QSize sizeHint() const override { return minimumSize(); }
+    // The grid fixes the header's thickness, and the table clamps the hint to it: measuring up to 200
+    // section texts for the hint would be wasted on every layout of a long grid.
+    QSize sizeHint() const override {
+        if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth()) return {maximumWidth(), 0};
+        if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight()) return {0, maximumHeight()};
+        return QHeaderView::sizeHint();
+    }
 
 protected:
     void paintSection(QPainter* p, const QRect& rect, int logical) const override {

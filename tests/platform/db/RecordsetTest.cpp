@@ -319,6 +319,130 @@ TEST_F(Ledger, DeleteRemovesTheRowAndNavigationSkipsIt) {
     EXPECT_EQ(count("SELECT * FROM tbl_Location"), 3);
 }
 
+// Where a recordset stands: the current code, "BOF", "EOF", "none" (both: no rows left), or "gone" (on
+// the row it just deleted).
+QString where(ado::Recordset& rs) {
+    const bool bof = rs.BOF();
+    const bool eof = rs.EOF();
+    if (bof || eof) return bof && eof ? "none" : bof ? "BOF" : "EOF";
+    if (errorOf([&] { (void)rs.Fields(0).value(); }) == ado::errNoCurrentRecord) return "gone";
+    return QString::number(rs["Location_Code"].value().toInt16());
+}
+
+// The codes a walk meets, forward from MoveFirst or backward from MoveLast.
+QStringList walk(ado::Recordset& rs, bool forward) {
+    QStringList codes;
+    if (forward)
+        for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) codes << rs["Location_Code"].text();
+    else
+        for (rs.MoveLast(); !rs.BOF(); rs.MovePrevious()) codes.prepend(rs["Location_Code"].text());
+    return codes;
+}
+
+// Deletes, new rows and edits in every order: after each step RecordCount is what a count of the table
+// gives, and the recordset stands where the trace says (a step that has no current record to leave says
+// "err"); at the end both walks meet exactly the table's rows.
+TEST_F(Ledger, CountAndPositionFollowDeletesAndNewRows) {
+    const struct {
+        const char* ops;  // F L N P: moves; D: delete; A: new row; a: new row cancelled; x: new row deleted; E: edit
+        const char* trace;
+    } cases[] = {
+        {"DNDNDNDNDN", "gone 1 gone 2 gone 3 gone 4 none err"},
+        {"LDPDPDF", "4 gone 3 gone 2 gone 0"},
+        {"DFDFDFDFDF", "gone 1 gone 2 gone 3 gone 4 none none"},
+        {"NDLAPPNN", "1 gone 4 10 4 3 4 10"},
+        {"FDANPP", "0 gone 10 EOF 10 4"},
+        {"axDNP", "0 0 gone 1 BOF"},
+        {"ENELDADA", "0 1 1 4 gone 10 gone 11"},
+        {"DD", "gone err"},
+        {"DNDNDNDNDNAFLPNN", "gone 1 gone 2 gone 3 gone 4 none err 10 10 10 BOF 10 EOF"},
+        {"LNNP", "4 EOF err 4"},
+        {"FPPN", "0 BOF err 0"},
+        {"NNDPNDLPP", "1 2 gone 1 3 gone 4 1 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ops);
+        exec("DELETE FROM tbl_Location");
+        for (int code = 0; code <= 4; ++code)
+            exec(QStringLiteral("INSERT INTO tbl_Location (Location_Code) VALUES (%1)").arg(code));
+        ado::Recordset rs;
+        rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
+        int nextCode = 10;
+        QStringList trace;
+        for (const char* op = c.ops; *op; ++op) {
+            const int error = errorOf([&] {
+                switch (*op) {
+                    case 'F':
+                        rs.MoveFirst();
+                        break;
+                    case 'L':
+                        rs.MoveLast();
+                        break;
+                    case 'N':
+                        rs.MoveNext();
+                        break;
+                    case 'P':
+                        rs.MovePrevious();
+                        break;
+                    case 'D':
+                        rs.Delete();
+                        break;
+                    case 'E':
+                        rs["Location_Name"] = ado::Value("edited");
+                        rs.Update();
+                        break;
+                    default:
+                        rs.AddNew();
+                        rs["Location_Code"] = ado::Value(qint64(nextCode));
+                        if (*op == 'A') {
+                            rs.Update();
+                            ++nextCode;
+                        } else if (*op == 'a') {
+                            rs.CancelUpdate();
+                        } else {
+                            rs.Delete();
+                        }
+                }
+            });
+            ASSERT_TRUE(error == 0 || error == ado::errNoCurrentRecord) << *op << " raised " << error;
+            trace << (error ? QStringLiteral("err") : where(rs));
+            EXPECT_EQ(rs.RecordCount(), count("SELECT * FROM tbl_Location")) << "after " << *op;
+        }
+        EXPECT_EQ(trace.join(' ').toStdString(), c.trace);
+        ado::Recordset table;
+        table.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn, ado::adOpenStatic, ado::adLockReadOnly);
+        const QStringList stored = walk(table, true);
+        EXPECT_EQ(walk(rs, true), stored);
+        EXPECT_EQ(walk(rs, false), stored);
+    }
+}
+
+// Rows that repeat a text read it exactly, however near the next one comes (case, length, a Null or a
+// number between them).
+TEST_F(Ledger, RepeatedTextsReadAsStored) {
+    const char* names[] = {"'Tokyo'", "'Tokyo'", "'tokyo'", "'Tok'", "NULL", "'Tokyo'", "12", "'12'", "''", "'Tokyo'"};
+    exec("DELETE FROM tbl_Location");
+    for (int k = 0; k < int(std::size(names)); ++k)
+        exec(QStringLiteral("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (%1, %2)")
+                 .arg(k)
+                 .arg(names[k]));
+    ado::Recordset rs;
+    rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
+    QStringList read;
+    for (; !rs.EOF(); rs.MoveNext()) {
+        const ado::Value& v = rs["Location_Name"].value();
+        read << (v.isNull() ? "NULL" : "'" + v.toText() + "'");
+    }
+    EXPECT_EQ(read.join(' ').toStdString(), "'Tokyo' 'Tokyo' 'tokyo' 'Tok' NULL 'Tokyo' '12' '12' '' 'Tokyo'");
+    rs.MoveFirst();
+    rs["Location_Name"] = ado::Value("Osaka");  // an edit changes its own row only
+    rs.Update();
+    rs.MoveNext();
+    EXPECT_EQ(rs["Location_Name"].text(), "Tokyo");
+    rs.MovePrevious();
+    EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
+}
+
 TEST_F(Ledger, RecordsetsThatCannotBeWritten) {
     const struct {
         const char* what;
