@@ -61,6 +61,7 @@ public:
     Value(long v) : m_v(qint64(v)) {}
     Value(double v) : m_v(v) {}
     Value(const QString& v) : m_v(v) {}
+    Value(QString&& v) : m_v(std::move(v)) {}
     Value(const char* v) : m_v(QString::fromUtf8(v)) {}
     Value(const QDateTime& v) : m_v(v) {}
 
