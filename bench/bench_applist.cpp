@@ -96,13 +96,8 @@ bool measureOnce(Times& times) {
 
 // The ledger of `pcs` PCs in `folder`, opened as the shared connection, and the repeats on it.
 bool measureLedger(const QTemporaryDir& folder, int pcs, Times& times) {
-    const QString db = folder.path() + "/pcdb.mdb";
-    if (!QFile::exists(db) && !bench::copyTemplate(db)) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
+    if (!bench::makeLedger(folder, [pcs](ado::Connection& cn) { seed(cn, pcs); }) || !bench::openDatabase())
         return false;
-    }
-    vb::setAppPath(folder.path());
-    if (!bench::seed(db, [pcs](ado::Connection& cn) { seed(cn, pcs); }) || !bench::openDatabase()) return false;
     for (int i = 0; i < bench::kRepeats; ++i)
         if (!measureOnce(times)) return false;
     (void)fnc_DB_Close();
@@ -121,7 +116,6 @@ int main(int argc, char** argv) {
     gFormWidth = 14835;
     gFormHeight = 10530;
     registerLicenceForms();
-    if (!bench::copyTemplate(small.path() + "/pcdb.mdb")) return bench::fail("no template database");
 
     Times smallTimes;
     Times fullTimes;

@@ -161,12 +161,7 @@ bool measureOnce(int pcs, Times& times) {
 
 // The ledger of `pcs` PCs in `folder`, App.Path pointed at it.
 bool makeLedger(const QTemporaryDir& folder, int pcs) {
-    if (!bench::copyTemplate(folder.path() + "/pcdb.mdb")) {
-        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
-        return false;
-    }
-    vb::setAppPath(folder.path());
-    return bench::seed(folder.path() + "/pcdb.mdb", [pcs](ado::Connection& cn) { seed(cn, pcs); });
+    return bench::makeLedger(folder, [pcs](ado::Connection& cn) { seed(cn, pcs); });
 }
 
 }  // namespace
@@ -182,7 +177,6 @@ int main(int argc, char** argv) {
     for (int i = 0; i < bench::kRepeats; ++i)
         if (!measureOnce(kSmallPcs, smallTimes)) return 1;
 
-    QFile::remove(full.path() + "/pcdb.mdb");  // setUpProgramFolder's copy; makeLedger makes it again
     if (!makeLedger(full, kPcs)) return 1;
     Times fullTimes;
     for (int i = 0; i < bench::kRepeats; ++i)
