@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "core/Mdl_Access_mdb.h"
 #include "platform/base/AppPath.h"
@@ -105,6 +107,14 @@ inline long peakRssMb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;  // KB on Linux
+}
+
+// The median of repeated times (the mean of the middle two for an even count); 0 for none.
+inline double median(std::vector<double> times) {
+    if (times.empty()) return 0;
+    std::sort(times.begin(), times.end());
+    const size_t mid = times.size() / 2;
+    return times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
 }
 
 }  // namespace bench
