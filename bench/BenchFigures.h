@@ -1,10 +1,9 @@
 #pragma once
-// What the benchmarks that measure against a plain bound share: a monotonic clock, medians of repeats,
-// the growth exponent between two sizes, and the line of figures, which is not printed when a figure is
-// missing. Only the C and C++ libraries, so a bound section may use the clock too.
+// What the benchmarks that measure against a plain bound share: a monotonic clock, the growth exponent
+// between two sizes, and the line of figures, which is not printed when a figure is missing. Only the C and
+// C++ libraries, so a bound section may use the clock too.
 #include <time.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -21,14 +20,6 @@ inline double nowMs() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-// The median; NaN for no values, so a figure that was never measured shows as missing.
-inline double median(std::vector<double> values) {
-    if (values.empty()) return NAN;
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 // k of t ~ n^k, from the times at n and at factor * n.
