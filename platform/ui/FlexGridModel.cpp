@@ -97,17 +97,19 @@ void FlexGridModel::setAlignment(int r, int c, int alignment) {
 }
 
 void FlexGridModel::clearCells() {
-    // The texts keep their buffers for the refill that usually follows.
     for (std::size_t r = 0; r < std::size_t(rows); ++r)
-        for (FlexGridCell& c : cells[r]) {
-            if (c.text.isDetached())
-                c.text.resize(0);
-            else
-                c.text = QString();
-            c.back = 0;
-            c.hasBack = false;
-            c.align = -1;
-        }
+        for (FlexGridCell& c : cells[r]) emptyCell(c);
+}
+
+// Nothing shown and no formatting; the text keeps its buffer for the refill that usually follows.
+void FlexGridModel::emptyCell(FlexGridCell& c) {
+    if (c.text.isDetached())
+        c.text.resize(0);
+    else
+        c.text = QString();
+    c.back = 0;
+    c.hasBack = false;
+    c.align = -1;
 }
 
 void FlexGridModel::publish() {
@@ -127,7 +129,7 @@ FlexGridModel::Change FlexGridModel::resize(int newRows, int newCols) {
         if (newCols != cols)
             for (std::size_t r = 0; r < live; ++r) cells[r].resize(std::size_t(newCols));
         for (std::size_t r = live; r < oldRows; ++r)
-            for (FlexGridCell& c : cells[r]) c = FlexGridCell();
+            for (FlexGridCell& c : cells[r]) emptyCell(c);
         for (std::size_t r = oldRows; r < std::size_t(newRows); ++r) {
             if (r < cells.size())
                 cells[r].resize(std::size_t(newCols));  // a spare row, already empty

@@ -98,6 +98,7 @@ public:
 
 private:
     void signalCounts(int viewRows, int viewCols);
+    static void emptyCell(FlexGridCell& c);
 };
 
 }  // namespace ui
