@@ -93,6 +93,19 @@ inline void seedApplications(ado::Connection& cn, int key, int count) {
         apps);
 }
 
+// A ledger in `folder`: the template's copy (made unless it is there already), App.Path pointed at it and
+// `fill` run on it as by seed. Says why and returns false when a step fails.
+template <class Fill>
+bool makeLedger(const QTemporaryDir& folder, Fill&& fill) {
+    const QString db = folder.path() + "/pcdb.mdb";
+    if (!QFile::exists(db) && !copyTemplate(db)) {
+        std::fprintf(stderr, "no template database at %s\n", VONDARI_TEMPLATE_DB);
+        return false;
+    }
+    vb::setAppPath(folder.path());
+    return seed(db, std::forward<Fill>(fill));
+}
+
 // Opens the shared connection as start-up does; says so and returns false when it does not open.
 inline bool openDatabase() {
     if (fnc_DB_Open()) return true;

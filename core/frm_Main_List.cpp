@@ -186,7 +186,7 @@ bool frm_Main::fnc_View_PClist() {
                         text = isOne(v) ? QStringLiteral("有効") : QStringLiteral("-");
                         break;
                 }
-                grid.setTextMatrix(r, col, text);
+                grid.setTextMatrix(r, col, std::move(text));
             }
 
             const QString keyText = grid.TextMatrix(r, 1);

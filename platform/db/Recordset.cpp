@@ -67,21 +67,27 @@ bool isPlainName(const QString& s) {
     return re.match(s).hasMatch();
 }
 
+// One locked call per cell: the value's own accessors take no connection mutex, where each column accessor
+// takes it again (the recordset reads every cell of its rows at Open).
 Value readValue(sqlite3_stmt* st, int i, int type) {
-    switch (sqlite3_column_type(st, i)) {
+    sqlite3_value* v = sqlite3_column_value(st, i);
+    switch (sqlite3_value_type(v)) {
         case SQLITE_NULL:
             return {};
         case SQLITE_INTEGER:
             if (type == adDate)
-                if (auto d = detail::fromOleDate(double(sqlite3_column_int64(st, i)))) return *d;
-            return qint64(sqlite3_column_int64(st, i));
+                if (auto d = detail::fromOleDate(double(sqlite3_value_int64(v)))) return *d;
+            return qint64(sqlite3_value_int64(v));
         case SQLITE_FLOAT:
             if (type == adDate)
-                if (auto d = detail::fromOleDate(sqlite3_column_double(st, i))) return *d;
-            return sqlite3_column_double(st, i);
+                if (auto d = detail::fromOleDate(sqlite3_value_double(v))) return *d;
+            return sqlite3_value_double(v);
         default: {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-            QString text = QString::fromUtf8(p, sqlite3_column_bytes(st, i));
+            const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+            const int bytes = sqlite3_value_bytes(v);
+            if (type == adDate)
+                if (auto d = detail::parseCanonicalDate(p, bytes)) return *d;
+            QString text = QString::fromUtf8(p, bytes);
             if (type == adDate)
                 if (auto d = detail::parseJetDate(text)) return *d;
             return text;

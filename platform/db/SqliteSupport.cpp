@@ -171,7 +171,41 @@ bool Statement::step() {
     throwSqlite(m_db, sqlite3_extended_errcode(m_db));
 }
 
+namespace {
+
+// The stored form "yyyy-MM-dd HH:mm:ss" in any character type: nullopt unless the text has exactly that
+// shape and is a valid date and time of Jet's range. Most dates a recordset reads are in it.
+template <class Char>
+std::optional<QDateTime> canonicalShape(const Char* p, qsizetype n) {
+    if (n != 19) return std::nullopt;
+    const auto digits = [p](int at, int count, int* out) {
+        int v = 0;
+        for (int i = at; i < at + count; ++i) {
+            const unsigned c = unsigned(p[i]) - unsigned('0');
+            if (c > 9) return false;
+            v = v * 10 + int(c);
+        }
+        *out = v;
+        return true;
+    };
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
+    if (p[4] != Char('-') || p[7] != Char('-') || p[10] != Char(' ') || p[13] != Char(':') || p[16] != Char(':') ||
+        !digits(0, 4, &y) || !digits(5, 2, &mo) || !digits(8, 2, &d) || !digits(11, 2, &h) || !digits(14, 2, &mi) ||
+        !digits(17, 2, &sec) || y < 100)
+        return std::nullopt;
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, sec);
+    if (!date.isValid() || !time.isValid()) return std::nullopt;
+    return QDateTime(date, time);
+}
+
+}  // namespace
+
+std::optional<QDateTime> parseCanonicalDate(const char* utf8, qsizetype size) { return canonicalShape(utf8, size); }
+
 std::optional<QDateTime> parseJetDate(const QString& text) {
+    if (auto d = canonicalShape(text.utf16(), text.size())) return d;
+    // Any other form goes through the full rule.
     static const QRegularExpression dateRe(
         QStringLiteral(R"(^(\d{1,4})[/\-](\d{1,2})[/\-](\d{1,2})(?:[ T]+(\d{1,2}):(\d{2})(?::(\d{2}))?)?$)"));
     static const QRegularExpression timeRe(QStringLiteral(R"(^(\d{1,2}):(\d{2})(?::(\d{2}))?$)"));

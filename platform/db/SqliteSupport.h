@@ -78,6 +78,9 @@ private:
 
 // Dates: the stored form is "yyyy-MM-dd HH:mm:ss" text; a time alone sits on 1899-12-30 as in Jet.
 [[nodiscard]] std::optional<QDateTime> parseJetDate(const QString& text);
+// The stored form alone, straight from a column's UTF-8 bytes: nullopt for any other text (which
+// parseJetDate may still read).
+[[nodiscard]] std::optional<QDateTime> parseCanonicalDate(const char* utf8, qsizetype size);
 [[nodiscard]] QString canonicalDate(const QDateTime& value);
 [[nodiscard]] std::optional<QDateTime> fromOleDate(double serial);
 

@@ -23,13 +23,47 @@ QString doubleText(double v) {
     return mantissa + u'E' + sign + exponent;
 }
 
+// Digits written straight into the text: a list shows thousands of dates, and a format string is
+// parsed again for every one.
+char16_t* putDigits(char16_t* out, int value, int width) {
+    for (int i = width - 1; i >= 0; --i, value /= 10) out[i] = char16_t(u'0' + value % 10);
+    return out + width;
+}
+
+char16_t* putTime(char16_t* out, const QTime& t) {  // "H:mm:ss"
+    out = putDigits(out, t.hour(), t.hour() < 10 ? 1 : 2);
+    *out++ = u':';
+    out = putDigits(out, t.minute(), 2);
+    *out++ = u':';
+    return putDigits(out, t.second(), 2);
+}
+
 QString dateText(const QDateTime& v) {
     const QTime t = v.time();
+    const QDate d = v.date();
     const bool hasTime = t != QTime(0, 0);
-    if (v.date() == QDate(1899, 12, 30) && hasTime) return t.toString(QStringLiteral("H:mm:ss"));
-    QString s = v.date().toString(QStringLiteral("yyyy/MM/dd"));
-    if (hasTime) s += u' ' + t.toString(QStringLiteral("H:mm:ss"));
-    return s;
+    if (d.year() < 0 || d.year() > 9999 || !t.isValid()) {  // no Jet value: the general formatting
+        QString s = d.toString(QStringLiteral("yyyy/MM/dd"));
+        if (hasTime) s += u' ' + t.toString(QStringLiteral("H:mm:ss"));
+        return s;
+    }
+    char16_t buf[32];
+    char16_t* out = buf;
+    if (d == QDate(1899, 12, 30) && hasTime) {
+        out = putTime(out, t);
+    } else {
+        // "yyyy/MM/dd": Jet's years are 100 to 9999, four digits with a leading zero.
+        out = putDigits(out, d.year(), 4);
+        *out++ = u'/';
+        out = putDigits(out, d.month(), 2);
+        *out++ = u'/';
+        out = putDigits(out, d.day(), 2);
+        if (hasTime) {
+            *out++ = u' ';
+            out = putTime(out, t);
+        }
+    }
+    return QString(reinterpret_cast<const QChar*>(buf), qsizetype(out - buf));
 }
 
 double oleDate(const QDateTime& v) {

@@ -191,21 +191,39 @@ QString renderSection(const Section& s, const Decimal& value, bool withSign) {
     return out;
 }
 
+// A pattern split and parsed once: a list formats thousands of cells with the same one.
+struct ParsedPattern {
+    QString text;
+    QStringList parts;
+    std::vector<Section> sections;  // one per part
+};
+
+const ParsedPattern& parsedPattern(const QString& pattern) {
+    thread_local ParsedPattern last;
+    if (last.parts.isEmpty() || last.text != pattern) {
+        ParsedPattern p{pattern, splitSections(pattern), {}};
+        for (const QString& part : p.parts) p.sections.push_back(parseSection(part));
+        last = std::move(p);
+    }
+    return last;
+}
+
 }  // namespace
 
 QString Format(double value, const QString& pattern) {
     if (pattern.isEmpty()) return numberText(value);
     if (!std::isfinite(value)) return numberText(value);
-    const QStringList parts = splitSections(pattern);
+    const ParsedPattern& parsed = parsedPattern(pattern);
+    const QStringList& parts = parsed.parts;
     const Decimal d = detail::fromDouble(value);
 
-    const Section first = parseSection(parts[0]);
+    const Section& first = parsed.sections[0];
     if (!first.hasDigits && parts.size() == 1) {
         // A pattern of literals only: VB shows the literals.
         return renderSection(first, d, false);
     }
     if (d.negative && parts.size() >= 2 && !parts[1].isEmpty()) {
-        return renderSection(parseSection(parts[1]), d, false);
+        return renderSection(parsed.sections[1], d, false);
     }
     // The zero section applies when the value is zero as shown by the positive section.
     if (parts.size() >= 3 && !parts[2].isEmpty()) {
@@ -215,7 +233,7 @@ QString Format(double value, const QString& pattern) {
         shown.exponent -= 3LL * first.scale;
         detail::normalise(shown);
         if (detail::roundTo(shown, first.fracPlaces, detail::Rounding::HalfAwayFromZero).isZero())
-            return renderSection(parseSection(parts[2]), d, false);
+            return renderSection(parsed.sections[2], d, false);
     }
     return renderSection(first, d, d.negative);
 }

@@ -349,6 +349,11 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     touched();
 }
 
+void FlexGrid::setTextMatrix(int row, int col, QString&& text) {
+    m_model->setText(row, col, std::move(text));
+    touched();
+}
+
 QColor FlexGrid::cellBackColorAt(int row, int col) const {
     const QColor given = m_model->backColor(row, col);
     if (given.isValid()) return given;

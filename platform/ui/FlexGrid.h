@@ -41,6 +41,7 @@ public:
 
     [[nodiscard]] QString TextMatrix(int row, int col) const;  // out of range raises vb::Error 381
     void setTextMatrix(int row, int col, const QString& text);
+    void setTextMatrix(int row, int col, QString&& text);  // a fill hands its text over
 
     [[nodiscard]] int Row() const;
     [[nodiscard]] int Col() const;

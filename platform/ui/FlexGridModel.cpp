@@ -44,9 +44,31 @@ QString FlexGridModel::text(int r, int c) const {
     return cell(r, c)->text;
 }
 
+namespace {
+
+// A refill writes into the buffer the cell already owns when it is large enough: no free and no allocation
+// per cell.
+template <class Text>
+void assignText(QString& cell, Text&& text) {
+    if (static_cast<const void*>(&cell) == static_cast<const void*>(&text)) return;  // the cell's own text
+    if (cell.isDetached() && cell.capacity() >= text.size() && !text.isEmpty()) {
+        cell.resize(0);
+        cell.append(text);
+    } else {
+        cell = std::forward<Text>(text);
+    }
+}
+
+}  // namespace
+
 void FlexGridModel::setText(int r, int c, const QString& text) {
     checkCell(r, c);
-    cell(r, c)->text = text;
+    assignText(cell(r, c)->text, text);
+}
+
+void FlexGridModel::setText(int r, int c, QString&& text) {
+    checkCell(r, c);
+    assignText(cell(r, c)->text, std::move(text));
 }
 
 QColor FlexGridModel::backColor(int r, int c) const {
@@ -75,8 +97,19 @@ void FlexGridModel::setAlignment(int r, int c, int alignment) {
 }
 
 void FlexGridModel::clearCells() {
-    for (auto& row : cells)
-        for (FlexGridCell& c : row) c = FlexGridCell();
+    for (std::size_t r = 0; r < std::size_t(rows); ++r)
+        for (FlexGridCell& c : cells[r]) emptyCell(c);
+}
+
+// Nothing shown and no formatting; the text keeps its buffer for the refill that usually follows.
+void FlexGridModel::emptyCell(FlexGridCell& c) {
+    if (c.text.isDetached())
+        c.text.resize(0);
+    else
+        c.text = QString();
+    c.back = 0;
+    c.hasBack = false;
+    c.align = -1;
 }
 
 void FlexGridModel::publish() {
@@ -89,11 +122,20 @@ void FlexGridModel::publish() {
 FlexGridModel::Change FlexGridModel::resize(int newRows, int newCols) {
     if (newRows == rows && newCols == cols) return Change::None;
     const auto store = [&] {
-        // One vector per row: adding a row never moves the others.
+        // One vector per row: adding a row never moves the others. A row dropped is emptied but keeps its
+        // storage, and a later growth takes it back, so a refill allocates no rows again.
+        const auto oldRows = std::size_t(rows);
+        const auto live = std::size_t(std::min(rows, newRows));
         if (newCols != cols)
-            for (auto& row : cells) row.resize(std::size_t(newCols));
-        if (newRows < rows) cells.resize(std::size_t(newRows));
-        while (int(cells.size()) < newRows) cells.emplace_back(std::size_t(newCols));
+            for (std::size_t r = 0; r < live; ++r) cells[r].resize(std::size_t(newCols));
+        for (std::size_t r = live; r < oldRows; ++r)
+            for (FlexGridCell& c : cells[r]) emptyCell(c);
+        for (std::size_t r = oldRows; r < std::size_t(newRows); ++r) {
+            if (r < cells.size())
+                cells[r].resize(std::size_t(newCols));  // a spare row, already empty
+            else
+                cells.emplace_back(std::size_t(newCols));
+        }
         colWidth.resize(std::size_t(newCols), -1);
         rowHeight.erase(rowHeight.lower_bound(newRows), rowHeight.end());
         rows = newRows;

@@ -42,9 +42,10 @@ public:
     int cols = 0;
     int fixedRows = 1;
     int fixedCols = 1;
-    std::vector<std::vector<FlexGridCell>> cells;  // [row][col]
-    std::vector<int> colWidth;                     // twips, -1 = default
-    std::map<int, int> rowHeight;                  // twips, only rows given one
+    // [row][col]; rows from `rows` on are spare (empty, kept for the next growth).
+    std::vector<std::vector<FlexGridCell>> cells;
+    std::vector<int> colWidth;     // twips, -1 = default
+    std::map<int, int> rowHeight;  // twips, only rows given one
 
     // What the view was last told.
     int pubRows = 0;
@@ -69,6 +70,7 @@ public:
     void checkCell(int r, int c) const;
     [[nodiscard]] QString text(int r, int c) const;
     void setText(int r, int c, const QString& text);
+    void setText(int r, int c, QString&& text);
     [[nodiscard]] QColor backColor(int r, int c) const;     // invalid when the cell was given none
     void setBackColor(int r, int c, const QColor& colour);  // an invalid colour takes it away
     [[nodiscard]] int alignment(int r, int c) const;        // flexAlignGeneral until set
@@ -96,6 +98,7 @@ public:
 
 private:
     void signalCounts(int viewRows, int viewCols);
+    static void emptyCell(FlexGridCell& c);
 };
 
 }  // namespace ui

@@ -147,3 +147,57 @@ TEST(FlexGridModel, ALiveResizeIsIncrementalUnlessTheFixedPartChanges) {
 }
 
 }  // namespace
+
+// A refill reuses the storage of the rows and texts it had: whatever way the grid shrank, was cleared or
+// changed width, a cell shows only what was written to it since, and a text handed out before stays as
+// it was.
+TEST(FlexGridModel, ARefillShowsOnlyWhatItWrote) {
+    FlexGridModel m;
+    const auto fillAll = [&m](const QString& text) {
+        for (int r = 0; r < m.rows; ++r)
+            for (int c = 0; c < m.cols; ++c) {
+                m.setText(r, c, text + QString::number(r * 10 + c));
+                m.setBackColor(r, c, QColor(128, 128, 128));
+                m.setAlignment(r, c, ui::flexAlignRightBottom);
+            }
+    };
+    const auto expectEmpty = [&m](int fromRow, const char* how) {
+        for (int r = fromRow; r < m.rows; ++r)
+            for (int c = 0; c < m.cols; ++c) {
+                EXPECT_EQ(m.text(r, c), "") << how << " " << r << "," << c;
+                EXPECT_FALSE(m.backColor(r, c).isValid()) << how << " " << r << "," << c;
+                EXPECT_EQ(m.alignment(r, c), ui::flexAlignGeneral) << how << " " << r << "," << c;
+            }
+    };
+    (void)m.resize(4, 3);
+    fillAll("a long first text ");
+    (void)m.resize(1, 3);
+    (void)m.resize(4, 3);
+    EXPECT_EQ(m.text(0, 2), "a long first text 2");
+    expectEmpty(1, "shrunk and grown");
+
+    fillAll("b");
+    (void)m.resize(1, 3);
+    (void)m.resize(1, 5);  // wider while the dropped rows are spare
+    (void)m.resize(4, 5);
+    expectEmpty(1, "shrunk, widened and grown");
+    EXPECT_EQ(m.text(0, 1), "b1");
+    EXPECT_EQ(m.text(0, 4), "");
+
+    fillAll("a long text again ");
+    const QString handedOut = m.text(2, 2);
+    m.clearCells();
+    expectEmpty(0, "cleared");
+    // Shorter and longer texts than the buffers held, and the cell's own text written back.
+    m.setText(2, 2, "x");
+    m.setText(3, 4, QStringLiteral("a text longer than any written to this cell before"));
+    m.setText(2, 2, m.cells[2][2].text);
+    EXPECT_EQ(m.text(2, 2), "x");
+    EXPECT_EQ(m.text(3, 4), "a text longer than any written to this cell before");
+    EXPECT_EQ(handedOut, "a long text again 22");
+    // A text read out and then overwritten in the cell keeps its own value too.
+    const QString before = m.text(3, 4);
+    m.setText(3, 4, "y");
+    EXPECT_EQ(before, "a text longer than any written to this cell before");
+    EXPECT_EQ(m.text(3, 4), "y");
+}
