@@ -16,7 +16,7 @@ namespace bench {
 class PlainBound {
 public:
     explicit PlainBound(const char* dbPath) {
-        if (sqlite3_open_v2(dbPath, &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        if (sqlite3_open_v2(dbPath, &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
             std::fprintf(stderr, "the bound could not open %s: %s\n", dbPath, sqlite3_errmsg(m_db));
             sqlite3_close(m_db);
             m_db = nullptr;

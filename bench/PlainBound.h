@@ -97,7 +97,8 @@ inline const Line* firstMatch(const std::vector<Line>& lines, const Lookup& l) {
 class Db {
 public:
     explicit Db(const char* path) {
-        if (sqlite3_open_v2(path, &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) fail("open");
+        if (sqlite3_open_v2(path, &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+            fail("open");
         sqlite3_busy_timeout(m_db, 2000);
         // The schema's date triggers name jet_date; the bounds write no value that reaches it.
         sqlite3_create_function_v2(
