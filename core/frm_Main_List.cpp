@@ -107,7 +107,7 @@ bool frm_Main::fnc_View_PClist() {
     ui::FlexGrid& grid = *MSFlexGrid_Main;
     ado::Recordset rs;
     try {
-        rs.Open(gViewSQL, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+        rs.Open(gViewSQL, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
         if (rs.RecordCount() < 1) {
             grid.setCols(0);
             grid.setRows(0);

@@ -475,9 +475,10 @@ struct LastText {
 };
 
 Value readSharing(sqlite3_stmt* st, int i, int type, LastText& last) {
-    if (type == adDate || sqlite3_column_type(st, i) != SQLITE_TEXT) return readValue(st, i, type);
-    const char* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-    const size_t n = size_t(sqlite3_column_bytes(st, i));
+    sqlite3_value* v = sqlite3_column_value(st, i);  // one locked call, as in readValue
+    if (type == adDate || sqlite3_value_type(v) != SQLITE_TEXT) return readValue(st, i, type);
+    const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    const size_t n = size_t(sqlite3_value_bytes(v));
     if (!last.valid || last.utf8.size() != n || std::memcmp(last.utf8.data(), p, n) != 0) {
         last.utf8.assign(p, n);
         last.value = Value(QString::fromUtf8(p, qsizetype(n)));
