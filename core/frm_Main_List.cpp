@@ -2,6 +2,7 @@
 // and the hand-over of the selected PC by double click.
 #include <QAction>
 #include <array>
+#include <variant>
 #include <vector>
 
 #include "core/Mdl_Access_mdb.h"
@@ -161,7 +162,7 @@ bool frm_Main::fnc_View_PClist() {
                 grid.setCellBackColorAt(r, col, white);
                 grid.setCellAlignmentAt(r, col, ui::flexAlignLeftBottom);
                 const ado::Value& v = fields[std::size_t(j)]->value();
-                if (v.isNull() || (v.isText() && v.toText().isEmpty())) continue;
+                if (v.isNull() || (v.isText() && std::get<QString>(v.raw()).isEmpty())) continue;
 
                 QString text = v.toText();
                 const ColumnRule& rule = rules[std::size_t(j)];

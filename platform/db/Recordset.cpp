@@ -67,10 +67,9 @@ bool isPlainName(const QString& s) {
     return re.match(s).hasMatch();
 }
 
-// One locked call per cell: the value's own accessors take no connection mutex, where each column accessor
-// takes it again (the recordset reads every cell of its rows at Open).
-Value readValue(sqlite3_stmt* st, int i, int type) {
-    sqlite3_value* v = sqlite3_column_value(st, i);
+// A cell from its sqlite3_column_value, one locked call per cell: the value's own accessors take no
+// connection mutex, where each column accessor takes it again (the recordset reads every cell at Open).
+Value readValue(sqlite3_value* v, int type) {
     switch (sqlite3_value_type(v)) {
         case SQLITE_NULL:
             return {};
@@ -283,7 +282,7 @@ struct Recordset::Impl {
         sqlite3_bind_int64(st.get(), 1, *id);
         if (!st.step()) return;
         for (size_t k = 0; k < which.size(); ++k)
-            row.values[which[k]] = readValue(st.get(), int(k), cols[which[k]].type);
+            row.values[which[k]] = readValue(sqlite3_column_value(st.get(), int(k)), cols[which[k]].type);
     }
 
     void update() {
@@ -475,8 +474,8 @@ struct LastText {
 };
 
 Value readSharing(sqlite3_stmt* st, int i, int type, LastText& last) {
-    sqlite3_value* v = sqlite3_column_value(st, i);  // one locked call, as in readValue
-    if (type == adDate || sqlite3_value_type(v) != SQLITE_TEXT) return readValue(st, i, type);
+    sqlite3_value* v = sqlite3_column_value(st, i);
+    if (type == adDate || sqlite3_value_type(v) != SQLITE_TEXT) return readValue(v, type);
     const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
     const size_t n = size_t(sqlite3_value_bytes(v));
     if (!last.valid || last.utf8.size() != n || std::memcmp(last.utf8.data(), p, n) != 0) {
