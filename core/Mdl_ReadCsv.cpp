@@ -149,13 +149,12 @@ void storeStagedRows(const StagedRows& rows) {
     ++g_stagings;
     // One prepared insert for all rows, in file order: a recordset's AddNew prepares a statement and reads
     // the row back for every line, and staging would be most of the import's time.
-    std::vector<QStringList> values;
-    values.reserve(rows.size());
-    for (const StagedLine& s : rows)
-        values.push_back({s.Key, s.Group, s.Item, s.SubItem, s.Contents, s.Unit, s.Renewalday});
+    static constexpr QString StagedLine::*kColumns[] = {
+        &StagedLine::Key,      &StagedLine::Group, &StagedLine::Item,      &StagedLine::SubItem,
+        &StagedLine::Contents, &StagedLine::Unit,  &StagedLine::Renewalday};
     gCn().ExecuteEach(QStringLiteral("INSERT INTO tbl_ReadCsv ( [Key], [Group], Item, SubItem, Contents, Unit, "
                                      "Renewalday ) VALUES ( ?, ?, ?, ?, ?, ?, ? )"),
-                      values);
+                      rows.size(), 7, [&rows](std::size_t r, int k) -> const QString& { return rows[r].*kColumns[k]; });
 }
 
 bool sameText(const QString& staged, const QString& literal) {
@@ -171,6 +170,14 @@ bool sameText(const QString& staged, const QString& literal) {
 }
 
 void insertListRows(const StagedRows& rows, const QString& insertStart, const QString& key, qint16 layout) {
+    std::vector<const StagedLine*> lines;
+    lines.reserve(rows.size());
+    for (const StagedLine& row : rows) lines.push_back(&row);
+    insertListRows(lines, insertStart, key, layout);
+}
+
+void insertListRows(const std::vector<const StagedLine*>& rows, const QString& insertStart, const QString& key,
+                    qint16 layout) {
     if (rows.empty()) return;
     const std::vector<StagedField>& fields = layoutFields(layout);
     QString bound = insertStart;
@@ -180,13 +187,14 @@ void insertListRows(const StagedRows& rows, const QString& insertStart, const QS
     const bool inTransaction = gCn().inTransaction();
     std::vector<ado::Value> values;
     values.reserve(fields.size() + 1);
-    for (const StagedLine& row : rows) {
+    const bool keyNul = key.contains(QChar(0));
+    for (const StagedLine* row : rows) {
         // The engine rolls a transaction back by itself on a full disk or an I/O error.
         if (inTransaction && !gCn().inTransaction()) return;
         values.clear();
-        bool nul = key.contains(QChar(0));
+        bool nul = keyNul;
         for (const StagedField& f : fields) {
-            QString text = fnc_Replace_SQLChar(row.*f.member);
+            QString text = fnc_Replace_SQLChar(row->*f.member);
             nul = nul || text.contains(QChar(0));
             values.emplace_back(std::move(text));
         }

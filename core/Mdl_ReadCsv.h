@@ -62,5 +62,8 @@ bool stageFile(const QString& fullPath, StagedRows* rows);
 // each a statement of its own; a row the database refuses is left out. Stops when the caller's transaction
 // was rolled back under it (further rows would be stored without their PC).
 void insertListRows(const StagedRows& rows, const QString& insertStart, const QString& key, qint16 layout);
+// The same over rows held elsewhere (a selection of a file's staged rows), without copying them.
+void insertListRows(const std::vector<const StagedLine*>& rows, const QString& insertStart, const QString& key,
+                    qint16 layout);
 
 }  // namespace readcsv

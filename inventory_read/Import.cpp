@@ -131,10 +131,10 @@ FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
             if (gCn().hasFailHook() && gCn().shouldFail(QString::fromUtf8(copy.selectSql))) continue;
             const QString group = QString::fromLatin1(copy.group);
             const QString item = copy.item ? QString::fromLatin1(copy.item) : QString();
-            readcsv::StagedRows rows;
+            std::vector<const readcsv::StagedLine*> rows;
             for (const readcsv::StagedLine& line : staged)
                 if (readcsv::sameText(line.Group, group) && (!copy.item || readcsv::sameText(line.Item, item)))
-                    rows.push_back(line);
+                    rows.push_back(&line);
             readcsv::insertListRows(rows, QString::fromUtf8(copy.insertStart), k, copy.layout);
         }
         guard.commit();

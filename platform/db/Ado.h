@@ -147,6 +147,10 @@ public:
     // the first failure raises and the rows before it stay written (the caller's transaction decides).
     // lastRecordsAffected() counts the rows of every run that went through.
     void ExecuteEach(const QString& sql, const std::vector<QStringList>& rows);
+    // The same over `count` rows of `columns` values each, value k of row r read as cell(r, k): no row
+    // lists are built for rows already held elsewhere.
+    void ExecuteEach(const QString& sql, std::size_t count, int columns,
+                     const std::function<const QString&(std::size_t, int)>& cell);
     // Runs one statement with "?" markers bound to the values, one value per marker. The statement is
     // prepared on its first run and kept while the connection is open, so a statement that an import runs
     // for every file is prepared once. The fail hook sees the text `asWritten` makes (the statement with its
@@ -176,6 +180,8 @@ private:
     friend class Recordset;
     [[nodiscard]] sqlite3* handle() const { return m_db; }
     void checkOpen() const;
+    void executeEach(const QString& sql, std::size_t count, const std::function<int(std::size_t)>& columns,
+                     const std::function<const QString&(std::size_t, int)>& cell);
 
     sqlite3* m_db = nullptr;
     QString m_connectionString;

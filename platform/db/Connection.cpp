@@ -137,6 +137,19 @@ void Connection::Execute(const QString& sql, int) {
 }
 
 void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>& rows) {
+    executeEach(
+        sql, rows.size(), [&rows](std::size_t r) { return int(rows[r].size()); },
+        [&rows](std::size_t r, int k) -> const QString& { return rows[r].at(k); });
+}
+
+void Connection::ExecuteEach(const QString& sql, std::size_t count, int columns,
+                             const std::function<const QString&(std::size_t, int)>& cell) {
+    executeEach(
+        sql, count, [columns](std::size_t) { return columns; }, cell);
+}
+
+void Connection::executeEach(const QString& sql, std::size_t count, const std::function<int(std::size_t)>& columns,
+                             const std::function<const QString&(std::size_t, int)>& cell) {
     checkOpen();
     // Prepared even for no rows, so a faulty statement fails the same way whatever the data.
     Statement st(m_db, translateJetSql(sql));
@@ -144,19 +157,20 @@ void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>&
     long changed = 0;
     m_recordsAffected = 0;
     QVarLengthArray<QByteArray, 16> keep;
-    for (const QStringList& row : rows) {
+    for (std::size_t r = 0; r < count; ++r) {
         if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
         // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
-        if (int(row.size()) != markers)
+        const int width = columns(r);
+        if (width != markers)
             throw vb::Error(errTooFewParameters,
-                            QStringLiteral("パラメータの数が一致しません (%1 / %2)。").arg(row.size()).arg(markers));
+                            QStringLiteral("パラメータの数が一致しません (%1 / %2)。").arg(width).arg(markers));
         sqlite3_reset(st.get());
         // Every marker is bound again, so nothing needs clearing; the texts are bound without a copy and
         // kept until the row has run.
         keep.clear();
-        for (int k = 0; k < int(row.size()); ++k) {
+        for (int k = 0; k < width; ++k) {
             // The length is passed, so a NUL inside the text is stored like any other character.
-            const QByteArray& utf8 = keep.emplace_back(row.at(k).toUtf8());
+            const QByteArray& utf8 = keep.emplace_back(cell(r, k).toUtf8());
             const int rc = sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
             if (rc != SQLITE_OK) throwSqlite(m_db, rc);
         }
