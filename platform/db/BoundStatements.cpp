@@ -42,8 +42,16 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
         if (m_failHook(shown)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + shown);
     }
     if (!m_cache) m_cache = std::make_unique<detail::StatementCache>();
-    std::unique_ptr<detail::Statement>& slot = m_cache->statements[sql];
-    if (!slot) slot = std::make_unique<detail::Statement>(m_db, translateJetSql(sql));  // kept only when prepared
+    detail::StatementCache& cache = *m_cache;
+    const bool again = cache.last && sql.isSharedWith(cache.lastSql) && sql.constData() == cache.lastSql.constData() &&
+                       sql.size() == cache.lastSql.size();
+    if (!again) {
+        std::unique_ptr<detail::Statement>& slot = cache.statements[sql];
+        if (!slot) slot = std::make_unique<detail::Statement>(m_db, translateJetSql(sql));  // kept only when prepared
+        cache.last = slot.get();
+        cache.lastSql = sql;
+    }
+    detail::Statement* slot = cache.last;
     sqlite3_stmt* st = slot->get();
     sqlite3_reset(st);
     // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null. With

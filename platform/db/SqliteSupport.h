@@ -57,6 +57,10 @@ private:
 // The prepared statements a connection keeps, by statement text.
 struct StatementCache {
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
+    // The last statement run, found again without hashing when the caller passes the same text object
+    // (a list copy runs one statement text for every row).
+    QString lastSql;
+    Statement* last = nullptr;
 };
 
 // A savepoint: everything written after it is rolled back (and the savepoint released) in the destructor,
