@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/BenchFigures.h"
 #include "bench/PlainBound.h"
 #include "core/Mdl_Access_mdb.h"
 #include "inventory_read/Catalogue.h"

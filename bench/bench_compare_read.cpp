@@ -91,11 +91,6 @@ std::vector<plain::Lookup> itemLookups() {
     return all;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 QByteArray inventoryFile() {
     const QString day = QStringLiteral("2005/04/01 12:30:45");
     QStringList lines = {QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Renewalday")};
@@ -203,8 +198,8 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    const double ms = median(times);
-    const double boundMs = median(bounds);
+    const double ms = bench::median(times);
+    const double boundMs = bench::median(bounds);
     if (boundMs <= 0) return bench::fail("the bound was not measured");
     std::printf("compare_read_ms=%.2f compare_bound_ms=%.2f compare_read_over_bound=%.2f peak_rss_mb=%ld\n", ms,
                 boundMs, ms / boundMs, bench::peakRssMb());

@@ -33,7 +33,6 @@ namespace {
 constexpr int kApplications = 2000;
 constexpr int kManyApplications = 8000;
 constexpr int kDevices = 500;
-constexpr int kRepeats = 5;
 
 void seedPc(ado::Connection& cn, int key, int applications) {
     cn.Execute(QString("INSERT INTO tbl_Computer_List (MainKey, Location_Code, User_Code, Manufacturer_Code, "
@@ -122,7 +121,7 @@ int main(int argc, char** argv) {
     const double first = openEditor(1, 1, kApplications);
     if (first < 0) return 1;
     std::vector<double> many;
-    for (int r = 0; r < kRepeats; ++r) {
+    for (int r = 0; r < bench::kRepeats; ++r) {
         const double ms = openEditor(2, 2, kManyApplications);
         if (ms < 0) return 1;
         many.push_back(ms);

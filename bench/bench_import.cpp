@@ -36,8 +36,6 @@ namespace {
 
 using inventory::Rule;
 
-constexpr int kRuns = 5;
-
 // One line per catalogue item, Japanese labels, values as a collecting tool writes them.
 QStringList catalogueLines(int file) {
     QStringList lines;
@@ -210,11 +208,6 @@ private:
     std::vector<plain::Line> m_lines;
 };
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -253,7 +246,7 @@ int main(int argc, char** argv) {
 
     // Each run imports every file once more, as new PCs: the project, then the bound.
     std::vector<double> project, plainRate;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < bench::kRepeats; ++run) {
         // The window as the user leaves it: every listed file selected, one of them clicked (the command
         // greys itself out when done).
         window->File1->setCurrentRow(-1);
@@ -288,8 +281,8 @@ int main(int argc, char** argv) {
     window->Unload();
     (void)fnc_DB_Close();
 
-    const double perSecond = median(project);
-    const double boundRate = median(plainRate);
+    const double perSecond = bench::median(project);
+    const double boundRate = bench::median(plainRate);
     std::printf("import_files_per_s=%.0f sqlite_bound_files_per_s=%.0f import_ratio=%.2f peak_rss_mb=%ld\n", perSecond,
                 boundRate, perSecond / boundRate, bench::peakRssMb());
     return 0;

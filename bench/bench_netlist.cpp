@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -34,7 +33,6 @@ namespace {
 constexpr int kPcs = 2560;
 constexpr int kUnits = 500;
 constexpr int kMasters = 8;  // rows per master table besides the reserved one
-constexpr int kRuns = 5;
 
 QString ipOf(int n) { return QString("10.%1.%2.%3").arg(n % 7).arg(n / 250).arg(n % 250); }
 
@@ -162,22 +160,17 @@ private:
     int m_listed = 0;
 };
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 struct Medians {
     double project = 0;
     double bound = 0;
 };
 
-// kRuns refreshes of the register's list and as many bound rebuilds, taken in turns; false (said why)
+// bench::kRepeats refreshes of the register's list and as many bound rebuilds, taken in turns; false (said why)
 // when one did not finish.
 bool measure(frm_Edit_Network* win, const QString& dbPath, int pcs, int units, Medians* out) {
     std::vector<double> project, bound;
     Bound plain(QFile::encodeName(dbPath).constData());
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < bench::kRepeats; ++run) {
         ui::script::reset();
         ui::script::answerMsgBox(ui::vbYes);
         ui::script::answerMsgBox(ui::vbOK);
@@ -205,8 +198,8 @@ bool measure(frm_Edit_Network* win, const QString& dbPath, int pcs, int units, M
             return false;
         }
     }
-    out->project = median(project);
-    out->bound = median(bound);
+    out->project = bench::median(project);
+    out->bound = bench::median(bound);
     return true;
 }
 
@@ -247,7 +240,7 @@ int main(int argc, char** argv) {
         "netlist_rebuild_ms=%.0f netlist_bound_ms=%.1f netlist_rebuild_over_bound=%.2f netlist_rebuild_640_ms=%.1f "
         "netlist_rebuild_growth_k=%.2f peak_rss_mb=%ld\n",
         full.project, full.bound, full.project / full.bound, small.project,
-        std::log(full.project / small.project) / std::log(4.0), bench::peakRssMb());
+        bench::growth(small.project, full.project, 4.0), bench::peakRssMb());
 
     win->Unload();
     QCoreApplication::processEvents();

@@ -12,11 +12,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <vector>
 
 #include "bench/BenchSupport.h"
@@ -92,12 +90,6 @@ void seedPcs(ado::Connection& cn, int pcs) {
         printers);
 }
 
-double msSince(const timespec& start) {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec - start.tv_sec) * 1e3 + double(now.tv_nsec - start.tv_nsec) / 1e6;
-}
-
 // ---- the bound: SQLite's C API and the C library only ---------------------------------------------
 
 struct BoundColumn {
@@ -118,8 +110,7 @@ char* copyText(const unsigned char* text) {
 
 // The columns of the cross table it built (-1 when the query failed), and its time in `ms`.
 int boundOnce(sqlite3* db, double* ms) {
-    timespec start{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
+    const double start = bench::nowMs();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, kBoundSql, -1, &st, nullptr) != SQLITE_OK) return -1;
     BoundColumn* columns = nullptr;
@@ -156,7 +147,7 @@ int boundOnce(sqlite3* db, double* ms) {
         free(columns[i].port);
     }
     free(columns);
-    *ms = msSince(start);
+    *ms = bench::nowMs() - start;
     return keys > 0 && largest > 0 ? count + 1 : -1;
 }
 
@@ -272,7 +263,7 @@ int main(int argc, char** argv) {
     Figures atSmall;
     Figures atLarge;
     if (!measure(small, kSmallPcs, &atSmall) || !measure(large, kPcs, &atLarge)) return 1;
-    const double growth = std::log(atLarge.window / atSmall.window) / std::log(double(kPcs) / kSmallPcs);
+    const double growth = bench::growth(atSmall.window, atLarge.window, double(kPcs) / kSmallPcs);
     std::printf(
         "printer_list_ms=%.1f printer_list_bound_ms=%.1f printer_list_over_bound=%.2f printer_list_growth_k=%.2f "
         "peak_rss_mb=%ld\n",

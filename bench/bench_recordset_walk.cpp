@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -16,7 +15,6 @@
 namespace {
 
 constexpr int kRows = 10000;
-constexpr int kRepeats = 5;
 
 // PC 1 has n applications, PC 2 has 8n.
 void seed(ado::Connection& cn) {
@@ -32,7 +30,7 @@ double walk(ado::Connection& cn, int key, int rows) {
             cn);
     const QString name = QStringLiteral("Application_Name");
     std::vector<double> times;
-    for (int r = 0; r < kRepeats; ++r) {
+    for (int r = 0; r < bench::kRepeats; ++r) {
         QElapsedTimer timer;
         timer.start();
         int seen = 0;
@@ -66,7 +64,7 @@ int main(int argc, char** argv) {
         const double large = walk(cn, 2, 8 * kRows);
         if (small <= 0 || large <= 0) return 1;
         std::printf("recordset_walk_ms=%.2f recordset_walk_8n_ms=%.2f recordset_walk_k=%.2f peak_rss_mb=%ld\n", small,
-                    large, std::log(large / small) / std::log(8.0), bench::peakRssMb());
+                    large, bench::growth(small, large, 8.0), bench::peakRssMb());
     } catch (const vb::Error& e) {
         std::fprintf(stderr, "the walk failed: %s\n", qPrintable(e.description()));
         return 1;
