@@ -42,7 +42,7 @@ QString dateText(const QDateTime& v) {
     const QTime t = v.time();
     const QDate d = v.date();
     const bool hasTime = t != QTime(0, 0);
-    if (d.year() < 0 || d.year() > 9999 || !t.isValid()) {  // no Jet value: the general formatting
+    if (!d.isValid() || d.year() < 0 || d.year() > 9999 || !t.isValid()) {  // no Jet value: the general formatting
         QString s = d.toString(QStringLiteral("yyyy/MM/dd"));
         if (hasTime) s += u' ' + t.toString(QStringLiteral("H:mm:ss"));
         return s;

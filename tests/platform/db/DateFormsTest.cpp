@@ -76,6 +76,10 @@ TEST(DateForms, ADateShowsAsCStrShowsIt) {
             if (v.time() != QTime(0, 0)) expected += u' ' + v.time().toString(QStringLiteral("H:mm:ss"));
             EXPECT_EQ(ado::Value(v).toText(), expected) << qPrintable(expected);
         }
+
+    // An invalid date keeps the general formatting's text: nothing, not zeros.
+    EXPECT_EQ(ado::Value(QDateTime(QDate(), QTime(9, 5, 3))).toText(),
+              QDate().toString(QStringLiteral("yyyy/MM/dd")) + u' ' + QStringLiteral("9:05:03"));
 }
 
 }  // namespace
