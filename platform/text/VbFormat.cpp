@@ -1,7 +1,9 @@
 // Format, CStr and CDate with the Japanese Windows conventions: "," groups, "." is the decimal point,
 // dates are year/month/day. Nothing here reads the process locale.
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/base/VbError.h"
@@ -196,6 +198,7 @@ struct ParsedPattern {
     QString text;
     QStringList parts;
     std::vector<Section> sections;  // one per part
+    bool wholePlacesOnly = false;   // one section of "0"/"#" places, maybe grouped: "###,###", "#,##0"
 };
 
 const ParsedPattern& parsedPattern(const QString& pattern) {
@@ -203,9 +206,37 @@ const ParsedPattern& parsedPattern(const QString& pattern) {
     if (last.parts.isEmpty() || last.text != pattern) {
         ParsedPattern p{pattern, splitSections(pattern), {}};
         for (const QString& part : p.parts) p.sections.push_back(parseSection(part));
+        const Section& s = p.sections[0];
+        p.wholePlacesOnly = p.parts.size() == 1 && s.hasDigits && s.scale == 0 && !s.percent &&
+                            std::all_of(s.elements.begin(), s.elements.end(),
+                                        [](const Element& e) { return e.kind == Element::Kind::WholeDigit; });
         last = std::move(p);
     }
     return last;
+}
+
+// A pattern of whole places only, without the decimal digits: the value rounds half away from zero as its
+// 15-digit form would. That form lies within 5e-15 of the value relative to it, so away from a half (and
+// below 1e13) both round alike; a value next to a half takes the full rule (nullopt).
+std::optional<QString> wholePlaces(const Section& s, double value) {
+    const double a = std::fabs(value);
+    if (a >= 1e13 || s.wholeZeros > 13) return std::nullopt;
+    const double frac = a - std::floor(a);
+    if (std::fabs(frac - 0.5) <= 1e-14 * std::max(a, 1.0)) return std::nullopt;
+    auto m = static_cast<long long>(std::round(a));
+    char16_t digits[16];
+    int n = 0;
+    for (; m > 0; m /= 10) digits[n++] = char16_t(u'0' + m % 10);  // least significant first
+    const bool negative = value < 0 && n > 0;
+    while (n < s.wholeZeros) digits[n++] = u'0';
+    QString out;
+    out.reserve(n + n / 3 + 1);
+    if (negative) out += QLatin1Char('-');
+    for (int k = n - 1; k >= 0; --k) {
+        out += QChar(digits[k]);
+        if (s.grouping && k > 0 && k % 3 == 0) out += QLatin1Char(',');
+    }
+    return out;
 }
 
 }  // namespace
@@ -214,6 +245,8 @@ QString Format(double value, const QString& pattern) {
     if (pattern.isEmpty()) return numberText(value);
     if (!std::isfinite(value)) return numberText(value);
     const ParsedPattern& parsed = parsedPattern(pattern);
+    if (parsed.wholePlacesOnly)
+        if (auto text = wholePlaces(parsed.sections[0], value)) return *std::move(text);
     const QStringList& parts = parsed.parts;
     const Decimal d = detail::fromDouble(value);
 
