@@ -465,26 +465,13 @@ std::unique_ptr<Statement> reopenWithRowids(sqlite3* db, const QString& translat
     return nullptr;
 }
 
-// The last text read in a column: a sorted result repeats a group's texts row after row, and a repeat
-// shares the string already made instead of converting and storing its own.
+// The last text read in a column and the row that holds it: a sorted result repeats a group's texts row
+// after row, and a repeat shares the string already made instead of converting and storing its own.
 struct LastText {
     std::string utf8;
-    Value value;
+    std::size_t row = 0;
     bool valid = false;
 };
-
-Value readSharing(sqlite3_stmt* st, int i, int type, LastText& last) {
-    sqlite3_value* v = sqlite3_column_value(st, i);
-    if (type == adDate || sqlite3_value_type(v) != SQLITE_TEXT) return readValue(v, type);
-    const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
-    const size_t n = size_t(sqlite3_value_bytes(v));
-    if (!last.valid || last.utf8.size() != n || std::memcmp(last.utf8.data(), p, n) != 0) {
-        last.utf8.assign(p, n);
-        last.value = Value(QString::fromUtf8(p, qsizetype(n)));
-        last.valid = true;
-    }
-    return last.value;
-}
 
 std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int rowidColumns) {
     const int n = int(cols.size());
@@ -493,8 +480,25 @@ std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int ro
     while (st.step()) {
         Row row;
         row.values.reserve(size_t(n));
-        for (int i = 0; i < n; ++i)
-            row.values.push_back(readSharing(st.get(), i, cols[size_t(i)].type, last[size_t(i)]));
+        for (int i = 0; i < n; ++i) {
+            sqlite3_value* v = sqlite3_column_value(st.get(), i);
+            const int type = cols[size_t(i)].type;
+            if (type == adDate || sqlite3_value_type(v) != SQLITE_TEXT) {
+                row.values.push_back(readValue(v, type));
+                continue;
+            }
+            const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+            const size_t bytes = size_t(sqlite3_value_bytes(v));
+            LastText& l = last[size_t(i)];
+            if (l.valid && l.utf8.size() == bytes && std::memcmp(l.utf8.data(), p, bytes) == 0) {
+                row.values.push_back(rows[l.row].values[size_t(i)]);
+            } else {
+                row.values.emplace_back(QString::fromUtf8(p, qsizetype(bytes)));
+                l.utf8.assign(p, bytes);
+                l.valid = true;
+            }
+            l.row = rows.size();
+        }
         row.rowids.reserve(size_t(rowidColumns));
         for (int t = 0; t < rowidColumns; ++t) {
             if (sqlite3_column_type(st.get(), n + t) == SQLITE_NULL)
