@@ -2,12 +2,14 @@
 
 #include "app/AllForms.h"
 #include "core/frm_Main.h"
+#include "platform/base/TimeZone.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Translations.h"
 
 int main(int argc, char** argv) {
+    vb::pinTimeZone();
     QApplication app(argc, argv);
     ui::installFonts();
     QApplication::setQuitOnLastWindowClosed(true);

@@ -17,6 +17,7 @@
 #include "core/Mdl_Access_mdb.h"
 #include "inventory_read/Catalogue.h"
 #include "platform/base/AppPath.h"
+#include "platform/base/TimeZone.h"
 #include "platform/base/VbError.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
@@ -28,6 +29,7 @@ namespace bench {
 // lives in a runtime folder of the benchmark's own, as in the tests: a copy of the program the user has
 // open must not make the main window end the benchmark quietly.
 inline void headless() {
+    vb::pinTimeZone();  // as the program starts
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir runtime;
     if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));

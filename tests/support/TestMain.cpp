@@ -5,9 +5,11 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "platform/base/TimeZone.h"
 #include "platform/ui/Fonts.h"
 
 int main(int argc, char** argv) {
+    vb::pinTimeZone();
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     // Test processes run side by side and many start the main window, which takes the single-instance
