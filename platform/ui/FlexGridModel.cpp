@@ -46,16 +46,18 @@ QString FlexGridModel::text(int r, int c) const {
 
 namespace {
 
-// A refill writes into the buffer the cell already owns when it is large enough: no free and no allocation
-// per cell.
-template <class Text>
-void assignText(QString& cell, Text&& text) {
-    if (static_cast<const void*>(&cell) == static_cast<const void*>(&text)) return;  // the cell's own text
+// A text handed over is taken as it is: it was just made, and copying it would touch the old buffer and
+// the new one. A text lent is written into the buffer the cell already owns when it is large enough: no
+// free and no allocation per cell on a refill.
+void assignText(QString& cell, QString&& text) { cell = std::move(text); }
+
+void assignText(QString& cell, const QString& text) {
+    if (&cell == &text) return;  // the cell's own text
     if (cell.isDetached() && cell.capacity() >= text.size() && !text.isEmpty()) {
         cell.resize(0);
         cell.append(text);
     } else {
-        cell = std::forward<Text>(text);
+        cell = text;
     }
 }
 
