@@ -110,6 +110,8 @@ public:
     Field(const Field&) = default;
     [[nodiscard]] const QString& Name() const { return m_name; }
     [[nodiscard]] int Type() const { return m_type; }
+    // The value at the current row. The reference holds it until this field is read on another row or the
+    // recordset is written or closed: copy a value that must outlive that.
     [[nodiscard]] const Value& value() const;
     [[nodiscard]] QString text() const { return value().toText(); }  // VB CStr(rs!Field)
     // Assignment while the recordset is in AddNew or edit mode (VB's rs!Field = x); written at Update.

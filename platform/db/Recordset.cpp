@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <memory_resource>
 #include <optional>
 #include <string>
 
@@ -30,18 +29,51 @@ struct Column {
     QString origin;     // column name in its base table
 };
 
-// A row read at Open keeps its cells in the recordset's arena (RowArena); a row written later, in the heap.
-struct Row {
-    Row() = default;
-    explicit Row(std::pmr::memory_resource* arena) : values(arena), rowids(arena) {}
-    std::pmr::vector<Value> values;
-    std::pmr::vector<std::optional<qint64>> rowids;  // one per base table
-    bool deleted = false;
+// A cell as the query gave it. Cells are kept as read and made values when a field reads them: a list reads
+// each cell once, right away, so its text is converted while it is still in the cache, and a result's
+// thousands of cells cost no allocation each at Open and no free each at Close.
+struct RawCell {
+    union {
+        qint64 integer = 0;
+        double real;
+        const char* text;  // UTF-8 in the recordset's TextStore, not terminated
+    };
+    quint32 bytes = 0;
+    quint8 kind = SQLITE_NULL;  // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT (a blob's bytes too) or SQLITE_NULL
 };
 
-// The rows of a result are freed together at Close: one arena instead of two heap blocks per row, whose
-// frees, among the cells' texts, made the allocator merge its free lists again and again.
-using RowArena = std::pmr::monotonic_buffer_resource;
+// The texts of a result, in blocks that never move.
+class TextStore {
+public:
+    const char* add(const char* p, std::size_t n) {
+        if (n > m_left) {
+            const std::size_t size = std::max(n, kBlock);
+            m_blocks.push_back(std::make_unique<char[]>(size));
+            m_next = m_blocks.back().get();
+            m_left = size;
+        }
+        char* at = m_next;
+        if (n > 0) std::memcpy(at, p, n);
+        m_next += n;
+        m_left -= n;
+        return at;
+    }
+
+private:
+    static constexpr std::size_t kBlock = 256 * 1024;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    char* m_next = nullptr;
+    std::size_t m_left = 0;
+};
+
+// A row read at Open has its cells from `first` on in Impl::cells; once written (an edit, a new record) it
+// holds its values itself.
+struct Row {
+    std::size_t first = 0;
+    std::vector<Value> values;                  // empty while the row is as read
+    std::vector<std::optional<qint64>> rowids;  // one per base table
+    bool deleted = false;
+};
 
 // Jet column type from the declared type the schema gives it.
 int typeFromDecl(const char* decl, int* maxLength) {
@@ -76,25 +108,46 @@ bool isPlainName(const QString& s) {
 }
 
 // A cell from its sqlite3_column_value, one locked call per cell: the value's own accessors take no
-// connection mutex, where each column accessor takes it again (the recordset reads every cell at Open).
-Value readValue(sqlite3_value* v, int type) {
-    switch (sqlite3_value_type(v)) {
+// connection mutex, where each column accessor takes it again. A text points into SQLite's buffer, valid
+// until the next step.
+RawCell cellOf(sqlite3_value* v) {
+    RawCell c;
+    c.kind = quint8(sqlite3_value_type(v));
+    switch (c.kind) {
+        case SQLITE_NULL:
+            break;
+        case SQLITE_INTEGER:
+            c.integer = sqlite3_value_int64(v);
+            break;
+        case SQLITE_FLOAT:
+            c.real = sqlite3_value_double(v);
+            break;
+        default:
+            c.text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+            c.bytes = quint32(sqlite3_value_bytes(v));
+            c.kind = SQLITE_TEXT;
+    }
+    return c;
+}
+
+// The value of a cell for a column of `type`: a date column reads the stored form, a number of days or
+// any text Jet takes as a date.
+Value decode(const RawCell& c, int type) {
+    switch (c.kind) {
         case SQLITE_NULL:
             return {};
         case SQLITE_INTEGER:
             if (type == adDate)
-                if (auto d = detail::fromOleDate(double(sqlite3_value_int64(v)))) return *d;
-            return qint64(sqlite3_value_int64(v));
+                if (auto d = detail::fromOleDate(double(c.integer))) return *d;
+            return c.integer;
         case SQLITE_FLOAT:
             if (type == adDate)
-                if (auto d = detail::fromOleDate(sqlite3_value_double(v))) return *d;
-            return sqlite3_value_double(v);
+                if (auto d = detail::fromOleDate(c.real)) return *d;
+            return c.real;
         default: {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
-            const int bytes = sqlite3_value_bytes(v);
             if (type == adDate)
-                if (auto d = detail::parseCanonicalDate(p, bytes)) return *d;
-            QString text = QString::fromUtf8(p, bytes);
+                if (auto d = detail::parseCanonicalDate(c.text, qsizetype(c.bytes))) return *d;
+            QString text = QString::fromUtf8(c.text, qsizetype(c.bytes));
             if (type == adDate)
                 if (auto d = detail::parseJetDate(text)) return *d;
             return text;
@@ -187,8 +240,19 @@ struct Recordset::Impl {
     std::vector<Column> cols;
     std::vector<QString> tables;  // base tables in order of first appearance
     std::vector<Field> fields;
-    std::unique_ptr<RowArena> arena;  // before `rows`: it outlives them
+    TextStore texts;
+    std::vector<RawCell> cells;  // the rows read at Open, row after row
     std::vector<Row> rows;
+    // The value each column last showed, with the row (index into `rows`) and the text it came from. A
+    // field's value stays as it is until the field is read on another row; a repeated text (a sorted list
+    // repeats a group's texts row after row) shares the string already made.
+    struct Shown {
+        Value value;
+        qsizetype row = -1;
+        const char* text = nullptr;
+        quint32 bytes = 0;
+    };
+    mutable std::vector<Shown> shown;
     qsizetype pos = 0;  // -1 = BOF, rows.size() = EOF
     // The rows not deleted, counted and linked in order between BOF and EOF (slot = position + 1), so that
     // every step and EOF/BOF/RecordCount take constant time and a walk stays linear. A deleted row keeps
@@ -244,7 +308,29 @@ struct Recordset::Impl {
         if (mode != Mode::None && pending[i]) return *pending[i];
         if (mode == Mode::Add) return null;
         if (!onRow()) throwAdo(errNoCurrentRecord);
-        return rows[pos].values[i];
+        const Row& row = rows[pos];
+        if (!row.values.empty()) return row.values[i];
+        Shown& s = shown[size_t(i)];
+        if (s.row == pos) return s.value;
+        const RawCell& c = cells[row.first + size_t(i)];
+        const int type = cols[size_t(i)].type;
+        s.row = pos;
+        if (c.kind == SQLITE_TEXT && type != adDate) {
+            if (s.text && s.bytes == c.bytes && std::memcmp(s.text, c.text, c.bytes) == 0) return s.value;
+            s.text = c.text;
+            s.bytes = c.bytes;
+        } else {
+            s.text = nullptr;
+        }
+        s.value = decode(c, type);
+        return s.value;
+    }
+
+    // A row about to be written holds its values itself from then on.
+    void materialise(Row& row) const {
+        if (!row.values.empty() || cols.empty()) return;
+        row.values.reserve(cols.size());
+        for (size_t i = 0; i < cols.size(); ++i) row.values.push_back(decode(cells[row.first + i], cols[i].type));
     }
 
     void assign(int i, const Value& v) {
@@ -278,6 +364,7 @@ struct Recordset::Impl {
     void reload(Row& row, int table) {
         const std::optional<qint64> id = row.rowids[table];
         if (!id) return;
+        materialise(row);
         QStringList names;
         std::vector<int> which;
         for (size_t k = 0; k < cols.size(); ++k)
@@ -291,7 +378,7 @@ struct Recordset::Impl {
         sqlite3_bind_int64(st.get(), 1, *id);
         if (!st.step()) return;
         for (size_t k = 0; k < which.size(); ++k)
-            row.values[which[k]] = readValue(sqlite3_column_value(st.get(), int(k)), cols[which[k]].type);
+            row.values[which[k]] = decode(cellOf(sqlite3_column_value(st.get(), int(k))), cols[which[k]].type);
     }
 
     void update() {
@@ -328,6 +415,7 @@ struct Recordset::Impl {
             if (sqlite3_changes(cn->handle()) == 0) throwAdo(errRowNotFound);
         }
         Row updated = row;
+        materialise(updated);
         for (int t = 0; t < int(tables.size()); ++t) reload(updated, t);
         row = std::move(updated);
     }
@@ -474,46 +562,22 @@ std::unique_ptr<Statement> reopenWithRowids(sqlite3* db, const QString& translat
     return nullptr;
 }
 
-// The last text read in a column and the row that holds it: a sorted result repeats a group's texts row
-// after row, and a repeat shares the string already made instead of converting and storing its own.
-struct LastText {
-    std::string utf8;
-    std::size_t row = 0;
-    bool valid = false;
-};
-
-std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int rowidColumns, RowArena& arena) {
-    const int n = int(cols.size());
+// Every row's cells as read, and its rowids.
+std::vector<Row> readRows(Statement& st, int columns, int rowidColumns, std::vector<RawCell>& cells, TextStore& texts) {
     std::vector<Row> rows;
-    std::vector<LastText> last(static_cast<size_t>(n));
     while (st.step()) {
-        Row row(&arena);
-        row.values.reserve(size_t(n));
-        for (int i = 0; i < n; ++i) {
-            sqlite3_value* v = sqlite3_column_value(st.get(), i);
-            const int type = cols[size_t(i)].type;
-            if (type == adDate || sqlite3_value_type(v) != SQLITE_TEXT) {
-                row.values.push_back(readValue(v, type));
-                continue;
-            }
-            const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
-            const size_t bytes = size_t(sqlite3_value_bytes(v));
-            LastText& l = last[size_t(i)];
-            if (l.valid && l.utf8.size() == bytes && std::memcmp(l.utf8.data(), p, bytes) == 0) {
-                row.values.push_back(rows[l.row].values[size_t(i)]);
-            } else {
-                row.values.emplace_back(QString::fromUtf8(p, qsizetype(bytes)));
-                l.utf8.assign(p, bytes);
-                l.valid = true;
-            }
-            l.row = rows.size();
+        Row row;
+        row.first = cells.size();
+        for (int i = 0; i < columns; ++i) {
+            RawCell& c = cells.emplace_back(cellOf(sqlite3_column_value(st.get(), i)));
+            if (c.kind == SQLITE_TEXT) c.text = texts.add(c.text, c.bytes);
         }
         row.rowids.reserve(size_t(rowidColumns));
         for (int t = 0; t < rowidColumns; ++t) {
-            if (sqlite3_column_type(st.get(), n + t) == SQLITE_NULL)
+            if (sqlite3_column_type(st.get(), columns + t) == SQLITE_NULL)
                 row.rowids.emplace_back(std::nullopt);
             else
-                row.rowids.emplace_back(sqlite3_column_int64(st.get(), n + t));
+                row.rowids.emplace_back(sqlite3_column_int64(st.get(), columns + t));
         }
         rows.push_back(std::move(row));
     }
@@ -521,17 +585,15 @@ std::vector<Row> readRows(Statement& st, const std::vector<Column>& cols, int ro
 }
 
 // An expression's type comes from its first value (MAX of a column, COUNT, ...).
-void inferExpressionTypes(std::vector<Column>& cols, const std::vector<Row>& rows) {
+void inferExpressionTypes(std::vector<Column>& cols, const std::vector<Row>& rows, const std::vector<RawCell>& cells) {
     for (size_t i = 0; i < cols.size(); ++i) {
         Column& c = cols[i];
         if (c.type != adEmpty) continue;
         c.type = adVarWChar;
         for (const Row& r : rows) {
-            const auto& raw = r.values[i].raw();
-            if (std::holds_alternative<std::monostate>(raw)) continue;
-            c.type = std::holds_alternative<qint64>(raw)   ? adInteger
-                     : std::holds_alternative<double>(raw) ? adDouble
-                                                           : adVarWChar;
+            const int kind = cells[r.first + i].kind;
+            if (kind == SQLITE_NULL) continue;
+            c.type = kind == SQLITE_INTEGER ? adInteger : kind == SQLITE_FLOAT ? adDouble : adVarWChar;
             break;
         }
     }
@@ -558,17 +620,19 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
             updatable = true;
         }
     }
-    auto arena = std::make_unique<RowArena>();
-    std::vector<Row> rows = readRows(*st, cols, updatable ? int(tables.size()) : 0, *arena);
-    inferExpressionTypes(cols, rows);
+    std::vector<RawCell> cells;
+    TextStore texts;
+    std::vector<Row> rows = readRows(*st, int(cols.size()), updatable ? int(tables.size()) : 0, cells, texts);
+    inferExpressionTypes(cols, rows, cells);
 
     d->cn = &cn;
     d->alive = cn.m_alive;
     d->cols = std::move(cols);
     d->tables = std::move(tables);
-    d->rows.clear();
-    d->arena = std::move(arena);
+    d->texts = std::move(texts);
+    d->cells = std::move(cells);
     d->rows = std::move(rows);
+    d->shown.assign(d->cols.size(), Impl::Shown{});
     d->linkAll();
     d->updatable = updatable;
     d->pos = 0;

@@ -443,6 +443,36 @@ TEST_F(Ledger, RepeatedTextsReadAsStored) {
     EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
 }
 
+// Cells are made values when a field reads them: a row written before any of its fields was read keeps
+// every other value, a value read on another row stays that row's, and a copy outlives the next row.
+TEST_F(Ledger, RowsReadOrWrittenInAnyOrderShowWhatIsStored) {
+    exec("DELETE FROM tbl_Location");
+    exec("INSERT INTO tbl_Location VALUES (1, 'Tokyo', 'head office', '0')");
+    exec("INSERT INTO tbl_Location VALUES (2, 'Osaka', NULL, '1')");
+    exec("INSERT INTO tbl_Location VALUES (3, 'Nagoya', 'branch', '0')");
+    ado::Recordset rs;
+    rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
+    const ado::Value first = rs["Location_Name"].value();
+    rs.MoveNext();  // row 2: nothing read yet
+    rs["Location_Comment"] = ado::Value("moved");
+    rs.Update();
+    EXPECT_EQ(first.toText(), "Tokyo");
+    EXPECT_EQ(rs["Location_Code"].value().toInt16(), 2);
+    EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
+    EXPECT_EQ(rs["Location_Comment"].text(), "moved");
+    EXPECT_EQ(rs["Available_flug"].text(), "1");
+    rs.MoveNext();
+    EXPECT_EQ(rs["Location_Comment"].text(), "branch");
+    rs.MoveFirst();
+    EXPECT_EQ(rs["Location_Name"].text(), "Tokyo");
+    EXPECT_EQ(rs["Location_Comment"].text(), "head office");
+    rs.MoveLast();
+    EXPECT_EQ(rs["Location_Name"].text(), "Nagoya");
+    ado::Recordset again;
+    again.Open("SELECT Location_Comment FROM tbl_Location WHERE Location_Code = 2", cn);
+    EXPECT_EQ(again.Fields(0).text(), "moved");
+}
+
 TEST_F(Ledger, RecordsetsThatCannotBeWritten) {
     const struct {
         const char* what;
