@@ -68,14 +68,16 @@ bool frm_Edit_Network::fillGrid(ui::FlexGrid& grid, const QString& query, const 
         const QColor white = ui::QBColor(15);
         qint16 row = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const QString first = numberRows ? QString::number(row) : cellText(fields[0]->value());
-            if (!first.isEmpty()) grid.setTextMatrix(row, 0, first);
+            // Each text is handed over to the grid: a cell takes it as it is instead of copying it into its
+            // own buffer.
+            QString first = numberRows ? QString::number(row) : cellText(fields[0]->value());
+            if (!first.isEmpty()) grid.setTextMatrix(row, 0, std::move(first));
             grid.setCellBackColorAt(row, 0, grey);
             for (int c = 1; c < columnCount; ++c) {
                 grid.setCellBackColorAt(row, c, white);
                 grid.setCellAlignmentAt(row, c, ui::flexAlignLeftBottom);
-                const QString text = cellText(fields[size_t(c)]->value());
-                if (!text.isEmpty()) grid.setTextMatrix(row, c, text);
+                QString text = cellText(fields[size_t(c)]->value());
+                if (!text.isEmpty()) grid.setTextMatrix(row, c, std::move(text));
             }
             // 16 bits, as the counter always was: a 32,768th row overflows into the handler below.
             row = vb::addInt16(row, 1);
