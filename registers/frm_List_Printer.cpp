@@ -23,6 +23,14 @@ const QString kPrinterSql = QStringLiteral(
     "((tbl_Pclist.MainKey = tbl_Printer_Management.Key) AND (tbl_Pclist.MainKey = tbl_Computer_List.MainKey) AND "
     "(tbl_Computer_List.Deleted_Flug = 0)) ORDER BY tbl_Printer_Management.PrinterPorts_Name;");
 
+// A field's text as toTextOrEmpty gives it; a stored text is read where it is instead of copied for every
+// record, another value's is made in `scratch`.
+const QString& textOf(const ado::Value& v, QString& scratch) {
+    if (const auto* stored = std::get_if<QString>(&v.raw())) return *stored;
+    scratch = v.toTextOrEmpty();
+    return scratch;
+}
+
 }  // namespace
 
 frm_List_Printer::frm_List_Printer(QWidget* parent) : ui::Form(QStringLiteral("frm_List_Printer"), parent) {
@@ -79,7 +87,8 @@ void frm_List_Printer::Form_Resize() {
 bool frm_List_Printer::fnc_View_PrinterTable() {
     ui::FlexGrid& grid = *MSFlexGrid_Printer;
     ado::Recordset rs;
-    rs.Open(kPrinterSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
+    // Only read: a read-only recordset does not try to fetch the row ids a write would need.
+    rs.Open(kPrinterSql, gCn(), ado::adOpenStatic, ado::adLockReadOnly);
     if (rs.RecordCount() == 0) {
         rs.Close();
         return false;
@@ -99,8 +108,9 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
     const ado::Field& portField = rs.Fields(QStringLiteral("PrinterPorts_Name"));
     const ado::Field& printerField = rs.Fields(QStringLiteral("Printer_Name"));
     const ado::Field& pcField = rs.Fields(QStringLiteral("Computer_Name"));
+    QString scratch;
     for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-        const QString port = portField.value().toTextOrEmpty();
+        const QString& port = textOf(portField.value(), scratch);
         if (!port.isEmpty()) {
             if (columns.empty() || port != columns.back().port) {
                 columns.push_back({printerField.value().toTextOrEmpty(), port, {}});
@@ -123,15 +133,16 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
     grid.setRows(rows);
     grid.setColWidth(0, 600);
     for (int column = 1; column <= int(columns.size()); ++column) {
-        const PortColumn& c = columns[std::size_t(column - 1)];
+        PortColumn& c = columns[std::size_t(column - 1)];
         grid.setColWidth(column, 1500);
         grid.setTextMatrix(0, column, c.printer);
         grid.setCellBackColorAt(0, column, grey);
         grid.setTextMatrix(1, column, c.port);
         grid.setCellBackColorAt(1, column, grey);
         grid.setCellAlignmentAt(1, column, ui::flexAlignCenterBottom);
-        for (const auto& [row, pc] : c.pcs) {
-            grid.setTextMatrix(row, column, pc);
+        // The names are handed over to the grid, not copied.
+        for (auto& [row, pc] : c.pcs) {
+            grid.setTextMatrix(row, column, std::move(pc));
             grid.setCellBackColorAt(row, column, white);
             grid.setCellAlignmentAt(row, column, ui::flexAlignLeftBottom);
         }
