@@ -67,11 +67,10 @@ private:
 };
 
 // A row read at Open has its cells from `first` on in Impl::cells; once written (an edit, a new record) it
-// holds its values itself.
+// holds its values itself. Small and cheap to move: a result has tens of thousands.
 struct Row {
     std::size_t first = 0;
-    std::vector<Value> values;                  // empty while the row is as read
-    std::vector<std::optional<qint64>> rowids;  // one per base table
+    std::unique_ptr<std::vector<Value>> values;  // null while the row is as read
     bool deleted = false;
 };
 
@@ -243,6 +242,8 @@ struct Recordset::Impl {
     TextStore texts;
     std::vector<RawCell> cells;  // the rows read at Open, row after row
     std::vector<Row> rows;
+    // Each row's rowid in each base table, row after row, for a recordset that writes back.
+    std::vector<std::optional<qint64>> rowids;
     // The value each column last showed, with the row (index into `rows`) and the text it came from. A
     // field's value stays as it is until the field is read on another row; a repeated text (a sorted list
     // repeats a group's texts row after row) shares the string already made.
@@ -309,7 +310,7 @@ struct Recordset::Impl {
         if (mode == Mode::Add) return null;
         if (!onRow()) throwAdo(errNoCurrentRecord);
         const Row& row = rows[pos];
-        if (!row.values.empty()) return row.values[i];
+        if (row.values) return (*row.values)[size_t(i)];
         Shown& s = shown[size_t(i)];
         if (s.row == pos) return s.value;
         const RawCell& c = cells[row.first + size_t(i)];
@@ -326,11 +327,15 @@ struct Recordset::Impl {
         return s.value;
     }
 
-    // A row about to be written holds its values itself from then on.
-    void materialise(Row& row) const {
-        if (!row.values.empty() || cols.empty()) return;
-        row.values.reserve(cols.size());
-        for (size_t i = 0; i < cols.size(); ++i) row.values.push_back(decode(cells[row.first + i], cols[i].type));
+    std::optional<qint64>& rowid(qsizetype at, int table) { return rowids[size_t(at) * tables.size() + size_t(table)]; }
+
+    // Every value of a row: a row about to be written holds them itself from then on.
+    std::vector<Value> valuesOf(const Row& row) const {
+        if (row.values) return *row.values;
+        std::vector<Value> values;
+        values.reserve(cols.size());
+        for (size_t i = 0; i < cols.size(); ++i) values.push_back(decode(cells[row.first + i], cols[i].type));
+        return values;
     }
 
     void assign(int i, const Value& v) {
@@ -361,10 +366,8 @@ struct Recordset::Impl {
 
     // Re-reads the columns of one base table for one row, so the recordset shows what was stored
     // (defaults, canonical dates, numbers from text).
-    void reload(Row& row, int table) {
-        const std::optional<qint64> id = row.rowids[table];
+    void reload(std::optional<qint64> id, std::vector<Value>& values, int table) {
         if (!id) return;
-        materialise(row);
         QStringList names;
         std::vector<int> which;
         for (size_t k = 0; k < cols.size(); ++k)
@@ -378,7 +381,7 @@ struct Recordset::Impl {
         sqlite3_bind_int64(st.get(), 1, *id);
         if (!st.step()) return;
         for (size_t k = 0; k < which.size(); ++k)
-            row.values[which[k]] = decode(cellOf(sqlite3_column_value(st.get(), int(k))), cols[which[k]].type);
+            values[which[k]] = decode(cellOf(sqlite3_column_value(st.get(), int(k))), cols[which[k]].type);
     }
 
     void update() {
@@ -407,23 +410,22 @@ struct Recordset::Impl {
                 params.push_back(*pending[k]);
             }
             if (sets.isEmpty()) continue;
-            if (!row.rowids[t]) throwAdo(errRowNotFound);
-            params.emplace_back(*row.rowids[t]);
+            const std::optional<qint64> id = rowid(pos, t);
+            if (!id) throwAdo(errRowNotFound);
+            params.emplace_back(*id);
             const QString sql =
                 QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid = ?").arg(tables[t], sets.join(QStringLiteral(", ")));
             exec(sql, sql, params);
             if (sqlite3_changes(cn->handle()) == 0) throwAdo(errRowNotFound);
         }
-        Row updated = row;
-        materialise(updated);
-        for (int t = 0; t < int(tables.size()); ++t) reload(updated, t);
-        row = std::move(updated);
+        std::vector<Value> updated = valuesOf(row);
+        for (int t = 0; t < int(tables.size()); ++t) reload(rowid(pos, t), updated, t);
+        row.values = std::make_unique<std::vector<Value>>(std::move(updated));
     }
 
     void writeNew() {
-        Row row;
-        row.values.assign(cols.size(), Value());
-        row.rowids.assign(tables.size(), std::nullopt);
+        std::vector<Value> values(cols.size());
+        std::vector<std::optional<qint64>> ids(tables.size());
         bool anyAssigned = false;
         for (const auto& p : pending) anyAssigned = anyAssigned || p.has_value();
         for (int t = 0; t < int(tables.size()); ++t) {
@@ -445,10 +447,11 @@ struct Recordset::Impl {
                                                       .arg(tables[t], names.join(QStringLiteral(", ")),
                                                            marks.join(QStringLiteral(", ")));
             exec(sql, sql, params);
-            row.rowids[t] = sqlite3_last_insert_rowid(cn->handle());
-            reload(row, t);
+            ids[size_t(t)] = sqlite3_last_insert_rowid(cn->handle());
+            reload(ids[size_t(t)], values, t);
         }
-        rows.push_back(std::move(row));
+        rowids.insert(rowids.end(), ids.begin(), ids.end());
+        rows.push_back(Row{0, std::make_unique<std::vector<Value>>(std::move(values)), false});
         linkPushed();
         pos = qsizetype(rows.size()) - 1;
     }
@@ -563,23 +566,21 @@ std::unique_ptr<Statement> reopenWithRowids(sqlite3* db, const QString& translat
 }
 
 // Every row's cells as read, and its rowids.
-std::vector<Row> readRows(Statement& st, int columns, int rowidColumns, std::vector<RawCell>& cells, TextStore& texts) {
+std::vector<Row> readRows(Statement& st, int columns, int rowidColumns, std::vector<RawCell>& cells, TextStore& texts,
+                          std::vector<std::optional<qint64>>& rowids) {
     std::vector<Row> rows;
     while (st.step()) {
-        Row row;
-        row.first = cells.size();
+        rows.push_back(Row{cells.size(), nullptr, false});
         for (int i = 0; i < columns; ++i) {
             RawCell& c = cells.emplace_back(cellOf(sqlite3_column_value(st.get(), i)));
             if (c.kind == SQLITE_TEXT) c.text = texts.add(c.text, c.bytes);
         }
-        row.rowids.reserve(size_t(rowidColumns));
         for (int t = 0; t < rowidColumns; ++t) {
             if (sqlite3_column_type(st.get(), columns + t) == SQLITE_NULL)
-                row.rowids.emplace_back(std::nullopt);
+                rowids.emplace_back(std::nullopt);
             else
-                row.rowids.emplace_back(sqlite3_column_int64(st.get(), columns + t));
+                rowids.emplace_back(sqlite3_column_int64(st.get(), columns + t));
         }
-        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -622,7 +623,8 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
     }
     std::vector<RawCell> cells;
     TextStore texts;
-    std::vector<Row> rows = readRows(*st, int(cols.size()), updatable ? int(tables.size()) : 0, cells, texts);
+    std::vector<std::optional<qint64>> rowids;
+    std::vector<Row> rows = readRows(*st, int(cols.size()), updatable ? int(tables.size()) : 0, cells, texts, rowids);
     inferExpressionTypes(cols, rows, cells);
 
     d->cn = &cn;
@@ -632,6 +634,7 @@ void Recordset::Open(const QString& sql, Connection& cn, int, int lockType, int)
     d->texts = std::move(texts);
     d->cells = std::move(cells);
     d->rows = std::move(rows);
+    d->rowids = std::move(rowids);
     d->shown.assign(d->cols.size(), Impl::Shown{});
     d->linkAll();
     d->updatable = updatable;
@@ -752,9 +755,10 @@ void Recordset::Delete() {
     // Over a join it is not clear which rows a delete means; none of the ledger's windows needs it.
     if (d->tables.size() != 1) throwAdo(errNotUpdatable);
     Row& row = d->rows[d->pos];
-    if (!row.rowids[0]) throwAdo(errRowNotFound);
+    const std::optional<qint64> id = d->rowid(d->pos, 0);
+    if (!id) throwAdo(errRowNotFound);
     const QString sql = QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?").arg(d->tables[0]);
-    d->exec(sql, sql, {Value(*row.rowids[0])});
+    d->exec(sql, sql, {Value(*id)});
     row.deleted = true;
     d->unlink(d->pos);
 }
