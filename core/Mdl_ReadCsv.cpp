@@ -103,20 +103,35 @@ QStringList lineInput(const QString& text) {
     return lines;
 }
 
-StagedLine splitLine(const QString& line) {
-    StagedLine s;
+namespace {
+
+// Where each of the seven fields lies in a line: given to `set(field, from, length)` for every field the
+// split fills (a line without a comma fills none; the seventh takes the rest after the sixth comma).
+template <typename Set>
+void splitFields(QStringView line, Set&& set) {
     const qsizetype first = line.indexOf(u',');
-    if (first < 0) return s;  // no comma: nothing of the line is kept
-    s.Key = line.left(first);
-    // Each field copied once out of the line, not the line's rest after every comma.
+    if (first < 0) return;  // no comma: nothing of the line is kept
+    set(0, 0, first);
     qsizetype rest = first + 1;
-    for (QString* field : {&s.Group, &s.Item, &s.SubItem, &s.Contents, &s.Unit}) {
+    for (int field = 1; field <= 5; ++field) {
         const qsizetype comma = line.indexOf(u',', rest);
         if (comma < 0) break;  // this field and the next stay empty; the rest is kept for Renewalday
-        *field = line.mid(rest, comma - rest);
+        set(field, rest, comma - rest);
         rest = comma + 1;
     }
-    s.Renewalday = line.mid(rest);
+    set(6, rest, line.size() - rest);
+}
+
+QString StagedLine::*const kFields[] = {&StagedLine::Key,       &StagedLine::Group,    &StagedLine::Item,
+                                        &StagedLine::SubItem,   &StagedLine::Contents, &StagedLine::Unit,
+                                        &StagedLine::Renewalday};
+
+}  // namespace
+
+StagedLine splitLine(const QString& line) {
+    StagedLine s;
+    // Each field copied once out of the line, not the line's rest after every comma.
+    splitFields(line, [&](int field, qsizetype from, qsizetype length) { s.*kFields[field] = line.mid(from, length); });
     return s;
 }
 
@@ -130,18 +145,49 @@ bool fnc_Check_CsvHeader(const QString& line) {
 
 namespace readcsv {
 
-bool readInventoryFile(const QString& fullPath, StagedRows* rows) {
-    const QStringList lines = lineInput(readWholeFile(fullPath));
-    if (lines.isEmpty() || lines.first().isEmpty()) return false;
-    if (!fnc_Check_CsvHeader(lines.first())) return false;
+namespace {
+
+// The rows of a decoded file, each value made by `value(from, length)` from its place in the text, the
+// first six cut. Lines as lineInput finds them, without a text per line.
+template <typename MakeValue>
+bool splitInventoryText(const QString& text, StagedRows* rows, MakeValue&& value) {
+    const QStringView all(text);
+    qsizetype start = 0;
+    // One line: up to the next CR (a lone LF stays inside it); `next` is where the following line starts.
+    auto lineAt = [&all](qsizetype from, qsizetype* next) {
+        const qsizetype cr = all.indexOf(u'\r', from);
+        const qsizetype end = cr < 0 ? all.size() : cr;
+        *next = cr < 0 ? all.size() : (cr + 1 < all.size() && all.at(cr + 1) == u'\n' ? cr + 2 : cr + 1);
+        return all.mid(from, end - from);
+    };
+    if (all.isEmpty()) return false;
+    const QStringView header = lineAt(0, &start);
+    if (header.isEmpty() || header != kHeader) return false;
     rows->clear();
-    rows->reserve(std::size_t(lines.size()));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        StagedLine s = splitLine(lines.at(i));
-        for (QString* field : {&s.Key, &s.Group, &s.Item, &s.SubItem, &s.Contents, &s.Unit}) field->truncate(kFieldCut);
-        rows->push_back(std::move(s));
+    rows->reserve(std::size_t(text.count(u'\r')) + 1);
+    while (start < all.size()) {
+        const qsizetype lineStart = start;
+        const QStringView line = lineAt(lineStart, &start);
+        StagedLine& s = rows->emplace_back();
+        splitFields(line, [&](int field, qsizetype from, qsizetype length) {
+            s.*kFields[field] = value(lineStart + from, field < 6 ? qMin(length, qsizetype(kFieldCut)) : length);
+        });
     }
     return true;
+}
+
+}  // namespace
+
+bool readInventoryFile(const QString& fullPath, StagedRows* rows) {
+    const QString text = readWholeFile(fullPath);
+    return splitInventoryText(text, rows, [&text](qsizetype from, qsizetype length) { return text.mid(from, length); });
+}
+
+bool readInventoryFileInPlace(const QString& fullPath, StagedRows* rows, QString* text) {
+    *text = readWholeFile(fullPath);
+    const QChar* data = text->constData();
+    return splitInventoryText(
+        *text, rows, [data](qsizetype from, qsizetype length) { return QString::fromRawData(data + from, length); });
 }
 
 void storeStagedRows(const StagedRows& rows) {
@@ -149,12 +195,9 @@ void storeStagedRows(const StagedRows& rows) {
     ++g_stagings;
     // One prepared insert for all rows, in file order: a recordset's AddNew prepares a statement and reads
     // the row back for every line, and staging would be most of the import's time.
-    static constexpr QString StagedLine::*kColumns[] = {
-        &StagedLine::Key,      &StagedLine::Group, &StagedLine::Item,      &StagedLine::SubItem,
-        &StagedLine::Contents, &StagedLine::Unit,  &StagedLine::Renewalday};
     gCn().ExecuteEach(QStringLiteral("INSERT INTO tbl_ReadCsv ( [Key], [Group], Item, SubItem, Contents, Unit, "
                                      "Renewalday ) VALUES ( ?, ?, ?, ?, ?, ?, ? )"),
-                      rows.size(), 7, [&rows](std::size_t r, int k) -> const QString& { return rows[r].*kColumns[k]; });
+                      rows.size(), 7, [&rows](std::size_t r, int k) -> const QString& { return rows[r].*kFields[k]; });
 }
 
 bool sameText(const QString& staged, const QString& literal) {

@@ -49,6 +49,10 @@ using StagedRows = std::vector<StagedLine>;
 // The file part of the staging: reads the file (vb::Error when it cannot be read) and gives its rows as
 // they will be stored, the first six fields cut. False when the first line is empty or not the header.
 bool readInventoryFile(const QString& fullPath, StagedRows* rows);
+// The same with no copy of the values: they point into `text`, which holds the decoded file. The rows (and
+// every value taken from them) must not outlive `text` nor see it changed; for a reader that uses them and
+// throws them away, as the import does for each file.
+bool readInventoryFileInPlace(const QString& fullPath, StagedRows* rows, QString* text);
 // The database part: empties tbl_ReadCsv and stores the rows, in order (errors go to the caller).
 void storeStagedRows(const StagedRows& rows);
 // fnc_Read_CsvFile, also giving the rows it staged, as tbl_ReadCsv now holds them.

@@ -86,9 +86,11 @@ void runIgnoringErrors(const QString& start, qint16 key) {
 
 FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
     FileResult result;
+    // The staged rows point into the decoded text, which outlives them here.
+    QString text;
     readcsv::StagedRows staged;
     try {
-        if (!readcsv::readInventoryFile(fullPath, &staged)) {
+        if (!readcsv::readInventoryFileInPlace(fullPath, &staged, &text)) {
             result.skip = Skip::NotInventory;
             return result;
         }
