@@ -182,6 +182,7 @@ private:
     friend class Recordset;
     [[nodiscard]] sqlite3* handle() const { return m_db; }
     void checkOpen() const;
+    detail::StatementCache& statementCache();
     void executeEach(const QString& sql, std::size_t count, const std::function<int(std::size_t)>& columns,
                      const std::function<const QString&(std::size_t, int)>& cell);
 

@@ -2,8 +2,6 @@
 // hundred statements for every file, and preparing them each time was most of its cost.
 #include <sqlite3.h>
 
-#include <QVarLengthArray>
-
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
 
@@ -11,8 +9,8 @@ namespace ado {
 
 namespace {
 
-// Texts are bound without a copy: `keep` holds their UTF-8 until the statement has run.
-void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, QVarLengthArray<QByteArray, 16>& keep) {
+// Texts are bound without a copy: `texts` holds their UTF-8 until the statement has run.
+void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, detail::Utf8Texts& texts) {
     int rc = SQLITE_OK;
     const auto& raw = v.raw();
     if (const auto* i = std::get_if<qint64>(&raw)) {
@@ -21,8 +19,8 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, QVarLengthAr
         rc = sqlite3_bind_double(st, index, *d);
     } else if (const auto* s = std::get_if<QString>(&raw)) {
         // The length is passed, so a NUL inside the text is stored like any other character.
-        const QByteArray& utf8 = keep.emplace_back(s->toUtf8());
-        rc = sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+        const auto [utf8, size] = texts.add(*s);
+        rc = sqlite3_bind_text(st, index, utf8, size, SQLITE_STATIC);
     } else if (const auto* t = std::get_if<QDateTime>(&raw)) {
         const QByteArray utf8 = detail::canonicalDate(*t).toUtf8();
         rc = sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -34,6 +32,11 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, QVarLengthAr
 
 }  // namespace
 
+detail::StatementCache& Connection::statementCache() {
+    if (!m_cache) m_cache = std::make_unique<detail::StatementCache>();
+    return *m_cache;
+}
+
 void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& values,
                               const std::function<QString()>& asWritten) {
     checkOpen();
@@ -41,17 +44,8 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
         const QString shown = asWritten ? asWritten() : sql;
         if (m_failHook(shown)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + shown);
     }
-    if (!m_cache) m_cache = std::make_unique<detail::StatementCache>();
-    detail::StatementCache& cache = *m_cache;
-    const bool again = cache.last && sql.isSharedWith(cache.lastSql) && sql.constData() == cache.lastSql.constData() &&
-                       sql.size() == cache.lastSql.size();
-    if (!again) {
-        std::unique_ptr<detail::Statement>& slot = cache.statements[sql];
-        if (!slot) slot = std::make_unique<detail::Statement>(m_db, translateJetSql(sql));  // kept only when prepared
-        cache.last = slot.get();
-        cache.lastSql = sql;
-    }
-    detail::Statement* slot = cache.last;
+    detail::StatementCache& cache = statementCache();
+    detail::Statement* slot = cache.find(m_db, sql);
     sqlite3_stmt* st = slot->get();
     sqlite3_reset(st);
     // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null. With
@@ -60,8 +54,11 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
         throw vb::Error(errTooFewParameters, QStringLiteral("パラメータの数が一致しません (%1 / %2)。")
                                                  .arg(values.size())
                                                  .arg(sqlite3_bind_parameter_count(st)));
-    QVarLengthArray<QByteArray, 16> keep;
-    for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k], keep);
+    qsizetype units = 0;
+    for (const Value& v : values)
+        if (const auto* s = std::get_if<QString>(&v.raw())) units += s->size();
+    cache.texts.start(units);
+    for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k], cache.texts);
     try {
         while (slot->step()) {
         }

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QVarLengthArray>
 
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
@@ -151,12 +150,16 @@ void Connection::ExecuteEach(const QString& sql, std::size_t count, int columns,
 void Connection::executeEach(const QString& sql, std::size_t count, const std::function<int(std::size_t)>& columns,
                              const std::function<const QString&(std::size_t, int)>& cell) {
     checkOpen();
-    // Prepared even for no rows, so a faulty statement fails the same way whatever the data.
-    Statement st(m_db, translateJetSql(sql));
+    // Prepared even for no rows, so a faulty statement fails the same way whatever the data; kept, as an
+    // import stages every file with the same statement.
+    detail::StatementCache& cache = statementCache();
+    Statement& st = *cache.find(m_db, sql);
+    // Reset on every way out, so the kept statement holds no read of the database between runs.
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> resetOnExit(st.get(), sqlite3_reset);
     const int markers = sqlite3_bind_parameter_count(st.get());
     long changed = 0;
     m_recordsAffected = 0;
-    QVarLengthArray<QByteArray, 16> keep;
+    detail::Utf8Texts& texts = cache.texts;
     for (std::size_t r = 0; r < count; ++r) {
         if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
         // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
@@ -167,11 +170,13 @@ void Connection::executeEach(const QString& sql, std::size_t count, const std::f
         sqlite3_reset(st.get());
         // Every marker is bound again, so nothing needs clearing; the texts are bound without a copy and
         // kept until the row has run.
-        keep.clear();
+        qsizetype units = 0;
+        for (int k = 0; k < width; ++k) units += cell(r, k).size();
+        texts.start(units);
         for (int k = 0; k < width; ++k) {
             // The length is passed, so a NUL inside the text is stored like any other character.
-            const QByteArray& utf8 = keep.emplace_back(cell(r, k).toUtf8());
-            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+            const auto [utf8, size] = texts.add(cell(r, k));
+            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8, size, SQLITE_STATIC);
             if (rc != SQLITE_OK) throwSqlite(m_db, rc);
         }
         while (st.step()) {

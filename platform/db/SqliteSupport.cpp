@@ -3,12 +3,57 @@
 #include <sqlite3.h>
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/base/VbError.h"
 #include "platform/db/Ado.h"
 
 namespace ado::detail {
+
+void Utf8Texts::start(qsizetype units) {
+    // Three bytes at most per unit (a surrogate pair takes four for two), so the buffer never moves in a run.
+    const std::size_t need = std::size_t(units) * 3;
+    if (m_bytes.size() < need) m_bytes.resize(need);
+    m_used = 0;
+}
+
+Statement* StatementCache::find(sqlite3* db, const QString& sql) {
+    const bool again =
+        last && sql.isSharedWith(lastSql) && sql.constData() == lastSql.constData() && sql.size() == lastSql.size();
+    if (!again) {
+        std::unique_ptr<Statement>& slot = statements[sql];
+        if (!slot) slot = std::make_unique<Statement>(db, translateJetSql(sql));
+        last = slot.get();
+        lastSql = sql;
+    }
+    return last;
+}
+
+std::pair<const char*, int> Utf8Texts::add(QStringView text) {
+    char* const at = m_bytes.data() + m_used;
+    char* out = at;
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            // Pairs and lone halves (a lone one becomes '?') as toUtf8 writes them; never longer than 3 per unit.
+            const QByteArray same = text.toUtf8();
+            out = std::copy(same.begin(), same.end(), at);
+            break;
+        } else {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    m_used += std::size_t(out - at);
+    return {at, int(out - at)};
+}
 
 namespace {
 

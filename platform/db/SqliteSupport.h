@@ -5,7 +5,9 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/db/Ado.h"
@@ -54,13 +56,31 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
 };
 
+// The UTF-8 of one run's texts, written one after another into a buffer kept across runs, so binding a
+// text allocates nothing. Each text comes out as QString::toUtf8 gives it.
+class Utf8Texts {
+public:
+    // Starts a run of texts holding at most `units` UTF-16 units in all; what earlier runs gave is gone.
+    void start(qsizetype units);
+    // The text's UTF-8, valid until the next start().
+    [[nodiscard]] std::pair<const char*, int> add(QStringView text);
+
+private:
+    std::string m_bytes;
+    std::size_t m_used = 0;
+};
+
 // The prepared statements a connection keeps, by statement text.
 struct StatementCache {
+    // The statement for the text, prepared on its first use (and kept only when that succeeded).
+    Statement* find(sqlite3* db, const QString& sql);
+
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
     // The last statement run, found again without hashing when the caller passes the same text object
     // (a list copy runs one statement text for every row).
     QString lastSql;
     Statement* last = nullptr;
+    Utf8Texts texts;
 };
 
 // A savepoint: everything written after it is rolled back (and the savepoint released) in the destructor,

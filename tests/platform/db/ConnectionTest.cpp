@@ -490,6 +490,54 @@ TEST_F(TemplateDb, ExecuteBoundKeepsTheStatementAndBindsEachRun) {
     EXPECT_EQ(stored("tbl_Pclist", "Computer_Name", "MainKey = 3"), "text:again");
 }
 
+// Both bulk and bound runs write each text's UTF-8 themselves: every length of character, surrogate pairs,
+// lone halves (stored as '?', as QString::toUtf8 writes them) and NULs must come out byte for byte as toUtf8.
+TEST_F(TemplateDb, BoundTextsAreStoredAsTheirUtf8) {
+    const QChar high(char16_t(0xD83D)), low(char16_t(0xDE00));
+    const QString texts[] = {
+        QString(),
+        QStringLiteral("ascii 0123 ~"),
+        QStringLiteral("é ß ÿ") + QChar(0x7FF),
+        QStringLiteral("表計算ソフト ｶﾅ ￥") + QChar(0xFFFF),
+        QString(high) + low + QStringLiteral(" pair"),
+        QStringLiteral("lone ") + high + QStringLiteral(" high"),
+        QStringLiteral("lone ") + low + QStringLiteral(" low"),
+        QString(high) + low + high,  // a pair, then a high half at the end
+        QStringLiteral("a") + QChar(0) + QStringLiteral("ü"),
+        QString(300, QChar(0x3042)),
+    };
+    const QString insert = QStringLiteral(
+        "INSERT INTO tbl_ReadCsv ( [Key], Group, Item, SubItem, Contents, Unit, Renewalday ) "
+        "VALUES ( ?, ?, ?, ?, ?, ?, ? )");
+    const QString update = "UPDATE tbl_ReadCsv SET Renewalday = ? WHERE [Key] = ?";
+    std::vector<QStringList> rows;
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        const QString& t = texts[i];
+        // The long text goes where the staging keeps it whole.
+        rows.push_back({QString::number(i), t.size() > 254 ? QString() : t, t.left(3), "", t.left(1), t.right(2), t});
+    }
+    cn.ExecuteEach(insert, rows);
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        SCOPED_TRACE(i);
+        const QString where = QString("FROM tbl_ReadCsv WHERE [Key] = '%1'").arg(i);
+        const QStringList& row = rows[i];
+        const QString hex = scalar(
+            "SELECT hex(CAST(Group AS BLOB)) || ',' || hex(CAST(Item AS BLOB)) || ',' || "
+            "hex(CAST(Contents AS BLOB)) || ',' || hex(CAST(Unit AS BLOB)) || ',' || "
+            "hex(CAST(Renewalday AS BLOB)) " +
+            where);
+        EXPECT_EQ(
+            hex, QString::fromLatin1(row[1].toUtf8().toHex().toUpper() + ',' + row[2].toUtf8().toHex().toUpper() + ',' +
+                                     row[4].toUtf8().toHex().toUpper() + ',' + row[5].toUtf8().toHex().toUpper() + ',' +
+                                     row[6].toUtf8().toHex().toUpper()));
+        // The same text bound again, reversed in order, by the kept single statement.
+        const QString back = QString(texts[std::size(texts) - 1 - i]);
+        cn.ExecuteBound(update, {ado::Value(back), ado::Value(QString::number(i))});
+        EXPECT_EQ(scalar("SELECT hex(CAST(Renewalday AS BLOB)) " + where),
+                  QString::fromLatin1(back.toUtf8().toHex().toUpper()));
+    }
+}
+
 TEST_F(TemplateDb, FailHookFailsTheChosenStatementOnly) {
     cn.setFailHook([](const QString& sql) { return sql.contains("tbl_Model"); });
     EXPECT_EQ(errorOf([&] { cn.Execute("INSERT INTO tbl_Model (Model_Code) VALUES (1)"); }), ado::errProvider);
