@@ -164,7 +164,7 @@ bool splitInventoryText(const QString& text, StagedRows* rows, MakeValue&& value
     const QStringView header = lineAt(0, &start);
     if (header.isEmpty() || header != kHeader) return false;
     rows->clear();
-    rows->reserve(std::size_t(text.count(u'\r')) + 1);
+    rows->reserve(std::size_t(text.size() / 32));  // an inventory line is rarely shorter
     while (start < all.size()) {
         const qsizetype lineStart = start;
         const QStringView line = lineAt(lineStart, &start);
