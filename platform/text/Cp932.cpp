@@ -100,24 +100,29 @@ QString decode(const QByteArray& bytes, bool* ok) {
     }
     iconv_t cd = conv.get();
 
-    QString out;
-    out.reserve(bytes.size());
-    std::vector<char16_t> chunk(bytes.size() + 16);
+    // Written straight into the text: no CP932 character (and no byte it cannot read) makes more than one
+    // UTF-16 unit, so one unit per byte is room enough; more is made should that ever not hold.
+    QString out(bytes.size(), Qt::Uninitialized);
+    qsizetype used = 0;  // in UTF-16 units
     qsizetype pos = 0;
     const qsizetype count = bytes.size();
     while (pos < count) {
         char* in = const_cast<char*>(bytes.constData() + pos);
         size_t inLeft = size_t(count - pos);
-        char* o = reinterpret_cast<char*>(chunk.data());
-        size_t oLeft = chunk.size() * 2;
+        char* const start = reinterpret_cast<char*>(out.data() + used);
+        char* o = start;
+        size_t oLeft = size_t(out.size() - used) * 2;
         const size_t rc = iconv(cd, &in, &inLeft, &o, &oLeft);
         const int err = (rc == size_t(-1)) ? errno : 0;
-        out.append(QStringView(chunk.data(), (o - reinterpret_cast<char*>(chunk.data())) / 2));
+        used += (o - start) / 2;
         pos = count - qsizetype(inLeft);
-        if (err == E2BIG) continue;
+        if (err == E2BIG || ((err == EILSEQ || err == EINVAL) && used == out.size())) {
+            out.resize(out.size() * 2 + 16);
+            if (err == E2BIG) continue;
+        }
         if (err == EILSEQ || err == EINVAL) {
             // A byte that starts no CP932 character, or a lead byte cut off at the end.
-            out.append(QChar(0xFFFD));
+            out[used++] = QChar(0xFFFD);
             if (ok) *ok = false;
             pos += 1;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -125,6 +130,7 @@ QString decode(const QByteArray& bytes, bool* ok) {
         }
         if (err != 0) break;
     }
+    out.resize(used);
     return out;
 }
 
