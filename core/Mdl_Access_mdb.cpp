@@ -2,6 +2,7 @@
 #include "core/Mdl_Access_mdb.h"
 
 #include <QFileInfo>
+#include <array>
 
 #include "core/Mdl_gData.h"
 #include "platform/base/AppPath.h"
@@ -215,27 +216,20 @@ qint16 fnc_Get_MaxMainKey() {
 QString fnc_Replace_SQLChar(const QString& text) {
     // One pass, and no copy for the many texts that hold none of the characters (every staged value
     // goes through here).
-    const auto replacement = [](char16_t c) -> char16_t {
-        switch (c) {
-            case u',':
-                return 0x3001;  // 、
-            case u'\'':
-                return 0x2019;  // ’
-            case u';':
-                return 0xFF1B;  // ；
-            case u'#':
-                return 0xFF03;  // ＃
-            case u'\\':
-                return 0xFFE5;  // ￥
-            case u':':
-                return 0xFF1A;  // ：
-            case 10:
-            case 13:
-                return u' ';
-            default:
-                return 0;
-        }
-    };
+    // Every character replaced is ASCII: one table look-up per character.
+    static constexpr auto kTable = [] {
+        std::array<char16_t, 128> t{};
+        t[u','] = 0x3001;   // 、
+        t[u'\''] = 0x2019;  // ’
+        t[u';'] = 0xFF1B;   // ；
+        t[u'#'] = 0xFF03;   // ＃
+        t[u'\\'] = 0xFFE5;  // ￥
+        t[u':'] = 0xFF1A;   // ：
+        t[10] = u' ';
+        t[13] = u' ';
+        return t;
+    }();
+    const auto replacement = [](char16_t c) -> char16_t { return c < 128 ? kTable[c] : 0; };
     const char16_t* begin = reinterpret_cast<const char16_t*>(text.constData());
     const char16_t* end = begin + text.size();
     const char16_t* p = begin;
