@@ -220,9 +220,18 @@ StagedField selectorField(SelectorFields fields, int which) {
 const readcsv::StagedLine* firstSelected(const CatalogueEntry& e, LabelSet set, const readcsv::StagedRows& rows) {
     // The lookup stands for the selector query, so the test hook can fail it as it would fail the query.
     if (gCn().hasFailHook()) gCn().failAsStatement(selectorQuery(e, set));
-    const Selector& sel = e.selector(set);
-    const QString first = QString::fromUtf8(sel.first);
-    const QString second = QString::fromUtf8(sel.second);
+    // The selectors' texts, made once for every entry in both label sets.
+    static const auto selectors = [] {
+        std::array<std::array<std::pair<QString, QString>, kCatalogueSize>, 2> all;
+        for (const CatalogueEntry& entry : kCatalogue)
+            for (const LabelSet labels : {LabelSet::Japanese, LabelSet::English}) {
+                const Selector& sel = entry.selector(labels);
+                all[labels == LabelSet::Japanese ? 0 : 1][std::size_t(entry.number - 1)] = {
+                    QString::fromUtf8(sel.first), QString::fromUtf8(sel.second)};
+            }
+        return all;
+    }();
+    const auto& [first, second] = selectors[set == LabelSet::Japanese ? 0 : 1][std::size_t(e.number - 1)];
     const StagedField f1 = selectorField(e.fields, 0);
     const StagedField f2 = selectorField(e.fields, 1);
     for (const readcsv::StagedLine& row : rows)
@@ -269,27 +278,74 @@ private:
     const readcsv::StagedLine* m_found = nullptr;
 };
 
+// A column the reader writes: the start of its statement ("UPDATE ... SET column") and the bound statement
+// made of it.
+struct Target {
+    QString start, sql;
+};
+Target target(const QString& start) { return {start, start + QStringLiteral(" = ? WHERE MainKey = ?")}; }
+Target pclistTarget(const QString& column) { return target("UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "]"); }
+
+// The columns an entry's step writes, made once per entry: its own, and a second one for the steps that
+// write two (a date also into tbl_Pclist, a value's unit).
+struct StepTargets {
+    Target first, second;
+};
+const StepTargets& targetsOf(const CatalogueEntry& e) {
+    static const auto all = [] {
+        std::array<StepTargets, kCatalogueSize> targets;
+        for (const CatalogueEntry& entry : kCatalogue) {
+            StepTargets& t = targets[std::size_t(entry.number - 1)];
+            const QString column = entry.columnName();
+            switch (entry.rule) {
+                case Text:
+                case UnitText:
+                    // The model and serial entries name their column with the table, without brackets.
+                    t.first = entry.table == TargetTable::ComputerList
+                                  ? target("UPDATE tbl_Computer_List SET tbl_Computer_List." + column)
+                                  : pclistTarget(column);
+                    break;
+                case Date:
+                    t.first = target(QStringLiteral("UPDATE tbl_Computer_List SET tbl_Computer_List.[Update]"));
+                    t.second = pclistTarget(QStringLiteral("Update"));
+                    break;
+                case IpKey:
+                    t.first = target(QStringLiteral("UPDATE tbl_Pclist SET IPAddress_16num"));
+                    break;
+                case Pair:
+                case CachePair:
+                    t.first = pclistTarget(column);
+                    t.second = pclistTarget(catalogueEntry(entry.number + 1).columnName());
+                    break;
+                default:
+                    t.first = pclistTarget(column);
+                    break;
+            }
+        }
+        return targets;
+    }();
+    return all[std::size_t(e.number - 1)];
+}
+
 // One statement, prepared once per connection and run with the value bound; the test hook sees it as the
 // reader writes it (value in apostrophes, a number bare). Its failure is passed over.
-void write(const QString& target, const ado::Value& value, qint16 key) {
-    const QString sql = target + QStringLiteral(" = ? WHERE MainKey = ?");
+void write(const Target& target, const ado::Value& value, qint16 key) {
     const QString text = value.isText() ? std::get<QString>(value.raw()) : QString();
     // Written into the statement text, a NUL would have ended it there and the statement would fail.
     if (text.contains(QChar(0))) return;
     try {
-        gCn().ExecuteBound(sql, {value, ado::Value(qint64(key))}, [&] {
+        gCn().ExecuteBound(target.sql, {value, ado::Value(qint64(key))}, [&] {
             const QString shown = value.isText() ? u'\'' + text + u'\'' : value.toText();
-            return target + QStringLiteral(" = ") + shown + QStringLiteral(" WHERE MainKey = ") + QString::number(key);
+            return target.start + QStringLiteral(" = ") + shown + QStringLiteral(" WHERE MainKey = ") +
+                   QString::number(key);
         });
     } catch (const std::exception&) {
     }
 }
 
-QString pclistTarget(const QString& column) { return "UPDATE tbl_Pclist SET tbl_Pclist.[" + column + "]"; }
-
 // One step for the PC: an entry, or a value entry with its unit entry.
 void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& lookup) {
-    const QString column = e.columnName();
+    const StepTargets& targets = targetsOf(e);
     const bool found = lookup.find(e);
     auto read = [&](StagedField field, QString& into) {
         if (found) into = lookup.field(field);
@@ -300,20 +356,15 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& 
             QString v;
             read(e.rule == Text ? fContents : fUnit, v);
             v = cutText(v);
-            if (e.table == TargetTable::ComputerList) {
-                // The model and serial entries name their column with the table, without brackets.
-                write("UPDATE tbl_Computer_List SET tbl_Computer_List." + column, v, key);
-            } else {
-                write(pclistTarget(column), v, key);
-            }
+            write(targets.first, v, key);
             break;
         }
         case Date: {
             QString v;
             read(set == LabelSet::Japanese ? fSubItem : fRenewalday, v);
             v = cutText(v);
-            write(QStringLiteral("UPDATE tbl_Computer_List SET tbl_Computer_List.[Update]"), v, key);
-            write(pclistTarget(QStringLiteral("Update")), v, key);
+            write(targets.first, v, key);
+            write(targets.second, v, key);
             break;
         }
         case IpKey: {
@@ -324,13 +375,13 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& 
                 hex = fnc_IP_To_Hex(address);
             } catch (const std::exception&) {
             }
-            write(QStringLiteral("UPDATE tbl_Pclist SET IPAddress_16num"), hex, key);
+            write(targets.first, hex, key);
             break;
         }
         case Number: {
             QString text;
             read(fContents, text);
-            write(pclistTarget(column), qint64(wholeNumber(text)), key);
+            write(targets.first, qint64(wholeNumber(text)), key);
             break;
         }
         case Pair:
@@ -347,9 +398,8 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& 
                 number = wholeNumber(again);
             }
             read(fUnit, unit);
-            const CatalogueEntry& unitEntry = catalogueEntry(e.number + 1);
-            write(pclistTarget(column), qint64(number), key);
-            write(pclistTarget(unitEntry.columnName()), unit, key);
+            write(targets.first, qint64(number), key);
+            write(targets.second, unit, key);
             break;
         }
         case PairUnit:
@@ -358,13 +408,13 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& 
         case CpuFlag: {
             QString v;
             read(fContents, v);
-            write(pclistTarget(column), cpuFlag(v), key);
+            write(targets.first, cpuFlag(v), key);
             break;
         }
         case SettingFlag: {
             QString v;
             read(fUnit, v);
-            write(pclistTarget(column), settingFlag(v), key);
+            write(targets.first, settingFlag(v), key);
             break;
         }
     }
