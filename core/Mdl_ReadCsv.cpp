@@ -83,25 +83,15 @@ namespace readcsv {
 
 quint64 stagingCount() { return g_stagings; }
 
-QStringList lineInput(const QString& text) {
-    QStringList lines;
-    const int n = int(text.size());
-    int start = 0;
-    int i = 0;
-    while (i < n) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            lines.append(text.mid(start, i - start));
-            ++i;
-            if (i < n && text.at(i) == u'\n') ++i;
-            start = i;
-        } else {
-            ++i;  // a lone LF stays inside the line, as VB reads it
-        }
-    }
-    if (start < n) lines.append(text.mid(start));
-    return lines;
+}  // namespace readcsv
+
+bool fnc_Check_CsvHeader(const QString& line) {
+    // Taking the line field by field and comparing each name exactly, with the sixth comma's rest
+    // compared whole, accepts exactly one text: the header itself.
+    return line == kHeader;
 }
+
+namespace readcsv {
 
 namespace {
 
@@ -128,29 +118,8 @@ QString StagedLine::*const kFields[] = {&StagedLine::Key,       &StagedLine::Gro
                                         &StagedLine::SubItem,   &StagedLine::Contents, &StagedLine::Unit,
                                         &StagedLine::Renewalday};
 
-}  // namespace
-
-StagedLine splitLine(const QString& line) {
-    StagedLine s;
-    // Each field copied once out of the line, not the line's rest after every comma.
-    splitFields(line, [&](int field, qsizetype from, qsizetype length) { s.*kFields[field] = line.mid(from, length); });
-    return s;
-}
-
-}  // namespace readcsv
-
-bool fnc_Check_CsvHeader(const QString& line) {
-    // Taking the line field by field and comparing each name exactly, with the sixth comma's rest
-    // compared whole, accepts exactly one text: the header itself.
-    return line == kHeader;
-}
-
-namespace readcsv {
-
-namespace {
-
 // The rows of a decoded file, each value made by `value(from, length)` from its place in the text, the
-// first six cut. Lines as lineInput finds them, without a text per line.
+// first six cut. No text is made per line.
 template <typename MakeValue>
 bool splitInventoryText(const QString& text, StagedRows* rows, MakeValue&& value) {
     const QStringView all(text);

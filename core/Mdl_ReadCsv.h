@@ -33,21 +33,18 @@ namespace readcsv {
 // count after its read; a different count later means another read has replaced the rows since.
 [[nodiscard]] quint64 stagingCount();
 
-// The file's lines as VB's Line Input reads them: CR LF or a lone CR ends a line, a lone LF stays inside
-// it, the last line may lack an ending and the final ending makes no extra line.
-[[nodiscard]] QStringList lineInput(const QString& text);
-
 // The seven staged values of one data line (Renewalday takes the rest after the sixth comma).
 struct StagedLine {
     QString Key, Group, Item, SubItem, Contents, Unit, Renewalday;
 };
-[[nodiscard]] StagedLine splitLine(const QString& line);
 
 // A file's staged rows as tbl_ReadCsv holds them, in file order.
 using StagedRows = std::vector<StagedLine>;
 
 // The file part of the staging: reads the file (vb::Error when it cannot be read) and gives its rows as
 // they will be stored, the first six fields cut. False when the first line is empty or not the header.
+// Lines as VB's Line Input reads them: CR LF or a lone CR ends a line, a lone LF stays inside it, the last
+// line may lack an ending and the final ending makes no extra line.
 bool readInventoryFile(const QString& fullPath, StagedRows* rows);
 // The same with no copy of the values: they point into `text`, which holds the decoded file. The rows (and
 // every value taken from them) must not outlive `text` nor see it changed; for a reader that uses them and
