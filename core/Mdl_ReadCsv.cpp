@@ -95,56 +95,44 @@ namespace readcsv {
 
 namespace {
 
-// Where each of the seven fields lies in a line: given to `set(field, from, length)` for every field the
-// split fills (a line without a comma fills none; the seventh takes the rest after the sixth comma).
-template <typename Set>
-void splitFields(QStringView line, Set&& set) {
-    // A plain scan: a call per comma cost more than the comparisons.
-    const char16_t* const chars = line.utf16();
-    const qsizetype size = line.size();
-    int field = 0;
-    qsizetype from = 0;
-    for (qsizetype i = 0; i < size && field < 6; ++i) {
-        if (chars[i] != u',') continue;
-        set(field++, from, i - from);
-        from = i + 1;
-    }
-    if (field == 0) return;  // no comma: nothing of the line is kept
-    // Fewer than six commas: the fields after the last one stay empty and Renewalday takes the rest.
-    set(6, from, size - from);
-}
-
 QString StagedLine::*const kFields[] = {&StagedLine::Key,       &StagedLine::Group,    &StagedLine::Item,
                                         &StagedLine::SubItem,   &StagedLine::Contents, &StagedLine::Unit,
                                         &StagedLine::Renewalday};
 
 // The rows of a decoded file, each value made by `value(from, length)` from its place in the text, the
-// first six cut. No text is made per line.
+// first six cut. One plain scan of the text for line ends and commas: no text per line, no call per comma.
 template <typename MakeValue>
 bool splitInventoryText(const QString& text, StagedRows* rows, MakeValue&& value) {
-    const QStringView all(text);
-    qsizetype start = 0;
-    // One line: up to the next CR (a lone LF stays inside it); `next` is where the following line starts.
-    auto lineAt = [&all](qsizetype from, qsizetype* next) {
-        const char16_t* const chars = all.utf16();
-        const qsizetype size = all.size();
-        qsizetype end = from;
-        while (end < size && chars[end] != u'\r') ++end;
-        *next = end == size ? size : (end + 1 < size && chars[end + 1] == u'\n' ? end + 2 : end + 1);
-        return all.mid(from, end - from);
+    const char16_t* const chars = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype size = text.size();
+    // Past the line end at `i`, a CR or the end: CR LF or a lone CR ends a line, a lone LF stays inside it.
+    const auto skipEnd = [chars, size](qsizetype i) {
+        if (i == size) return i;
+        ++i;
+        return i < size && chars[i] == u'\n' ? i + 1 : i;
     };
-    if (all.isEmpty()) return false;
-    const QStringView header = lineAt(0, &start);
-    if (header.isEmpty() || header != kHeader) return false;
+    qsizetype i = 0;
+    while (i < size && chars[i] != u'\r') ++i;
+    if (i == 0 || QStringView(chars, i) != kHeader) return false;  // also an empty file or first line
+    i = skipEnd(i);
     rows->clear();
-    rows->reserve(std::size_t(text.size() / 32));  // an inventory line is rarely shorter
-    while (start < all.size()) {
-        const qsizetype lineStart = start;
-        const QStringView line = lineAt(lineStart, &start);
+    rows->reserve(std::size_t(size / 32));  // an inventory line is rarely shorter
+    while (i < size) {
         StagedLine& s = rows->emplace_back();
-        splitFields(line, [&](int field, qsizetype from, qsizetype length) {
-            s.*kFields[field] = value(lineStart + from, field < 6 ? qMin(length, qsizetype(kFieldCut)) : length);
-        });
+        const auto set = [&](int field, qsizetype from, qsizetype length) {
+            s.*kFields[field] = value(from, field < 6 ? qMin(length, qsizetype(kFieldCut)) : length);
+        };
+        int field = 0;
+        qsizetype from = i;
+        for (; i < size && chars[i] != u'\r'; ++i) {
+            if (chars[i] != u',' || field == 6) continue;
+            set(field++, from, i - from);
+            from = i + 1;
+        }
+        // No comma: nothing of the line is kept. Fewer than six: the fields after the last one stay empty
+        // and Renewalday takes the rest after it, as after the sixth.
+        if (field > 0) set(6, from, i - from);
+        i = skipEnd(i);
     }
     return true;
 }
