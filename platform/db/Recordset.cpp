@@ -46,6 +46,7 @@ struct RawCell {
 class TextStore {
 public:
     const char* add(const char* p, std::size_t n) {
+        if (n == 0) return "";  // an empty text stays a text, never a null pointer
         if (n > m_left) {
             const std::size_t size = std::max(n, kBlock);
             m_blocks.push_back(std::make_unique<char[]>(size));
@@ -53,7 +54,7 @@ public:
             m_left = size;
         }
         char* at = m_next;
-        if (n > 0) std::memcpy(at, p, n);
+        std::memcpy(at, p, n);
         m_next += n;
         m_left -= n;
         return at;
