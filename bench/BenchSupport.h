@@ -15,6 +15,7 @@
 #include "bench/BenchFigures.h"
 #include "bench/PlainBound.h"
 #include "core/Mdl_Access_mdb.h"
+#include "core/Mdl_gData.h"
 #include "inventory_read/Catalogue.h"
 #include "platform/base/AppPath.h"
 #include "platform/base/TimeZone.h"
@@ -33,6 +34,14 @@ inline void headless() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QTemporaryDir runtime;
     if (runtime.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+}
+
+// The main window's stored geometry (twips), which the list windows take on load.
+inline void setMainWindowGeometry() {
+    gFormWidth = 14400;
+    gFormHeight = 9000;
+    gFormTop = 300;
+    gFormLeft = 450;
 }
 
 // One line on why the benchmark cannot measure; the exit status for main.

@@ -201,10 +201,14 @@ int main(int argc, char** argv) {
     const double ms = bench::median(times);
     const double boundMs = bench::median(bounds);
     if (boundMs <= 0) return bench::fail("the bound was not measured");
-    std::printf("compare_read_ms=%.2f compare_bound_ms=%.2f compare_read_over_bound=%.2f peak_rss_mb=%ld\n", ms,
-                boundMs, ms / boundMs, bench::peakRssMb());
+    bench::Figures figures;
+    figures.add("compare_read_ms", ms, 2);
+    figures.add("compare_bound_ms", boundMs, 2);
+    figures.add("compare_read_over_bound", ms / boundMs, 2);
+    figures.add("peak_rss_mb", double(bench::peakRssMb()));
+    const int status = figures.print();
 
     window->Unload();
     (void)fnc_DB_Close();
-    return 0;
+    return status;
 }

@@ -126,10 +126,13 @@ int main(int argc, char** argv) {
         if (ms < 0) return 1;
         many.push_back(ms);
     }
-    std::printf("editor_open_ms=%.0f editor_open_8000_ms=%.1f peak_rss_mb=%ld\n", first, bench::median(many),
-                bench::peakRssMb());
+    bench::Figures figures;
+    figures.add("editor_open_ms", first);
+    figures.add("editor_open_8000_ms", bench::median(many), 1);
+    figures.add("peak_rss_mb", double(bench::peakRssMb()));
+    const int status = figures.print();
 
     ui::unloadAll(ui::vbFormCode);
     (void)fnc_DB_Close();
-    return 0;
+    return status;
 }

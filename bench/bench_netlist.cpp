@@ -221,10 +221,7 @@ int main(int argc, char** argv) {
                      }) ||
         !bench::openDatabase())
         return 1;
-    gFormWidth = 14400;
-    gFormHeight = 9000;
-    gFormTop = 300;
-    gFormLeft = 450;
+    bench::setMainWindowGeometry();
     registerRegisterForms();
     auto* win = static_cast<frm_Edit_Network*>(ui::showForm("frm_Edit_Network", ui::vbModeless));
     if (!win || !win->isVisible()) return bench::fail("the network register was not shown");
@@ -236,14 +233,17 @@ int main(int argc, char** argv) {
     if (!measure(win, db, kPcs, kUnits, &full)) return 1;
     if (small.project <= 0 || full.bound <= 0) return bench::fail("a time was not measured");
 
-    std::printf(
-        "netlist_rebuild_ms=%.0f netlist_bound_ms=%.1f netlist_rebuild_over_bound=%.2f netlist_rebuild_640_ms=%.1f "
-        "netlist_rebuild_growth_k=%.2f peak_rss_mb=%ld\n",
-        full.project, full.bound, full.project / full.bound, small.project,
-        bench::growth(small.project, full.project, 4.0), bench::peakRssMb());
+    bench::Figures figures;
+    figures.add("netlist_rebuild_ms", full.project);
+    figures.add("netlist_bound_ms", full.bound, 1);
+    figures.add("netlist_rebuild_over_bound", full.project / full.bound, 2);
+    figures.add("netlist_rebuild_640_ms", small.project, 1);
+    figures.add("netlist_rebuild_growth_k", bench::growth(small.project, full.project, 4.0), 2);
+    figures.add("peak_rss_mb", double(bench::peakRssMb()));
+    const int status = figures.print();
 
     win->Unload();
     QCoreApplication::processEvents();
     (void)fnc_DB_Close();
-    return 0;
+    return status;
 }

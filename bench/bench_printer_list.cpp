@@ -196,14 +196,14 @@ double windowOnce(const Shape& shape) {
     return drawn ? ms : -1;
 }
 
-struct Figures {
+struct Medians {
     double window = -1;
     double bound = -1;
 };
 
 // Medians of the window and the bound on the database in `folder`, taken in turns so that the machine's
 // load moves both alike.
-bool measure(const QTemporaryDir& folder, int pcs, Figures* out) {
+bool measure(const QTemporaryDir& folder, int pcs, Medians* out) {
     vb::setAppPath(folder.path());
     if (!bench::openDatabase()) return false;
     const Shape shape = expectedShape(pcs);
@@ -254,19 +254,16 @@ int main(int argc, char** argv) {
         !bench::seed(large.path() + "/pcdb.mdb", [](ado::Connection& cn) { seedPcs(cn, kPcs); }))
         return 1;
     registerRegisterForms();
-    // The main window's geometry, which the list takes on load.
-    gFormWidth = 14400;
-    gFormHeight = 9000;
-    gFormTop = 300;
-    gFormLeft = 450;
+    bench::setMainWindowGeometry();
 
-    Figures atSmall;
-    Figures atLarge;
+    Medians atSmall;
+    Medians atLarge;
     if (!measure(small, kSmallPcs, &atSmall) || !measure(large, kPcs, &atLarge)) return 1;
-    const double growth = bench::growth(atSmall.window, atLarge.window, double(kPcs) / kSmallPcs);
-    std::printf(
-        "printer_list_ms=%.1f printer_list_bound_ms=%.1f printer_list_over_bound=%.2f printer_list_growth_k=%.2f "
-        "peak_rss_mb=%ld\n",
-        atLarge.window, atLarge.bound, atLarge.window / atLarge.bound, growth, bench::peakRssMb());
-    return 0;
+    bench::Figures figures;
+    figures.add("printer_list_ms", atLarge.window, 1);
+    figures.add("printer_list_bound_ms", atLarge.bound, 1);
+    figures.add("printer_list_over_bound", atLarge.window / atLarge.bound, 2);
+    figures.add("printer_list_growth_k", bench::growth(atSmall.window, atLarge.window, double(kPcs) / kSmallPcs), 2);
+    figures.add("peak_rss_mb", double(bench::peakRssMb()));
+    return figures.print();
 }

@@ -63,8 +63,12 @@ int main(int argc, char** argv) {
         const double small = walk(cn, 1, kRows);
         const double large = walk(cn, 2, 8 * kRows);
         if (small <= 0 || large <= 0) return 1;
-        std::printf("recordset_walk_ms=%.2f recordset_walk_8n_ms=%.2f recordset_walk_k=%.2f peak_rss_mb=%ld\n", small,
-                    large, bench::growth(small, large, 8.0), bench::peakRssMb());
+        bench::Figures figures;
+        figures.add("recordset_walk_ms", small, 2);
+        figures.add("recordset_walk_8n_ms", large, 2);
+        figures.add("recordset_walk_k", bench::growth(small, large, 8.0), 2);
+        figures.add("peak_rss_mb", double(bench::peakRssMb()));
+        return figures.print();
     } catch (const vb::Error& e) {
         std::fprintf(stderr, "the walk failed: %s\n", qPrintable(e.description()));
         return 1;
