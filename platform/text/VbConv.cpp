@@ -285,7 +285,9 @@ QString sqlQuote(const QString& text) {
     out.replace(QLatin1Char('\''), QLatin1String("''"));
     if (!out.contains(QChar(0))) return out;
     // A NUL would end the statement text inside the literal: it is written as the engine's char(0), joined
-    // to the text around it, so the value is stored as typed. A run of them is one call.
+    // to the text around it, so the value is stored as typed. A run of them is one call per 100 NULs: the
+    // engine takes at most 127 arguments.
+    constexpr qsizetype kCodesPerCall = 100;
     QString joined;
     joined.reserve(out.size() + 16);
     for (qsizetype i = 0; i < out.size();) {
@@ -293,9 +295,14 @@ QString sqlQuote(const QString& text) {
             joined += out[i++];
             continue;
         }
-        QStringList codes;
-        for (; i < out.size() && out[i] == QChar(0); ++i) codes << QStringLiteral("0");
-        joined += QStringLiteral("'||char(") + codes.join(u',') + QStringLiteral(")||'");
+        joined += QStringLiteral("'");
+        while (i < out.size() && out[i] == QChar(0)) {
+            QStringList codes;
+            for (; i < out.size() && out[i] == QChar(0) && codes.size() < kCodesPerCall; ++i)
+                codes << QStringLiteral("0");
+            joined += QStringLiteral("||char(") + codes.join(u',') + QStringLiteral(")");
+        }
+        joined += QStringLiteral("||'");
     }
     return joined;
 }

@@ -78,7 +78,8 @@ namespace vb {
 
 // The doubled-apostrophe quoting every typed text goes through before it is put into a statement.
 // Returns the text with ' doubled, no outer quotes; a NUL becomes '||char(0)||' (a run of n NULs one
-// char(0,...,0)), so the caller's 'ab<NUL>c' reads 'ab'||char(0)||'c' and stores the text as it is.
+// char(0,...,0) per 100 of them), so the caller's 'ab<NUL>c' reads 'ab'||char(0)||'c' and stores the text
+// as it is.
 [[nodiscard]] QString sqlQuote(const QString& text);
 
 }  // namespace vb

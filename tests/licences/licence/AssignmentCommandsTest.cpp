@@ -188,6 +188,27 @@ TEST_F(AssignmentCommandsTest, ANulInEveryBoxIsStoredListedAndExportedAsTyped) {
     }
 }
 
+// A long run of NULs in the product ID is stored exactly, past the most arguments the engine's char() takes
+// (127): New once refused 128 of them with an error box and wrote nothing.
+TEST_F(AssignmentCommandsTest, NewStoresALongRunOfNulsExactly) {
+    seedOffice();
+    openAssignments();
+    for (const int nuls : {128, 1000}) {
+        SCOPED_TRACE(nuls);
+        ui::script::reset();
+        sql("DELETE FROM tbl_License_Dat WHERE [Key] = 6");
+        pickPair("Office", "PC-B");
+        const QString id = "P" + QString(nuls, QChar(0)) + "'x";
+        m_win->tbx_ProductID->setText(id);  // as a paste would
+        trigger(m_win, "Mnu_AddRecord");
+        EXPECT_EQ(stdErrorBoxes(), 0);
+        const QStringList row = stored(6);
+        ASSERT_EQ(row.size(), 11);
+        EXPECT_EQ(row[3].size(), id.size());
+        EXPECT_TRUE(row[3] == id);
+    }
+}
+
 TEST_F(AssignmentCommandsTest, NewTakesAPriceThatFitsSixteenBitsOnly) {
     struct Case {
         const char* price;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <chrono>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "platform/base/VbError.h"
 #include "platform/text/VbConv.h"
@@ -313,6 +315,21 @@ TEST(VbSqlQuote, WritesANulAsTheEnginesCharJoinedToTheText) {
         {QString(nul) + "x" + nul + nul, "'||char(0)||'x'||char(0,0)||'"},
     };
     for (const auto& c : cases) EXPECT_EQ(vb::sqlQuote(c.text).toStdString(), c.quoted) << c.quoted;
+}
+
+// The engine takes at most 127 arguments to char(): a longer run is written as calls of 100 at most.
+TEST(VbSqlQuote, WritesALongRunOfNulsInCallsOfAHundredAtMost) {
+    const auto call = [](int n) { return "||char(" + QStringList(n, "0").join(',') + ")"; };
+    const struct {
+        int nuls;
+        std::vector<int> calls;
+    } cases[] = {{99, {99}}, {100, {100}}, {101, {100, 1}}, {128, {100, 28}}, {1000, std::vector<int>(10, 100)}};
+    for (const auto& c : cases) {
+        QString quoted = "a'";
+        for (int n : c.calls) quoted += call(n);
+        quoted += "||'b";
+        EXPECT_EQ(vb::sqlQuote("a" + QString(c.nuls, QChar(0)) + "b"), quoted) << c.nuls;
+    }
 }
 
 }  // namespace
