@@ -291,6 +291,49 @@ TEST_F(TemplateDb, RefusesTextAfterTheStatementAndRunsNothing) {
     EXPECT_EQ(exec("DELETE FROM tbl_Location WHERE Location_Code = 9;  "), 1);  // a closing ";" is fine
 }
 
+// The engine reads a statement only up to its first NUL: whatever stands after it would be dropped unseen.
+// Wherever the NUL stands, the statement is refused before it runs, by every way in, and names it.
+TEST_F(TemplateDb, RefusesANulInTheStatementTextAndRunsNothing) {
+    const QString nul(QChar(0));
+    exec("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (9, 'x')");
+    exec("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (10, 'y')");
+    const struct {
+        const char* what;
+        std::function<void()> run;
+    } cases[] = {
+        {"after the condition",
+         [&] { cn.Execute("DELETE FROM tbl_Location WHERE Location_Code = 1" + nul + " OR 1"); }},
+        {"in a literal",
+         [&] { cn.Execute("DELETE FROM tbl_Location WHERE Location_Name = 'x" + nul + "' OR Location_Code = 9"); }},
+        {"in a comment",
+         [&] { cn.Execute("DELETE FROM tbl_Location WHERE 1 = 1 --" + nul + "\nAND Location_Code = 1"); }},
+        {"at the end", [&] { cn.Execute("DELETE FROM tbl_Location WHERE Location_Code = 10;" + nul); }},
+        {"a bound statement",
+         [&] { cn.ExecuteBound("DELETE FROM tbl_Location WHERE Location_Code = ?" + nul + " OR 1", {ado::Value(1)}); }},
+        {"a recordset's query",
+         [&] {
+             ado::Recordset rs;
+             rs.Open("SELECT * FROM tbl_Location WHERE Location_Code = 1" + nul + " OR 1", cn, ado::adOpenStatic,
+                     ado::adLockOptimistic);
+             while (!rs.EOF()) rs.Delete();
+         }},
+    };
+    const int before = count("SELECT * FROM tbl_Location");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            c.run();
+            ADD_FAILURE() << "no error";
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.number(), ado::errSyntax);
+            EXPECT_EQ(e.description().toStdString(), "SQL ステートメントに NUL 文字が含まれています。");
+        }
+        EXPECT_EQ(count("SELECT * FROM tbl_Location"), before);
+    }
+    // The same statements without the NUL still run.
+    EXPECT_EQ(exec("DELETE FROM tbl_Location WHERE Location_Code = 10;"), 1);
+}
+
 TEST_F(TemplateDb, ErrorNumbersNameTheFault) {
     EXPECT_EQ(errorOf([&] { cn.Execute("SELEC * FROM tbl_Location"); }), ado::errSyntax);
     EXPECT_EQ(errorOf([&] { cn.Execute("SELECT * FROM tbl_Nothing"); }), ado::errNoSuchTable);
