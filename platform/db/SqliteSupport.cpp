@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 
@@ -125,6 +126,10 @@ void registerJetFunctions(sqlite3* db) {
 void throwAdo(long number) { throw vb::Error(number, adoText(number)); }
 
 EngineFailure engineFailure(sqlite3* db, int rc) {
+    // The file layer calls a full disk so only at its writes: growing the WAL index as it is first made fails
+    // as an I/O error, and the system's ENOSPC is what says the disk was full.
+    if (db && (rc & 0xFF) == SQLITE_IOERR && sqlite3_system_errno(db) == ENOSPC)
+        return {rc, QString::fromUtf8(sqlite3_errstr(SQLITE_FULL))};
     return {rc, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc))};
 }
 

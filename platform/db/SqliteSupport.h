@@ -25,7 +25,8 @@ void registerJetFunctions(sqlite3* db);
 [[nodiscard]] TableColumns readTables(sqlite3* db);
 
 // The engine's result code and description as the failing call left them. Taken before any cleanup runs:
-// a rollback, reset or finalize after it overwrites the connection's message ("not an error").
+// a rollback, reset or finalize after it overwrites the connection's message ("not an error"). An I/O
+// error the system gave as ENOSPC is described as the full disk it was.
 struct EngineFailure {
     int code = 0;
     QString message;

@@ -14,6 +14,7 @@ using Op = FaultVfs::Op;
 
 sqlite3_vfs* g_real = nullptr;
 FaultVfs::Hook g_hook;
+int g_systemError = 0;
 
 struct File {
     sqlite3_file base;
@@ -133,7 +134,9 @@ void xDlClose(sqlite3_vfs*, void* handle) { g_real->xDlClose(g_real, handle); }
 int xRandomness(sqlite3_vfs*, int n, char* out) { return g_real->xRandomness(g_real, n, out); }
 int xSleep(sqlite3_vfs*, int micro) { return g_real->xSleep(g_real, micro); }
 int xCurrentTime(sqlite3_vfs*, double* out) { return g_real->xCurrentTime(g_real, out); }
-int xGetLastError(sqlite3_vfs*, int n, char* out) { return g_real->xGetLastError(g_real, n, out); }
+int xGetLastError(sqlite3_vfs*, int n, char* out) {
+    return g_systemError ? g_systemError : g_real->xGetLastError(g_real, n, out);
+}
 int xCurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* out) { return g_real->xCurrentTimeInt64(g_real, out); }
 
 sqlite3_vfs g_vfs;
@@ -169,6 +172,9 @@ FaultVfs::~FaultVfs() {
     // Files still open through it keep working: only new connections go back to the default layer.
     sqlite3_vfs_unregister(&g_vfs);
     g_hook = nullptr;
+    g_systemError = 0;
 }
+
+void FaultVfs::reportSystemError(int error) { g_systemError = error; }
 
 }  // namespace testsupport

@@ -16,6 +16,9 @@ public:
 
     explicit FaultVfs(Hook hook);
     ~FaultVfs();
+    // The system error (errno) the layer reports from now on, as the default layer reports the one of its
+    // last failed call: ENOSPC with a hook's I/O error is a disk that was full. 0 leaves it to that layer.
+    void reportSystemError(int error);
     FaultVfs(const FaultVfs&) = delete;
     FaultVfs& operator=(const FaultVfs&) = delete;
 };

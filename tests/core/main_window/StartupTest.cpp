@@ -1,6 +1,7 @@
 // Start-up and shutdown of the real main window: the load steps with their failure states, the
 // geometry in "DB.ini", Quit, the close box and the session end.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QAction>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QStatusBar>
+#include <cerrno>
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
@@ -19,6 +21,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StatusBar.h"
 #include "tests/core/main_window/MainWindowFixture.h"
+#include "tests/support/FaultVfs.h"
 
 namespace mainwindow {
 namespace {
@@ -145,6 +148,31 @@ TEST_F(StartupTest, MissingDatabaseIsToldInTheStatusBarOnly) {
     EXPECT_TRUE(pcCommandsEnabled(m));
     EXPECT_FALSE(QFileInfo::exists(m_folder->dbPath()));
     EXPECT_EQ(iniBytes(), before);
+}
+
+// A full disk when the start-up's first read makes the WAL index: the standard error box names the full disk,
+// not only an I/O error, and the load goes on without the database.
+TEST_F(StartupTest, AFullDiskWhenTheWalIndexIsMadeIsNamedInTheErrorBox) {
+    using Op = testsupport::FaultVfs::Op;
+    addPc({1, "PC-A"});
+    closeSide();
+    ASSERT_FALSE(QFileInfo::exists(m_folder->dbPath() + "-shm"));
+    const QByteArray before = testsupport::readFile(m_folder->dbPath());
+    testsupport::FaultVfs vfs([](Op op, const char* path) {
+        return op == Op::ShmMap && QString::fromUtf8(path).endsWith("pcdb.mdb") ? SQLITE_IOERR_SHMSIZE : SQLITE_OK;
+    });
+    vfs.reportSystemError(ENOSPC);
+    ui::script::answerMsgBox(ui::vbOK);
+    frm_Main* m = start();
+
+    ASSERT_EQ(ui::script::shown().size(), 1u);
+    const auto& box = ui::script::shown().front();
+    EXPECT_EQ(box.title, "警告");
+    EXPECT_EQ(box.buttons & ui::vbCritical, ui::vbCritical);
+    EXPECT_TRUE(box.prompt.contains("（エラー内容：database or disk is full）")) << box.prompt.toStdString();
+    EXPECT_FALSE(dbOpen());
+    EXPECT_FALSE(m->MainListReady);
+    EXPECT_EQ(testsupport::readFile(m_folder->dbPath()), before);
 }
 
 // A value that is no number, or does not fit, ends the load at its step with the standard error box.

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <chrono>
 #include <optional>
 #include <thread>
@@ -93,6 +94,44 @@ TEST(ConnectionOpen, AFailedFirstReadSaysWhatHappened) {
             }
         }
         EXPECT_FALSE(opened);
+        EXPECT_EQ(cn.State(), ado::adStateClosed);
+        EXPECT_EQ(readAll(folder.dbPath()), before);
+    }
+}
+
+// The WAL index is made at the first read; on a full disk the file layer fails to grow it with an I/O error
+// and the system's ENOSPC. That is named as the full disk it is, as a full disk at a commit is; another
+// system error stays an I/O error.
+TEST(ConnectionOpen, AFullDiskWhenTheWalIndexIsMadeIsNamed) {
+    using Op = testsupport::FaultVfs::Op;
+    const struct {
+        const char* what;
+        int systemError;
+        const char* description;
+    } cases[] = {
+        {"no space left", ENOSPC, "database or disk is full"},
+        {"a failing device", EIO, "disk I/O error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::AppFolder folder(true);
+        ASSERT_FALSE(QFile::exists(folder.dbPath() + "-shm"));
+        const QByteArray before = readAll(folder.dbPath());
+        ado::Connection cn;
+        {
+            testsupport::FaultVfs vfs([](Op op, const char* path) {
+                return op == Op::ShmMap && QString::fromUtf8(path).endsWith("pcdb.mdb") ? SQLITE_IOERR_SHMSIZE
+                                                                                        : SQLITE_OK;
+            });
+            vfs.reportSystemError(c.systemError);
+            try {
+                cn.Open(jetConnectionString(folder.dbPath()));
+                ADD_FAILURE() << "opened";
+            } catch (const vb::Error& e) {
+                EXPECT_EQ(e.number(), ado::errProvider);
+                EXPECT_EQ(e.description().toStdString(), c.description);
+            }
+        }
         EXPECT_EQ(cn.State(), ado::adStateClosed);
         EXPECT_EQ(readAll(folder.dbPath()), before);
     }
