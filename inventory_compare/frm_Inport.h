@@ -3,9 +3,11 @@
 // corrections and the overwrite of the PC's profile and lists.
 #include <QSet>
 #include <QString>
+#include <vector>
 
 #include "core/Mdl_ReadCsv.h"
 #include "inventory_compare/CompareRows.h"
+#include "platform/db/Ado.h"
 #include "platform/ui/Form.h"
 
 class QAction;
@@ -74,9 +76,11 @@ private:
     void buildMenu();
     void applyLayout(qint32 width, qint32 height);
     void writeCompareHeader();
-    // Why the overwrite may not run now ("" when it may): the PC gone, or the file in tbl_ReadCsv not
-    // the one this window read since the pick.
+    // Why the overwrite may not run now ("" when it may): the PC gone or another one under its key, or the
+    // file in tbl_ReadCsv not the one this window read since the pick.
     QString overwriteRefusal(const QString& key);
+    // The picked PC's name and both its dates as stored now; empty when its rows are gone.
+    static std::vector<ado::Value> storedIdentity(const QString& key);
 
     // The overwrite copies the list rows from tbl_ReadCsv: it must still hold the file this window read
     // after the last pick. Noted at each complete read of this window's own.
@@ -84,4 +88,7 @@ private:
     quint64 m_ReadStaging = 0;
     // Grid rows whose incoming value the user typed (値を書き換え) since the column was last filled.
     QSet<int> m_TypedRows;
+    // The picked PC as the pick read it (storedIdentity): a key freed by a delete is given to the next new
+    // PC, and the overwrite must not land on that one. Empty when the pick found no PC.
+    std::vector<ado::Value> m_PickedIdentity;
 };

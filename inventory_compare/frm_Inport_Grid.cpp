@@ -47,6 +47,7 @@ bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
     // The incoming column is emptied here: a file read before this pick no longer stands beside the PC.
     m_ReadSincePick = false;
     m_TypedRows.clear();
+    m_PickedIdentity.clear();
     g.setVisible(false);
     try {
         g.Clear();
@@ -74,6 +75,9 @@ bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
                 g.setTextMatrix(r, 3, text);
                 if (r >= 3) g.setCellAlignmentAt(r, 3, ui::flexAlignLeftBottom);
             }
+            m_PickedIdentity = {rs.Fields(QStringLiteral("Computer_Name")).value(),
+                                rs.Fields(QStringLiteral("tbl_Pclist.Update")).value(),
+                                rs.Fields(QStringLiteral("tbl_Computer_List.Update")).value()};
             rs.Close();
             m_GridSet = true;
         } else {

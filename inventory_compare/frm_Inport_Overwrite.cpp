@@ -50,15 +50,27 @@ bool runRow(const QString& statement) {
 
 }  // namespace
 
+std::vector<ado::Value> frm_Inport::storedIdentity(const QString& key) {
+    ado::Recordset rs;
+    rs.Open(
+        "SELECT tbl_Pclist.Computer_Name, tbl_Pclist.[Update], tbl_Computer_List.[Update] FROM tbl_Pclist, "
+        "tbl_Computer_List WHERE tbl_Pclist.MainKey = " +
+            key + " AND tbl_Computer_List.MainKey = " + key,
+        gCn(), ado::adOpenStatic, ado::adLockReadOnly);
+    std::vector<ado::Value> identity;
+    if (rs.RecordCount() != 0) identity = {rs.Fields(0).value(), rs.Fields(1).value(), rs.Fields(2).value()};
+    rs.Close();
+    return identity;
+}
+
 QString frm_Inport::overwriteRefusal(const QString& key) {
     // Lists written under a key that lost its PC rows would be inherited by the next PC given that key.
-    ado::Recordset rs;
-    rs.Open("SELECT tbl_Pclist.MainKey FROM tbl_Pclist, tbl_Computer_List WHERE tbl_Pclist.MainKey = " + key +
-                " AND tbl_Computer_List.MainKey = " + key,
-            gCn(), ado::adOpenStatic, ado::adLockReadOnly);
-    const bool found = rs.RecordCount() != 0;
-    rs.Close();
-    if (!found) return QStringLiteral("選択したPCはデータベースにありません。");
+    const std::vector<ado::Value> identity = storedIdentity(key);
+    if (identity.empty()) return QStringLiteral("選択したPCはデータベースにありません。");
+    // The key deleted and given to a new PC since the pick (or the PC changed meanwhile): the grid's stored
+    // side is not this PC's.
+    if (identity != m_PickedIdentity)
+        return QStringLiteral("選択したPCは選択した後に削除または変更されています。PCを選択し直してください。");
     // Without a read since the pick the incoming column is empty; after another read (here or in the
     // reading window) tbl_ReadCsv holds another machine's lists.
     if (!m_ReadSincePick) return QStringLiteral("CSVファイルを読み込んでください。");
@@ -119,7 +131,10 @@ void frm_Inport::Mnu_DBUpdate_Click() {
                                                list.layout) > 0)
                 notWritten << QString::fromLatin1(list.table);
         }
+        // The PC as this overwrite left it is still the one picked: a second overwrite may follow.
+        std::vector<ado::Value> written = storedIdentity(key);
         trans.commit();
+        m_PickedIdentity = std::move(written);
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
         return;

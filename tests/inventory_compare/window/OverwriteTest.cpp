@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -12,6 +13,8 @@
 
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_ReadCsv.h"
+#include "core/Registration.h"
+#include "core/frm_Main.h"
 #include "inventory_read/FileControls.h"
 #include "inventory_read/Registration.h"
 #include "inventory_read/frm_Open.h"
@@ -19,6 +22,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/SingleInstance.h"
 #include "platform/ui/TextBox.h"
 #include "tests/inventory_compare/window/CompareFixture.h"
 #include "tests/support/UiDriver.h"
@@ -240,6 +244,95 @@ TEST_F(Overwrite, RefusesUnlessTheStagedFileIsTheOneReadSinceThePick) {
     overwrite();
     EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone}));
     EXPECT_EQ(pclist(9, "CPU_Name"), "AMD Athlon XP");
+}
+
+// The main window deletes the picked PC and makes a new one, which is given the freed key: the overwrite
+// of the old pick is refused and writes nothing into the new PC. Picked again, the new PC is overwritten.
+TEST_F(CompareTest, APcGivenThePickedKeySinceThePickIsNotOverwritten) {
+    ASSERT_FALSE(ui::anotherInstanceRunning());
+    registerCoreForms();
+    seedMasters();
+    seedPc(14, "PC-14");
+    seedPc(15, "PC-15");
+    sql("UPDATE tbl_Pclist SET [Update] = '2004/01/01', Workgroup = 'OLDGROUP' WHERE MainKey = 15");
+    sql("INSERT INTO tbl_ApplicationsList ([Key], Application_Name) VALUES (15, 'old app')");
+    // The main list by computer name, with a few columns to click on.
+    writeIni({"[Main]", "SectionNumber=0", "[0]", "OptDel=0", "SelectNumber=1", "KeyName0=Computer_Name",
+              "KeyASCDESC0=ASC", "MSFlexGrit_SelectNum=3", "MSFlexGrit_Select1=1", "MSFlexGrit_Select2=4",
+              "MSFlexGrit_Select3=8"});
+    auto* main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    ASSERT_TRUE(testsupport::triggerAction(main, "Mnu_View_INPORT"));
+    m_form = static_cast<frm_Inport*>(ui::findForm("frm_Inport"));
+    ASSERT_NE(m_form, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form));
+    settle();
+
+    pick(15);
+    read(copySample("inventory_ja.csv"));
+    // In the main window: PC 15 deleted, then a new PC, which takes key 15 again.
+    const auto mainRowOf = [main](int key) {
+        for (int row = 1; row < main->MSFlexGrid_Main->Rows(); ++row)
+            if (main->MSFlexGrid_Main->TextMatrix(row, 1) == QString::number(key)) return row;
+        return 0;
+    };
+    ASSERT_GT(mainRowOf(15), 0);
+    ASSERT_TRUE(testsupport::clickCell(main->MSFlexGrid_Main, mainRowOf(15), 2));
+    settle();
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerMsgBox(ui::vbOK);
+    ASSERT_TRUE(testsupport::triggerAction(main, "Mnu_Delete"));
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerMsgBox(ui::vbOK);
+    ASSERT_TRUE(testsupport::triggerAction(main, "Mnu_AddNew"));
+    ASSERT_EQ(count("SELECT * FROM tbl_Pclist WHERE MainKey = 15 AND Computer_Name IS NULL"), 1);
+    ASSERT_EQ(count("SELECT * FROM tbl_Computer_List WHERE MainKey = 15"), 1);
+
+    const auto pcRows = [this] {
+        QStringList s;
+        for (const char* query :
+             {"SELECT * FROM tbl_Pclist ORDER BY MainKey", "SELECT * FROM tbl_Computer_List ORDER BY MainKey",
+              "SELECT * FROM tbl_ApplicationsList ORDER BY [Key]", "SELECT * FROM tbl_Device_Management ORDER BY [Key]",
+              "SELECT * FROM tbl_Printer_Management ORDER BY [Key]", "SELECT * FROM tbl_Environmental ORDER BY [Key]"})
+            for (const QStringList& row : rows(query)) s << row.join('|');
+        return s;
+    };
+    const QStringList before = pcRows();
+    // 値を書き換え, then the overwrite: refused before its question.
+    ASSERT_TRUE(testsupport::clickCell(m_form->MSFlexGrid1, 1, 2));
+    settle();
+    m_form->tbx_Edit->setText("NEW-NAME");
+    ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_Update"));
+    ui::script::reset();
+    ui::script::answerMsgBox(ui::vbOK);
+    ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_DBUpdate"));
+    EXPECT_EQ(msgBoxes(),
+              QStringList{"CSVインポート|0|"
+                          "選択したPCは選択した後に削除または変更されています。PCを選択し直してください。"});
+    EXPECT_EQ(pcRows(), before);
+    EXPECT_EQ(pclist(15, "Computer_Name"), "<null>");
+    EXPECT_EQ(count("SELECT * FROM tbl_ApplicationsList WHERE [Key] = 15"), 0);
+
+    // The new PC picked (the window's list filled again) and the file read for it: the overwrite goes on,
+    // and goes on again, as the PC it wrote is still the one picked.
+    m_form->Unload();
+    settle();
+    ASSERT_TRUE(testsupport::triggerAction(main, "Mnu_View_INPORT"));
+    m_form = static_cast<frm_Inport*>(ui::findForm("frm_Inport"));
+    ASSERT_NE(m_form, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form));
+    settle();
+    pick(15);
+    read(copySample("inventory_ja.csv"));
+    for (int run = 0; run < 2; ++run) {
+        ui::script::reset();
+        overwrite();
+        EXPECT_EQ(msgBoxes(), (QStringList{kAsk, kDone})) << run;
+    }
+    EXPECT_EQ(pclist(15, "Workgroup"), "SOUMU");
+    EXPECT_EQ(count("SELECT * FROM tbl_ApplicationsList WHERE [Key] = 15"), 3);
+    EXPECT_EQ(pclist(14, "Computer_Name"), "PC-14");
 }
 
 TEST_F(Overwrite, TypedApostrophesAreStoredAsTyped) {
