@@ -3,13 +3,18 @@
 // seeding on a connection of their own, and what every benchmark reports beside its own figure.
 #include <sys/resource.h>
 
+#include <QApplication>
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
 #include "bench/BenchFigures.h"
@@ -22,6 +27,7 @@
 #include "platform/base/VbError.h"
 #include "platform/db/Ado.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/SingleInstance.h"
 
 namespace bench {
@@ -147,6 +153,44 @@ inline plain::Lookup plainLookup(const inventory::CatalogueEntry& e, inventory::
     l.text2 = e.selector(set).second;
     return l;
 }
+
+// The grids painted since it was made: a paint of a grid's cells (its viewport), seen by an event filter on
+// the application, so it also sees grids of windows made later. A clock runs until waitDrawn returns.
+class GridPaints : public QObject {
+public:
+    GridPaints() { qApp->installEventFilter(this); }
+    ~GridPaints() override { qApp->removeEventFilter(this); }
+    GridPaints(const GridPaints&) = delete;
+    GridPaints& operator=(const GridPaints&) = delete;
+
+    // Handles the pending events, then waits for more until every grid in `grids` has painted its cells;
+    // false, said on stderr, when one is not painted within five seconds (a hidden grid never is).
+    bool waitDrawn(std::initializer_list<const ui::FlexGrid*> grids) {
+        QCoreApplication::processEvents();
+        QElapsedTimer waited;
+        waited.start();
+        for (const ui::FlexGrid* grid : grids)
+            while (!m_painted.contains(grid)) {
+                if (waited.elapsed() > 5000) {
+                    std::fprintf(stderr, "a grid was not drawn\n");
+                    return false;
+                }
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+            }
+        return true;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            if (auto* grid = qobject_cast<ui::FlexGrid*>(watched->parent()); grid && grid->viewport() == watched)
+                m_painted.insert(grid);
+        return false;
+    }
+
+private:
+    QSet<const QObject*> m_painted;
+};
 
 // The process's peak resident memory so far, in MB.
 inline long peakRssMb() {

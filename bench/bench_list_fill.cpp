@@ -133,7 +133,8 @@ struct Times {
 };
 
 // One repeat on the ledger App.Path points at: a new main window, the first fill of the full list and a
-// refresh of it. Says why and returns false when the window is not shown or a fill does not list every PC.
+// refresh of it, each timed until the list is drawn. Says why and returns false when the window is not shown or a fill
+// does not list every PC.
 bool measureOnce(int pcs, Times& times) {
     auto* main = new frm_Main;
     main->show();
@@ -144,10 +145,10 @@ bool measureOnce(int pcs, Times& times) {
     }
     chooseAllColumns();
     for (std::vector<double>* figure : {&times.fill, &times.refresh}) {
+        bench::GridPaints paints;
         const double start = bench::nowMs();
-        const bool filled = main->fnc_View_PClist();
+        const bool filled = main->fnc_View_PClist() && paints.waitDrawn({main->MSFlexGrid_Main});
         figure->push_back(bench::nowMs() - start);
-        QCoreApplication::processEvents();
         if (!filled || gRowCount != pcs || !ui::script::shown().empty()) {
             std::fprintf(stderr, "the list did not fill: %d of %d rows, %zu boxes\n", int(gRowCount), pcs,
                          ui::script::shown().size());

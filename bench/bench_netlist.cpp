@@ -174,15 +174,16 @@ bool measure(frm_Edit_Network* win, const QString& dbPath, int pcs, int units, M
         ui::script::reset();
         ui::script::answerMsgBox(ui::vbYes);
         ui::script::answerMsgBox(ui::vbOK);
+        bench::GridPaints paints;
         QElapsedTimer timer;
         timer.start();
         win->Mnu_ViewUpdate_Click();
+        const bool drawn = paints.waitDrawn({win->MSFlexGrid_Network, win->MSFlexGrid_NetworkUnit});
         project.push_back(double(timer.nsecsElapsed()) / 1e6);
-        QCoreApplication::processEvents();
 
         const auto& shown = ui::script::shown();
         const bool done = shown.size() == 2 && shown.back().prompt == "完了";
-        if (!done || win->MSFlexGrid_Network->Rows() != pcs + units + 1 ||
+        if (!drawn || !done || win->MSFlexGrid_Network->Rows() != pcs + units + 1 ||
             win->MSFlexGrid_NetworkUnit->Rows() != units + 1) {
             std::fprintf(stderr, "the refresh did not finish: %d list rows, %d unit rows, %zu boxes\n",
                          win->MSFlexGrid_Network->Rows(), win->MSFlexGrid_NetworkUnit->Rows(), shown.size());

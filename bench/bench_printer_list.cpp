@@ -153,25 +153,10 @@ int boundOnce(sqlite3* db, double* ms) {
 
 // ---- the window ---------------------------------------------------------------------------------
 
-// Counts the paintings of the grid's cells (its viewport), which the window creates on load.
-class GridPaints : public QObject {
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            if (auto* grid = qobject_cast<ui::FlexGrid*>(watched->parent()); grid && grid->viewport() == watched)
-                ++count;
-        return false;
-    }
-};
-
 // The window shown until its grid is drawn (its own events handled), then unloaded; -1 when it did not
 // draw the expected grid.
 double windowOnce(const Shape& shape) {
-    GridPaints paints;
-    qApp->installEventFilter(&paints);
+    bench::GridPaints paints;
     QElapsedTimer timer;
     timer.start();
     auto* win = static_cast<frm_List_Printer*>(ui::showForm("frm_List_Printer", ui::vbModeless));
@@ -179,17 +164,13 @@ double windowOnce(const Shape& shape) {
         std::fprintf(stderr, "the printer list was not shown\n");
         return -1;
     }
-    QCoreApplication::processEvents();
+    const bool painted = paints.waitDrawn({win->MSFlexGrid_Printer});
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    qApp->removeEventFilter(&paints);
     const ui::FlexGrid& grid = *win->MSFlexGrid_Printer;
-    const bool drawn =
-        paints.count > 0 && grid.Cols() == shape.cols && grid.Rows() == shape.rows && ui::script::shown().empty();
+    const bool drawn = painted && grid.Cols() == shape.cols && grid.Rows() == shape.rows && ui::script::shown().empty();
     if (!drawn)
-        std::fprintf(stderr,
-                     "the printer list was not drawn: %d paintings, %d columns, %d rows (expected %d, %d), %zu "
-                     "boxes\n",
-                     paints.count, grid.Cols(), grid.Rows(), shape.cols, shape.rows, ui::script::shown().size());
+        std::fprintf(stderr, "the printer list was not drawn: %d columns, %d rows (expected %d, %d), %zu boxes\n",
+                     grid.Cols(), grid.Rows(), shape.cols, shape.rows, ui::script::shown().size());
     win->Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
