@@ -13,7 +13,7 @@
 namespace bench {
 
 // Every figure is the median of this many repeats.
-constexpr int kRepeats = 5;
+constexpr int kRepeats = 9;
 
 // Milliseconds on the monotonic clock.
 inline double nowMs() {

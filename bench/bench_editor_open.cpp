@@ -1,7 +1,7 @@
 // The PC record editor on a large PC: 2,000 installed applications and 500 devices. Times, headless, from
 // showing frm_Edit_Computer through its load and clicks on the application and device tabs until both
 // pages are filled and drawn; then the same on a PC with 8,000 applications (and the same 500 devices), the
-// median of 5 openings. Prints one line:
+// median of 9 openings. Prints one line:
 //   editor_open_ms=N editor_open_8000_ms=E peak_rss_mb=M
 // Targets on the project machine: N at most 300 ms, E at most 60 ms.
 #include <QApplication>

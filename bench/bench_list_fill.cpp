@@ -4,7 +4,7 @@
 // refresh of the full list). The bound runs the same query through the SQLite C API and keeps every
 // cell's text (bench/ListBound.h), in turns with the window's repeats. The first fill at 320, 640 and
 // 1,280 PCs gives, with the full one, the growth: the least-squares fit of log time over log size. Prints
-// one line, medians of 5:
+// one line, medians of 9:
 //   list_fill_ms list_refresh_ms list_bound_ms list_fill_over_bound list_refresh_over_first
 //   list_fill_320_ms list_fill_640_ms list_fill_1280_ms list_fill_2560_ms list_fill_growth_k peak_rss_mb
 // Targets: list_fill_over_bound <= 1.6, list_refresh_over_first <= 1, list_fill_growth_k <= 1.1.

@@ -4,7 +4,7 @@
 // program doing the same reads and writes (the PC query and the unit table read, one prepared insert per row
 // in one transaction, then both lists read back in display order, every cell copied out), in turns with the
 // register. The same at 320, 640 and 1,280 PCs (with 62, 125 and 250 units) gives, with the full size, the
-// growth: the least-squares fit of log time over log size. Each figure the median of 5 runs. Prints one line:
+// growth: the least-squares fit of log time over log size. Each figure the median of 9 runs. Prints one line:
 //   netlist_rebuild_ms=N netlist_bound_ms=B netlist_rebuild_over_bound=R netlist_rebuild_320_ms
 //   netlist_rebuild_640_ms netlist_rebuild_1280_ms netlist_rebuild_2560_ms netlist_rebuild_growth_k=K
 //   peak_rss_mb=M

@@ -6,7 +6,7 @@
 // the full size, the growth: the least-squares fit of log time over log size. Prints one line:
 //   printer_list_ms=N printer_list_bound_ms=B printer_list_over_bound=R printer_list_320_ms
 //   printer_list_640_ms printer_list_1280_ms printer_list_2560_ms printer_list_growth_k=K peak_rss_mb=M
-// Each time is the median of 7 repeats. Targets: N <= 100, R <= 1.5, K <= 1.1.
+// Each time is the median of 9 repeats. Targets: N <= 100, R <= 1.5, K <= 1.1.
 #include <sqlite3.h>
 
 #include <QApplication>
@@ -37,7 +37,6 @@ constexpr int kPcs = 2560;
 constexpr int kSizes[] = {kPcs / 8, kPcs / 4, kPcs / 2, kPcs};  // for the growth
 constexpr int kPrintersPerPc = 10;
 constexpr int kSharedPorts = 96;
-constexpr int kRepeats = 7;
 
 // The window's query as SQLite takes it (the Jet text needs no translation here).
 const char* const kBoundSql =
@@ -202,7 +201,7 @@ bool measure(const QTemporaryDir& folder, int pcs, Medians* out) {
     std::vector<double> window;
     std::vector<double> bound;
     bool ok = windowOnce(shape) >= 0;  // a first opening warms the caches of both
-    for (int r = 0; ok && r < kRepeats; ++r) {
+    for (int r = 0; ok && r < bench::kRepeats; ++r) {
         double b = 0;
         if (boundOnce(db, &b) != shape.cols) {
             std::fprintf(stderr, "the bound did not build the cross table: %s\n", sqlite3_errmsg(db));

@@ -3,7 +3,7 @@
 // one line:
 //   recordset_walk_ms=T recordset_walk_8n_ms=T8 recordset_walk_10000_ms recordset_walk_20000_ms
 //   recordset_walk_40000_ms recordset_walk_80000_ms recordset_walk_k=K peak_rss_mb=M
-// Each time is the median of 5 walks; K, the least-squares fit of log time over log rows, is how the walk
+// Each time is the median of 9 walks; K, the least-squares fit of log time over log rows, is how the walk
 // grows with its rows (1 is linear). Target: K <= 1.1.
 #include <QCoreApplication>
 #include <QElapsedTimer>
