@@ -163,8 +163,8 @@ public:
     GridPaints(const GridPaints&) = delete;
     GridPaints& operator=(const GridPaints&) = delete;
 
-    // Handles the pending events, then waits for more until every grid in `grids` has painted its cells;
-    // false, said on stderr, when one is not painted within five seconds (a hidden grid never is).
+    // Handles the pending events, and goes on handling them until every grid in `grids` has painted its
+    // cells; false, said on stderr, when one is not painted within five seconds (a hidden grid never is).
     bool waitDrawn(std::initializer_list<const ui::FlexGrid*> grids) {
         QCoreApplication::processEvents();
         QElapsedTimer waited;
@@ -175,7 +175,7 @@ public:
                     std::fprintf(stderr, "a grid was not drawn\n");
                     return false;
                 }
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             }
         return true;
     }
