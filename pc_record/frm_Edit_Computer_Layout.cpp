@@ -143,11 +143,11 @@ void frm_Edit_Computer::buildPages() {
 }
 
 void frm_Edit_Computer::buildCpuPage(QFrame* page) {
-    // Three columns of five boxes over the features; the middle labels reach their boxes, so that
-    // "CPU SerialNumber" shows whole.
+    // Three columns of five boxes over the features; the middle labels nearly reach their boxes, so that
+    // "CPU SerialNumber" shows whole and still stands 3 px clear of its box.
     const struct {
         int first, labelLeft, labelWidth, boxLeft, boxWidth;
-    } columns[] = {{5, 120, 1200, 1380, 2400}, {10, 3900, 1620, 5520, 1920}, {15, 7560, 1800, 9420, 1500}};
+    } columns[] = {{5, 120, 1200, 1380, 2400}, {10, 3885, 1620, 5520, 1920}, {15, 7560, 1800, 9420, 1500}};
     for (const auto& c : columns)
         for (int k = 0; k < 5; ++k)
             datBox(page, c.first + k, c.labelLeft, c.labelWidth, c.boxLeft, c.boxWidth, 120 + 360 * k);
@@ -158,8 +158,9 @@ void frm_Edit_Computer::buildCpuPage(QFrame* page) {
         const int topTw = 300 + (i / 8) * 360;
         ChkBox[i] =
             placeIn(Frame1, new ui::CheckBox, ui::controlName(QStringLiteral("ChkBox"), i), left, topTw, 255, 255);
+        // A feature's caption 3 px clear of its box.
         lbr_CPU_Feature[i] = placeIn(Frame1, new QLabel, ui::controlName(QStringLiteral("lbr_CPU_Feature"), i),
-                                     left + 285, topTw, 900, kLabelHeight);
+                                     left + 300, topTw, 900, kLabelHeight);
     }
 }
 

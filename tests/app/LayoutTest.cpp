@@ -199,8 +199,10 @@ std::vector<Overlap> overlaps(QWidget* window) {
                 const auto cover = coverOf(w, window);
                 if (!cover) continue;
                 if (isContainer(w) && cover->contains(*ink)) continue;
-                // Glyphs next to a box's edge touch it: one blank pixel must part them.
-                if (cover->intersects(ink->adjusted(-1, -1, 1, 1)))
+                // Glyphs next to a box's edge touch it: one blank pixel must part them above and below, and
+                // three beside it, where closer glyphs read as one word with the box's text.
+                constexpr int kBeside = 3;
+                if (cover->intersects(ink->adjusted(-kBeside, -1, kBeside, 1)))
                     found.push_back({label->objectName(), label->text(), w->objectName(), *ink, *cover});
             }
         }
