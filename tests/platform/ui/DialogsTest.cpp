@@ -187,23 +187,26 @@ TEST_F(DialogScript, GuardedTurnsAnyExceptionIntoTheStandardErrorBox) {
 
 // ---- the real dialogs, driven from the event loop -----------------------------------------------
 
+// One look for the modal dialog of type D; the next look is a new timer holding its own copy of `body`, so
+// nothing refers to itself and the last look frees it all.
+template <class D>
+void lookForModal(std::function<void(D*)> body, int tries) {
+    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+        body(d);
+        return;
+    }
+    if (tries > 200) {
+        ADD_FAILURE() << "no dialog appeared";
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+        return;
+    }
+    QTimer::singleShot(10, [body, tries] { lookForModal<D>(body, tries + 1); });
+}
+
 // Runs `body` on the modal dialog of type D once it is up.
 template <class D>
 void whenModal(std::function<void(D*)> body) {
-    auto attempt = std::make_shared<std::function<void(int)>>();
-    *attempt = [body, attempt](int tries) {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            body(d);
-            return;
-        }
-        if (tries > 200) {
-            ADD_FAILURE() << "no dialog appeared";
-            if (QWidget* w = QApplication::activeModalWidget()) w->close();
-            return;
-        }
-        QTimer::singleShot(10, [attempt, tries] { (*attempt)(tries + 1); });
-    };
-    QTimer::singleShot(0, [attempt] { (*attempt)(0); });
+    QTimer::singleShot(0, [body] { lookForModal<D>(body, 0); });
 }
 
 QPushButton* buttonWithText(QWidget* box, const QString& text) {
