@@ -2,9 +2,15 @@
 # ./run.sh        installs what is missing, builds, starts vondari (needs a graphical session)
 # ./run.sh test   installs what is missing, builds, runs the whole test suite
 # ./run.sh bench  installs what is missing, builds, runs the benchmarks
+# ./run.sh test asan  the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
+variant=${2:-}
+if [ -n "$variant" ] && { [ "$mode" != test ] || [ "$variant" != asan ]; }; then
+  echo "usage: $0 [run|test|bench] | $0 test asan" >&2
+  exit 2
+fi
 
 # The program is a window: without a display Qt could only fail with a confusing message, after the build.
 if [ "$mode" = run ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
@@ -19,6 +25,9 @@ PACKAGES=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libsqlite3
 # Test-only: clang-format 14 (Debian 12's) for the style check in .ci/run; poppler-utils (pdftotext) to read
 # printed sheets back.
 if [ "$mode" = test ]; then PACKAGES+=(clang-format poppler-utils); fi
+# The sanitizer build: clang 16, its sanitizer runtimes and llvm-symbolizer, which puts files and lines in the
+# reports (gcc 12's UBSan reports a false failure on a call through a pointer to member).
+if [ "$variant" = asan ]; then PACKAGES+=(clang-16 libclang-rt-16-dev llvm-16); fi
 # Test-only, optional: a display server, a window manager and a key sender for the check of the main
 # window under a real window manager; where they cannot be installed that check is skipped.
 OPTIONAL=()
@@ -32,6 +41,7 @@ missing_of() {
   done
 }
 BUILD=${BUILD_DIR:-build}
+if [ "$variant" = asan ]; then BUILD=$BUILD-asan; fi
 mkdir -p "$BUILD"
 # apt-get's own lines (and debconf's notes) go to a log, shown only when an install fails.
 APT_LOG=$BUILD/apt.log
@@ -60,11 +70,32 @@ if ((${#missing_optional[@]})); then
 fi
 
 JOBS=$(nproc)
+CONFIGURE=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+CMAKE_ENV=(env)
+if [ "$variant" = asan ]; then
+  # -O1 and line tables only keep the build and the suite quick enough for CI (a report still names file and
+  # line); NDEBUG as in the ordinary build. Any report ends the process that makes it.
+  sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+  CONFIGURE+=(-DCMAKE_CXX_COMPILER=clang++-16 "-DCMAKE_CXX_FLAGS=$sanitize"
+              "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG" "-DCMAKE_EXE_LINKER_FLAGS=$sanitize")
+  # The ordinary build holds the code to gcc's warnings; clang's own extra ones do not fail this build, not
+  # even when CMake re-runs.
+  CMAKE_ENV=(env -u CI)
+  # The build runs its programs too (test discovery, the template database), so the options hold for it
+  # as well. Leaks are reported for the project's code; only those inside system libraries are suppressed.
+  san_log=$(cd "$BUILD" && pwd)/sanitizer
+  rm -rf "$san_log"
+  mkdir -p "$san_log"
+  reports="log_path=$san_log/report:log_exe_name=1"
+  export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:$reports"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:$reports"
+  export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
+fi
 build() {
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-    cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$BUILD/build.log" 2>&1 || return 1
+    "${CMAKE_ENV[@]}" cmake -S . -B "$BUILD" "${CONFIGURE[@]}" >"$BUILD/build.log" 2>&1 || return 1
   fi
-  cmake --build "$BUILD" -j "$JOBS" >>"$BUILD/build.log" 2>&1
+  "${CMAKE_ENV[@]}" cmake --build "$BUILD" -j "$JOBS" >>"$BUILD/build.log" 2>&1
 }
 : >"$BUILD/build.log"
 build &
@@ -95,6 +126,16 @@ case "$mode" in
       >"$log" 2>&1 || test_status=$?
     rm -rf "$tmp"
     echo "test output: $log"
+    # A sanitizer report fails the run even when it came from a program a test started and did not check.
+    if [ "$variant" = asan ] && [ -n "$(ls -A "$san_log")" ]; then
+      reports=("$san_log"/*)
+      echo "${#reports[@]} sanitizer report(s) in $san_log; the first:"
+      for f in "${reports[@]:0:3}"; do
+        echo "$f:"
+        head -n 60 "$f"
+      done
+      test_status=1
+    fi
     awk '
       /^[0-9]+% tests passed/ { summary = 1 }
       summary { print; next }
