@@ -14,7 +14,12 @@ fi
 
 # The program is a window: without a display Qt could only fail with a confusing message, after the build.
 if [ "$mode" = run ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "vondari needs a graphical session (no DISPLAY is set); without one, start it as: xvfb-run ./run.sh" >&2
+  if command -v xvfb-run >/dev/null && command -v xauth >/dev/null; then
+    echo "vondari needs a graphical session (no DISPLAY is set); without one, start it as: xvfb-run ./run.sh" >&2
+  else
+    echo "vondari needs a graphical session (no DISPLAY is set); without one, apt-get install xvfb xauth," \
+      "then: xvfb-run ./run.sh" >&2
+  fi
   exit 1
 fi
 
@@ -91,22 +96,32 @@ if [ "$variant" = asan ]; then
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:$reports"
   export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
 fi
+# A build with work to do says so first (a fresh machine takes minutes); an up-to-date one stays quiet.
+noted=""
+note_building() {
+  [ -n "$noted" ] || echo "building… (log: $BUILD/build.log)"
+  noted=1
+}
 build() {
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-    "${CMAKE_ENV[@]}" cmake -S . -B "$BUILD" "${CONFIGURE[@]}" >"$BUILD/build.log" 2>&1 || return 1
+    note_building
+    "${CMAKE_ENV[@]}" cmake -S . -B "$BUILD" "${CONFIGURE[@]}" >>"$BUILD/build.log" 2>&1 || return 1
+  else
+    # CMake's own check, quick when nothing changed; it re-runs CMake after an edit to a CMakeLists or a new
+    # source file.
+    "${CMAKE_ENV[@]}" cmake --build "$BUILD" --target cmake_check_build_system >>"$BUILD/build.log" 2>&1 || return 1
+    if grep -q '^-- Configuring' "$BUILD/build.log"; then note_building; fi
   fi
+  # Make's dry run lists a compile, link or generate step only for what is out of date. (The MOC steps and
+  # the program folder's database step are listed every time; they build nothing when nothing changed.)
+  local plan
+  plan=$("${CMAKE_ENV[@]}" cmake --build "$BUILD" -- -n 2>&1 || true)
+  if grep -q -E '"(Building|Linking|Generating) ' <<<"$plan"; then note_building; fi
   "${CMAKE_ENV[@]}" cmake --build "$BUILD" -j "$JOBS" >>"$BUILD/build.log" 2>&1
 }
 : >"$BUILD/build.log"
-build &
-build_pid=$!
-# A build with work to do says so (a fresh machine takes minutes); an up-to-date one stays quiet.
-(sleep 2 && echo "building… (log: $BUILD/build.log)") &
-note_pid=$!
 build_status=0
-wait "$build_pid" || build_status=$?
-kill "$note_pid" 2>/dev/null || true
-wait "$note_pid" 2>/dev/null || true
+build || build_status=$?
 if [ "$build_status" -ne 0 ]; then
   grep -v -E '^\[ *[0-9]+%\]' "$BUILD/build.log" | tail -n 200
   echo "build failed (full log: $BUILD/build.log)" >&2
