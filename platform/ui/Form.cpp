@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include "platform/ui/Dialogs.h"
@@ -22,11 +21,35 @@ QScreen* primaryScreen() { return QGuiApplication::primaryScreen(); }
 // Captions are shown as written: "&" is a character, not an accelerator mark.
 QString literalCaption(QString caption) { return caption.replace(QLatin1Char('&'), QLatin1String("&&")); }
 
-// The frame a window manager drew around a window of this program (outer size minus client size), for
-// a window the user may resize and for one of fixed size: a window manager draws no resize handle on these.
-QSize g_wmFrame[2] = {QSize(0, 0), QSize(0, 0)};
-
 }  // namespace
+
+// The form as the geometry rules see it.
+class Form::WindowOfForm final : public OuterGeometry::Window {
+public:
+    explicit WindowOfForm(Form& form) : m_form(form) {}
+    QSize clientSize() const override { return m_form.size(); }
+    QMargins toldMargins() const override {
+        QWindow* w = m_form.windowHandle();
+        return w && w->handle() ? w->frameMargins() : QMargins();
+    }
+    QPoint framePosition() const override {
+        return onScreen() ? m_form.windowHandle()->framePosition() : m_form.frameGeometry().topLeft();
+    }
+    bool onScreen() const override {
+        QWindow* w = m_form.windowHandle();
+        return m_form.isVisible() && w && w->handle();
+    }
+    bool fixedSize() const override { return m_form.minimumSize() == m_form.maximumSize(); }
+    bool maximized() const override { return m_form.isMaximized(); }
+    bool minimized() const override { return m_form.isMinimized(); }
+    void resizeClient(QSize client) override { m_form.resize(client); }
+    void moveFrame(QPoint framePos) override { m_form.move(framePos); }
+    void setClientGeometry(const QRect& client) override { m_form.setGeometry(client); }
+    void showNormal() override { m_form.showNormal(); }
+
+private:
+    Form& m_form;
+};
 
 int screenWidth() { return primaryScreen() ? twips(primaryScreen()->geometry().width()) : 0; }
 int screenHeight() { return primaryScreen() ? twips(primaryScreen()->geometry().height()) : 0; }
@@ -36,6 +59,8 @@ Form::Form(const QString& className, QWidget* parent) : QMainWindow(parent), m_c
     m_client = new QWidget(this);
     m_client->setObjectName(className + QStringLiteral("_client"));
     setCentralWidget(m_client);
+    m_window = std::make_unique<WindowOfForm>(*this);
+    m_geometry = new OuterGeometry(*m_window, this);
 }
 
 Form::~Form() {
@@ -48,83 +73,15 @@ Form::~Form() {
 
 // ---- geometry -----------------------------------------------------------------------------------
 
-// The frame around the window as the window system tells it now (empty until a window manager framed it).
-QSize Form::toldFrame() const {
-    QWindow* w = windowHandle();
-    if (!w || !w->handle()) return {};
-    const QMargins m = w->frameMargins();
-    return {m.left() + m.right(), m.top() + m.bottom()};
-}
+int Form::Width() const { return twips(m_geometry->outerSize().width()); }
+int Form::Height() const { return twips(m_geometry->outerSize().height()); }
+int Form::Top() const { return twips(m_geometry->framePos().y()); }
+int Form::Left() const { return twips(m_geometry->framePos().x()); }
 
-// Until a window manager has told this window's frame, the one it drew around an earlier window stands
-// in for it: the window's own frame is usually the same, and the window then maps at its outer size
-// already. Offscreen the frame is known from the start and nothing is learnt.
-QSize Form::frameExtra() const {
-    const QSize told = toldFrame();
-    if (told.width() > 0 || told.height() > 0 || m_framePhase == FramePhase::Known) return told;
-    return g_wmFrame[isFixedSize()];
-}
-
-bool Form::isFixedSize() const { return minimumSize() == maximumSize(); }
-
-QPoint Form::framePos() const {
-    QWindow* w = windowHandle();
-    QPoint p = isVisible() && w && w->handle() ? w->framePosition() : frameGeometry().topLeft();
-    // A shown window stands where it was asked to once its frame is known; until then that is its place.
-    if (m_framePhase == FramePhase::Waiting) {
-        if (m_askedLeft) p.setX(*m_askedLeft);
-        if (m_askedTop) p.setY(*m_askedTop);
-    }
-    return p;
-}
-
-int Form::Width() const { return twips(width() + frameExtra().width()); }
-int Form::Height() const { return twips(height() + frameExtra().height()); }
-int Form::Top() const { return twips(framePos().y()); }
-int Form::Left() const { return twips(framePos().x()); }
-
-void Form::setWidth(int tw) { setOuterSize(px(tw), std::nullopt); }
-void Form::setHeight(int tw) { setOuterSize(std::nullopt, px(tw)); }
-void Form::setTop(int tw) { placeFrame(std::nullopt, px(tw)); }
-void Form::setLeft(int tw) { placeFrame(px(tw), std::nullopt); }
-
-// Before the window's own frame is known the outer size asked for is kept, and put right once the frame
-// is told. While the shown window waits for its frame nothing is resized: the window system would take
-// the client area's place for the frame's.
-void Form::setOuterSize(std::optional<int> widthPx, std::optional<int> heightPx) {
-    if (m_framePhase != FramePhase::Known) {
-        if (widthPx) m_pendingOuter.setWidth(*widthPx);
-        if (heightPx) m_pendingOuter.setHeight(*heightPx);
-    }
-    if (m_framePhase == FramePhase::Waiting) return;
-    const QSize extra = frameExtra();
-    resize(widthPx ? std::max(0, *widthPx - extra.width()) : width(),
-           heightPx ? std::max(0, *heightPx - extra.height()) : height());
-}
-
-void Form::placeFrame(std::optional<int> leftPx, std::optional<int> topPx) {
-    if (m_framePhase != FramePhase::Known) {
-        if (leftPx) m_askedLeft = leftPx;
-        if (topPx) m_askedTop = topPx;
-    }
-    if (m_framePhase == FramePhase::Waiting) return;
-    QPoint p = framePos();
-    if (leftPx) p.setX(*leftPx);
-    if (topPx) p.setY(*topPx);
-    moveFrameTo(p);
-}
-
-// A shown window is placed by its client area, worked out from the frame as told now; a hidden one by
-// move(), which places the frame.
-void Form::moveFrameTo(QPoint framePosition) {
-    QWindow* w = windowHandle();
-    if (!isVisible() || !w || !w->handle()) {
-        move(framePosition);
-        return;
-    }
-    const QMargins m = w->frameMargins();
-    setGeometry(QRect(framePosition + QPoint(m.left(), m.top()), size()));
-}
+void Form::setWidth(int tw) { m_geometry->setOuterSize(px(tw), std::nullopt); }
+void Form::setHeight(int tw) { m_geometry->setOuterSize(std::nullopt, px(tw)); }
+void Form::setTop(int tw) { m_geometry->placeFrame(std::nullopt, px(tw)); }
+void Form::setLeft(int tw) { m_geometry->placeFrame(px(tw), std::nullopt); }
 
 int Form::menuBarHeight() const {
     QWidget* bar = menuWidget();
@@ -143,33 +100,7 @@ void Form::applyClientSize() {
     resize(px(m_designClient.width()), px(m_designClient.height()) + m_clientMenuHeight);
 }
 
-void Form::keepOuterSize(int widthTwips, int heightTwips) {
-    if (isMaximized()) {
-        showNormal();
-        return;
-    }
-    if (isMinimized()) return;
-    if (Width() == widthTwips && Height() == heightTwips) return;
-    // A window manager takes no size from the program while the user drags the border: the size is
-    // put back once the drag has paused.
-    if (m_framePhase == FramePhase::Known && m_shownFor.isValid()) {
-        if (!m_holdTimer) {
-            m_holdTimer = new QTimer(this);
-            m_holdTimer->setSingleShot(true);
-            m_holdTimer->setInterval(150);
-        }
-        m_holdTimer->disconnect();
-        connect(m_holdTimer, &QTimer::timeout, this, [this, widthTwips, heightTwips] {
-            if (isMaximized() || isMinimized()) return;
-            if (Width() != widthTwips) setWidth(widthTwips);
-            if (Height() != heightTwips) setHeight(heightTwips);
-        });
-        m_holdTimer->start();
-        return;
-    }
-    if (Width() != widthTwips) setWidth(widthTwips);
-    if (Height() != heightTwips) setHeight(heightTwips);
-}
+void Form::keepOuterSize(int widthTwips, int heightTwips) { m_geometry->keep(QSize(px(widthTwips), px(heightTwips))); }
 
 int Form::ScaleWidth() const { return twips(width()); }
 int Form::ScaleHeight() const { return twips(height() - menuBarHeight()); }
@@ -178,8 +109,9 @@ void Form::centreOnScreen() {
     QScreen* s = screen() ? screen() : primaryScreen();
     if (!s) return;
     const QRect area = s->geometry();
-    const QSize outer = size() + frameExtra();
-    placeFrame(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    const QSize outer = m_geometry->outerSize();
+    m_geometry->placeFrame(area.x() + (area.width() - outer.width()) / 2,
+                           area.y() + (area.height() - outer.height()) / 2);
 }
 
 // ---- lifetime -----------------------------------------------------------------------------------
@@ -270,14 +202,13 @@ void Form::closeEvent(QCloseEvent* event) {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // A window manager frames a new window with a move or resize of its own: the frame may be known now.
-    if (m_framePhase == FramePhase::Waiting) frameTold(false);
+    m_geometry->movedOrResized();
     if (m_loaded && !m_gone) guarded([this] { Form_Resize(); });
 }
 
 void Form::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (m_framePhase == FramePhase::Waiting) frameTold(false);
+    m_geometry->movedOrResized();
 }
 
 void Form::changeEvent(QEvent* event) {
@@ -311,51 +242,7 @@ void Form::sendPendingResize() {
 
 void Form::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (event->spontaneous() || m_framePhase != FramePhase::NotShown) return;
-    m_framePhase = FramePhase::Waiting;
-    frameTold(false);
-    if (m_framePhase == FramePhase::Waiting) watchFrame();
-}
-
-// The frame is told in an event that need not move or resize the window: it is looked for until it
-// comes. Without a window manager, or under a frameless one, none comes.
-void Form::watchFrame() {
-    if (!m_frameWatch) {
-        m_frameWatch = new QTimer(this);
-        m_frameWatch->setInterval(10);
-        connect(m_frameWatch, &QTimer::timeout, this, [this] { frameTold(m_shownFor.elapsed() > 1000); });
-    }
-    m_shownFor.start();
-    m_frameWatch->start();
-}
-
-// Once the frame is known the outer size and the frame's place asked for are put right; from then on the
-// window is the user's.
-void Form::frameTold(bool giveUp) {
-    if (m_framePhase != FramePhase::Waiting) return;
-    const QSize frame = toldFrame();
-    const bool framed = frame.width() > 0 || frame.height() > 0;
-    if (!framed && !giveUp) return;
-    m_framePhase = FramePhase::Known;
-    if (m_frameWatch) m_frameWatch->stop();
-    std::optional<QSize> client;
-    if (framed) {
-        // Told after the window showed: a window manager drew it.
-        if (m_shownFor.isValid()) g_wmFrame[isFixedSize()] = frame;
-        client = m_pendingOuter.frameReported(size(), frame);
-    } else {
-        client = m_pendingOuter.noFrameCame(size());
-    }
-    QPoint place = framePos();
-    if (m_askedLeft) place.setX(*m_askedLeft);
-    if (m_askedTop) place.setY(*m_askedTop);
-    const bool moved = (m_askedLeft || m_askedTop) && place != framePos();
-    m_askedLeft.reset();
-    m_askedTop.reset();
-    if (!client && !moved) return;
-    QWindow* w = windowHandle();
-    const QMargins m = w ? w->frameMargins() : QMargins();
-    setGeometry(QRect(place + QPoint(m.left(), m.top()), client.value_or(size())));
+    if (!event->spontaneous()) m_geometry->shown();
 }
 
 // ---- controls and menus -------------------------------------------------------------------------

@@ -1,17 +1,15 @@
 #pragma once
 // A VB form over QMainWindow: geometry in twips of the outer frame, the VB form events as virtuals,
 // controls placed at twip positions in the client area. Menus go on menuBar().
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
-#include <optional>
+#include <memory>
 
 #include "platform/ui/OuterSize.h"
 
 class QAction;
 class QEventLoop;
 class QMenu;
-class QTimer;
 
 namespace ui {
 
@@ -64,7 +62,8 @@ public:
     void centreOnScreen();
     // The resize step of a fixed-size window: a maximized window returns to normal, any other size
     // (outer frame, twips) is put back; a minimized window is left alone. Under a window manager the size
-    // is put back once a drag of the border has paused (none is taken during the drag).
+    // is put back once a drag of the border has paused (none is taken during the drag), and asked for at
+    // most twice when the window manager answers with another (OuterGeometry).
     void keepOuterSize(int widthTwips, int heightTwips);
     void setCaption(const QString& caption) { setWindowTitle(caption); }
 
@@ -119,22 +118,11 @@ public:
     void setVisible(bool visible) override;
 
 private:
-    // Where the window stands with its frame: before the first showing, while the window manager has
-    // not yet told the frame of the shown window, and once it has (or no frame came).
-    enum class FramePhase { NotShown, Waiting, Known };
-    void setOuterSize(std::optional<int> widthPx, std::optional<int> heightPx);
-    void placeFrame(std::optional<int> leftPx, std::optional<int> topPx);
-    void moveFrameTo(QPoint framePos);
-    void watchFrame();
-    void frameTold(bool giveUp);
+    class WindowOfForm;
     void sendPendingResize();
     bool runUnload(int unloadMode);
     void applyClientSize();
     [[nodiscard]] int menuBarHeight() const;
-    [[nodiscard]] QSize toldFrame() const;
-    [[nodiscard]] QSize frameExtra() const;
-    [[nodiscard]] QPoint framePos() const;
-    [[nodiscard]] bool isFixedSize() const;
 
     QString m_className;
     QWidget* m_client = nullptr;
@@ -143,14 +131,10 @@ private:
     bool m_gone = false;           // unloaded; the object waits for deleteLater
     bool m_closingByCode = false;  // our own close() after an unload from code
     bool m_wasActive = false;
-    QSize m_designClient;                        // twips; empty when never set
-    int m_clientMenuHeight = 0;                  // menu bar height when the client size was applied
-    PendingOuterSize m_pendingOuter;             // asked for by setWidth/setHeight before the frame was known
-    std::optional<int> m_askedLeft, m_askedTop;  // pixels of the frame, asked for before it was known
-    FramePhase m_framePhase = FramePhase::NotShown;
-    QTimer* m_frameWatch = nullptr;
-    QTimer* m_holdTimer = nullptr;
-    QElapsedTimer m_shownFor;
+    QSize m_designClient;        // twips; empty when never set
+    int m_clientMenuHeight = 0;  // menu bar height when the client size was applied
+    std::unique_ptr<WindowOfForm> m_window;
+    OuterGeometry* m_geometry = nullptr;
     QEventLoop* m_modalLoop = nullptr;
 };
 

@@ -1,14 +1,39 @@
 #pragma once
-// The outer size a window is given before it shows. The window system tells the frame around a window
-// only after mapping it, and only a window manager draws one: until then the outer size asked for can
-// only be the client size. It is put right once the frame is known, or left as it stands when no frame
-// came soon after the window showed (no window manager, a frameless one). From then on the window is
-// the user's: no later resize is undone.
+// The outer frame of a window, as the program asks for it and as window managers allow it.
+//
+// The window system tells the frame around a window only after mapping it, and only a window manager
+// draws one, so a window goes through three states (OuterGeometry::Phase):
+//   NotShown  sizes and places asked for are kept and applied at once with the frame a window manager
+//             drew around an earlier window of this program (usually the same), so the window maps at
+//             its outer size already.
+//   Waiting   shown, the frame not told yet: nothing is resized or moved, since the window system would
+//             take the client area's place for the frame's. The frame poll (10 ms) looks for the frame,
+//             which can come in an event that neither moves nor resizes the window; it gives up after 1 s
+//             (no window manager, a frameless one, a slow one).
+//   Known     the outer size and place asked for are put right once; from then on the window is the
+//             user's. A frame first told after the poll gave up (a window manager started after the
+//             program) puts the outer size right once more, unless the window was resized meanwhile; the
+//             poll looks for it again for 1 s after each move or resize of a window still unframed.
+// The hold timer serves the windows of fixed size (keep): a window manager takes no size from the
+// program while the user drags a border, so the size is asked back 150 ms after the resizes stopped. A
+// size the window manager answers with another one is asked for at most twice; then the window stays as
+// the window manager has it, until the user resizes it again.
+// (Qt's first resize event of a window comes while showing it, once the window system has the window: the
+// form sends it itself before showing, so a resize rule run there still places the window by its frame.)
+#include <QElapsedTimer>
+#include <QMargins>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 
+class QTimer;
+
 namespace ui {
 
+// The outer size asked for before the frame is known, put right once it is (or left as it stands when no
+// frame came: no window manager, a frameless one).
 class PendingOuterSize {
 public:
     // Pixels of the outer frame; the other dimension stays as the window has it.
@@ -37,6 +62,73 @@ private:
 
     QSize m_outer{-1, -1};
     bool m_waiting = false;
+};
+
+class OuterGeometry : public QObject {
+    Q_OBJECT
+public:
+    // What the rules need of a window (pixels). A form answers from Qt; tests from a stand-in.
+    class Window {
+    public:
+        virtual ~Window() = default;
+        [[nodiscard]] virtual QSize clientSize() const = 0;
+        // The frame margins as the window system tells them now: none until a window manager framed it.
+        [[nodiscard]] virtual QMargins toldMargins() const = 0;
+        // The frame's top left as the window system has it now.
+        [[nodiscard]] virtual QPoint framePosition() const = 0;
+        // Shown, with a window of the window system.
+        [[nodiscard]] virtual bool onScreen() const = 0;
+        [[nodiscard]] virtual bool fixedSize() const = 0;
+        [[nodiscard]] virtual bool maximized() const = 0;
+        [[nodiscard]] virtual bool minimized() const = 0;
+        virtual void resizeClient(QSize client) = 0;
+        // A hidden window is placed by its frame, a shown one by its client area.
+        virtual void moveFrame(QPoint framePos) = 0;
+        virtual void setClientGeometry(const QRect& client) = 0;
+        virtual void showNormal() = 0;
+    };
+    enum class Phase { NotShown, Waiting, Known };
+    static constexpr int kPollMs = 10, kWaitMs = 1000, kHoldMs = 150, kAsksAfterRefusal = 2;
+
+    explicit OuterGeometry(Window& window, QObject* parent = nullptr);
+
+    [[nodiscard]] Phase phase() const { return m_phase; }
+    [[nodiscard]] QSize outerSize() const;
+    [[nodiscard]] QPoint framePos() const;
+    // The frame as it stands now, or the one learnt from an earlier window while this one's is not told.
+    [[nodiscard]] QSize frameExtra() const;
+    void setOuterSize(std::optional<int> widthPx, std::optional<int> heightPx);
+    void placeFrame(std::optional<int> leftPx, std::optional<int> topPx);
+    // The rule of a window of fixed outer size: a maximized window returns to normal, a minimized one is
+    // left alone, any other size is put back (once a border drag has paused).
+    void keep(QSize outerPx);
+
+    // From the window's events: the first (non-spontaneous) showing, and any move or resize.
+    void shown();
+    void movedOrResized();
+    // True while a timer of these rules is running.
+    [[nodiscard]] bool timerRunning() const;
+
+private:
+    void moveFrameTo(QPoint framePos);
+    void poll();
+    void frameTold(bool giveUp);
+    void lateFrame();
+    void askBack();
+
+    Window& m_window;
+    Phase m_phase = Phase::NotShown;
+    PendingOuterSize m_pendingOuter;             // asked for by setOuterSize before the frame was known
+    std::optional<int> m_askedLeft, m_askedTop;  // pixels of the frame, asked for before it was known
+    bool m_framedByWm = false;                   // the frame was told after the window showed
+    std::optional<QSize> m_unframedClient;       // the client size when the poll gave up, until a frame came
+    QTimer* m_poll = nullptr;
+    QElapsedTimer m_polling;
+    QTimer* m_hold = nullptr;
+    QSize m_holdFor;                // the outer size the hold timer asks for
+    int m_asked = 0;                // times it was asked for since the user last resized the window
+    bool m_awaitingAnswer = false;  // asked; the next resize is the window manager's answer
+    std::optional<QSize> m_leftAt;  // the size the window manager answered the last ask with
 };
 
 }  // namespace ui

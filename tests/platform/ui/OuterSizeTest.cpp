@@ -1,9 +1,12 @@
-// The outer size given before a window shows, put right once the window system tells the frame. The
-// frames below are those of real window managers: openbox draws 1, 1, 20 and 5 pixels (left, right,
-// top, bottom), the offscreen test platform 2 all round.
+// The outer size given before a window shows, put right once the window system tells the frame, and the
+// rules that keep a fixed outer size against a window manager. The frames below are those of real window
+// managers: openbox draws 1, 1, 20 and 5 pixels (left, right, top, bottom), the offscreen test platform 2
+// all round.
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -90,6 +93,158 @@ TEST(PendingOuterSize, AWindowKeepsAResizeMadeAfterItShowed) {
     EXPECT_EQ(f->size(), QSize(500, 400));
     f->Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A window as a window manager keeps it. A shown window's resize is answered later, as an event, with the
+// size `answer` gives for the one asked for; every resize runs the window's own resize rule, `onResize`.
+class StandInWindow : public ui::OuterGeometry::Window {
+public:
+    QSize client;
+    QMargins margins;  // none until a window manager framed the window
+    QPoint frame{100, 100};
+    bool shown = false, maximizedNow = false;
+    std::function<QSize(QSize)> answer = [](QSize asked) { return asked; };
+    std::function<void()> onResize;
+    std::vector<QSize> asked;  // client sizes asked for while shown
+    ui::OuterGeometry* rules = nullptr;
+
+    QSize clientSize() const override { return client; }
+    QMargins toldMargins() const override { return margins; }
+    QPoint framePosition() const override { return frame; }
+    bool onScreen() const override { return shown; }
+    bool fixedSize() const override { return true; }
+    bool maximized() const override { return maximizedNow; }
+    bool minimized() const override { return false; }
+    void resizeClient(QSize size) override {
+        if (!shown) {
+            client = size;
+            return;
+        }
+        asked.push_back(size);
+        const QSize given = answer(size);
+        QTimer::singleShot(0, [this, given] { resizedTo(given); });
+    }
+    void moveFrame(QPoint framePos) override { frame = framePos; }
+    void setClientGeometry(const QRect& r) override {
+        frame = r.topLeft() - QPoint(margins.left(), margins.top());
+        resizeClient(r.size());
+    }
+    void showNormal() override { maximizedNow = false; }
+
+    // The window manager or the user's drag gives the window a size.
+    void resizedTo(QSize size) {
+        if (size == client) return;
+        client = size;
+        rules->movedOrResized();
+        if (onResize) onResize();
+    }
+};
+
+// Shown, then framed by a window manager (1, 1, 20, 5) at the outer size 800 x 593, which `keep` holds.
+struct FramedFixedWindow {
+    static constexpr QSize kOuter{800, 593};
+    StandInWindow window;
+    ui::OuterGeometry rules{window};
+    FramedFixedWindow() {
+        window.rules = &rules;
+        window.client = QSize(798, 568);
+        window.shown = true;
+        rules.shown();
+        window.margins = QMargins(1, 20, 1, 5);
+        rules.movedOrResized();
+        window.onResize = [this] { rules.keep(kOuter); };
+    }
+};
+
+// The user drags the border of a window of fixed size; the window manager answers the size asked back.
+TEST(OuterGeometry, AFixedSizeIsAskedBackAfterADragAtMostTwiceWhenTheWindowManagerAnswersAnother) {
+    struct Case {
+        const char* what;
+        std::function<QSize(QSize)> answer;
+        size_t asks;
+        QSize outerAtTheEnd;
+    };
+    int answers = 0;
+    const Case cases[] = {
+        {"it grants the size", [](QSize asked) { return asked; }, 1, FramedFixedWindow::kOuter},
+        {"it answers every ask with a smaller size", [&](QSize asked) { return asked - QSize(10, 10) * ++answers; }, 2,
+         FramedFixedWindow::kOuter - QSize(20, 20)},
+        {"it answers with the same smaller size", [](QSize asked) { return asked.boundedTo(QSize(700, 500)); }, 2,
+         QSize(702, 525)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FramedFixedWindow w;
+        ASSERT_EQ(w.rules.phase(), ui::OuterGeometry::Phase::Known);
+        ASSERT_EQ(w.rules.outerSize(), FramedFixedWindow::kOuter);
+        w.window.answer = c.answer;
+        answers = 0;
+        w.window.resizedTo(QSize(850, 620));  // the drag
+        w.window.resizedTo(QSize(900, 650));
+        EXPECT_TRUE(w.window.asked.empty()) << "asked during the drag";
+        QTest::qWait(600);
+        EXPECT_EQ(w.window.asked.size(), c.asks);
+        EXPECT_EQ(w.rules.outerSize(), c.outerAtTheEnd);
+        EXPECT_FALSE(w.rules.timerRunning());
+        // Another drag, later: asked back again, as often.
+        w.window.asked.clear();
+        answers = 0;
+        w.window.resizedTo(QSize(650, 480));
+        w.window.resizedTo(QSize(600, 450));
+        QTest::qWait(600);
+        EXPECT_EQ(w.window.asked.size(), c.asks);
+        EXPECT_FALSE(w.rules.timerRunning());
+    }
+}
+
+// A window manager maximizes the window (and tells it as a resize): it is set back to normal.
+TEST(OuterGeometry, AMaximizedFixedWindowReturnsToNormal) {
+    FramedFixedWindow w;
+    w.window.maximizedNow = true;
+    w.rules.keep(FramedFixedWindow::kOuter);
+    EXPECT_FALSE(w.window.maximizedNow);
+    EXPECT_TRUE(w.window.asked.empty());
+}
+
+// No frame came while the program waited (the window manager started after the program); when one comes
+// later the outer size is put right once, unless the window was resized since.
+TEST(OuterGeometry, AFrameToldAfterTheWaitPutsTheOuterSizeRightOnce) {
+    struct Case {
+        const char* what;
+        std::optional<QSize> resizedBeforeTheFrame;
+        QSize outerAtTheEnd;
+    };
+    const Case cases[] = {
+        {"untouched", std::nullopt, QSize(989, 702)},
+        {"resized before the frame came", QSize(700, 500), QSize(702, 525)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StandInWindow window;
+        ui::OuterGeometry rules(window);
+        window.rules = &rules;
+        window.client = QSize(640, 480);
+        rules.setOuterSize(989, 702);
+        window.shown = true;
+        rules.shown();
+        ASSERT_EQ(rules.phase(), ui::OuterGeometry::Phase::Waiting);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return rules.phase() == ui::OuterGeometry::Phase::Known; }, 3000));
+        QTest::qWait(50);
+        EXPECT_EQ(rules.outerSize(), QSize(989, 702)) << "without a frame the outer size is the client size";
+        if (c.resizedBeforeTheFrame) window.resizedTo(*c.resizedBeforeTheFrame);
+        window.margins = QMargins(1, 20, 1, 5);
+        window.frame += QPoint(1, 20);
+        rules.movedOrResized();
+        QTest::qWait(50);
+        EXPECT_EQ(rules.outerSize(), c.outerAtTheEnd);
+        // A frame told again (a window manager restarted) changes nothing more.
+        const std::vector<QSize> asked = window.asked;
+        window.margins = QMargins(4, 24, 4, 4);
+        rules.movedOrResized();
+        QTest::qWait(50);
+        EXPECT_EQ(window.asked, asked);
+        EXPECT_FALSE(rules.timerRunning());
+    }
 }
 
 }  // namespace
