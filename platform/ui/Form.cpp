@@ -213,7 +213,11 @@ void Form::moveEvent(QMoveEvent* event) {
 
 void Form::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !m_loaded || m_gone) return;
+    if (!m_loaded || m_gone) return;
+    // A window manager may tell a maximise after the resize it made for it: the resize rule runs on
+    // every change of the window's state as well.
+    if (event->type() == QEvent::WindowStateChange) guarded([this] { Form_Resize(); });
+    if (event->type() != QEvent::ActivationChange) return;
     const bool active = isActiveWindow();
     if (active == m_wasActive) return;
     m_wasActive = active;

@@ -247,6 +247,22 @@ TEST_F(FormTest, ResizeAndLostFocus) {
     EXPECT_GE(count(b->events, "Activate"), 1);
 }
 
+// A window manager may tell a maximise only after the resize it made for it: the resize event runs on
+// every change of the window's state as well, a minimise included, which resizes nothing.
+TEST_F(FormTest, ResizeRunsOnEveryChangeOfTheWindowState) {
+    auto* f = new RecordingForm;
+    f->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+    for (const Qt::WindowState state :
+         {Qt::WindowMinimized, Qt::WindowNoState, Qt::WindowMaximized, Qt::WindowNoState}) {
+        SCOPED_TRACE(int(state));
+        const int resizes = count(f->events, "Resize");
+        f->setWindowState(state);
+        QTest::qWait(20);
+        EXPECT_GT(count(f->events, "Resize"), resizes);
+    }
+}
+
 TEST_F(FormTest, AnErrorInAnEventShowsTheStandardBoxAndEscapesNot) {
     auto* f = new RecordingForm;
     f->onLoad = [] { throw vb::Error(13, "型が一致しません。"); };
