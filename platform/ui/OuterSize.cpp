@@ -33,6 +33,8 @@ namespace {
 
 QSize sizeOf(const QMargins& m) { return {m.left() + m.right(), m.top() + m.bottom()}; }
 bool isFrame(QSize frame) { return frame.width() > 0 || frame.height() > 0; }
+// A dimension to set: only one the window does not have already.
+std::optional<int> ifOther(int have, int want) { return have != want ? std::optional<int>(want) : std::nullopt; }
 
 // The frame a window manager drew around a window of this program, for a window the user may resize and
 // for one of fixed size: a window manager draws no resize handle on these.
@@ -108,9 +110,8 @@ void OuterGeometry::keep(QSize outerPx) {
         if (m_hold) m_hold->stop();
         return;
     }
-    auto differing = [&](int have, int want) { return have != want ? std::optional<int>(want) : std::nullopt; };
     if (m_phase != Phase::Known || !m_framedByWm) {
-        setOuterSize(differing(now.width(), outerPx.width()), differing(now.height(), outerPx.height()));
+        setOuterSize(ifOther(now.width(), outerPx.width()), ifOther(now.height(), outerPx.height()));
         return;
     }
     // A resize that answers none of the asks is the user's: the size is asked back afresh. After the
@@ -141,8 +142,7 @@ void OuterGeometry::askBack() {
     if (now == m_holdFor) return;
     ++m_asked;
     m_awaitingAnswer = true;
-    setOuterSize(now.width() != m_holdFor.width() ? std::optional<int>(m_holdFor.width()) : std::nullopt,
-                 now.height() != m_holdFor.height() ? std::optional<int>(m_holdFor.height()) : std::nullopt);
+    setOuterSize(ifOther(now.width(), m_holdFor.width()), ifOther(now.height(), m_holdFor.height()));
 }
 
 void OuterGeometry::shown() {
