@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Every window under a real window manager (openbox on Xvfb): runs the test program that opens each
-# window as a user does and measures its frame through the X server.
-# Usage: WindowPlacementTest.sh <test_app_wm executable> [gtest arguments]. Exit 77 (skipped) without
-# Xvfb, openbox or xdotool.
+# Every window under a real window manager (openbox or IceWM on Xvfb): runs the test program that opens
+# each window as a user does and measures its frame through the X server.
+# Usage: WindowPlacementTest.sh openbox|icewm <test_app_wm executable> [gtest arguments]. Exit 77
+# (skipped) without Xvfb, xdotool or the window manager.
 set -euo pipefail
-exe=$1
-shift
+wm=$1
+exe=$2
+shift 2
 
 source "$(dirname "$0")/WmSession.sh"
 

@@ -1,9 +1,17 @@
-# Sourced by the window-manager checks: a display of our own (Xvfb, 1280x1024 at 96 dpi) with openbox on
-# it, both ended with the script. Exit 77 (skipped) without Xvfb, openbox or xdotool. Sets $work (a
-# temporary folder, removed at the end) and DISPLAY; the caller adds its own process ids to pids.
-for tool in Xvfb openbox xdotool; do
+# Sourced by the window-manager checks with $wm naming the window manager (openbox or icewm): a display of
+# our own (Xvfb, 1280x1024 at 96 dpi) and that window manager on it, both ended with the script. Exit 77
+# (skipped) without Xvfb, xdotool or the window manager. Sets $work (a temporary folder, removed at the
+# end) and DISPLAY; the caller adds its own process ids to pids. The window manager starts at once, or,
+# with wm_later=1, when the caller runs start_wm (stop_wm ends it).
+case "$wm" in
+  openbox) wm_command=(openbox --sm-disable) ;;
+  # IceWM alone, without its session helpers; its settings in a folder of the run's own.
+  icewm) wm_command=(icewm) ;;
+  *) echo "unknown window manager: $wm"; exit 2 ;;
+esac
+for tool in Xvfb xdotool "${wm_command[0]}"; do
   if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed (./run.sh test installs xvfb, openbox and xdotool where it can)"
+    echo "skipped: $tool is not installed (./run.sh test installs xvfb, xdotool, openbox and icewm where it can)"
     exit 77
   fi
 done
@@ -18,7 +26,8 @@ cleanup() {
 trap cleanup EXIT
 
 mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR=$work/run
+mkdir "$work/icewm"
+export XDG_RUNTIME_DIR=$work/run ICEWM_PRIVCFG=$work/icewm
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 
 # The server picks a free display number itself and tells it once it listens.
@@ -27,8 +36,18 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=:$(head -n 1 "$work/display")
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# The window manager is up once it names the current desktop.
-for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool get_desktop >/dev/null 2>&1 || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+start_wm() {
+  "${wm_command[@]}" >>"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  pids+=("$wm_pid")
+  # The window manager is up once it names the current desktop.
+  for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+  xdotool get_desktop >/dev/null 2>&1 || { echo "skipped: $wm did not start"; cat "$work/wm.log"; exit 77; }
+}
+stop_wm() {
+  [ -n "${wm_pid:-}" ] || return 0
+  kill "$wm_pid" 2>/dev/null || true
+  wait "$wm_pid" 2>/dev/null || true
+}
+[ -n "${wm_later:-}" ] || start_wm

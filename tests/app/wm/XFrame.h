@@ -11,8 +11,9 @@ class QWidget;
 
 namespace wmtest {
 
-// The frame of a mapped window (the window itself where nothing reparented it); nullopt while it is not
-// viewable.
+// The visible frame of a mapped window: the window grown by the window manager's _NET_FRAME_EXTENTS, or
+// its parent below the root where those are not set (the window itself where nothing reparented it);
+// nullopt while it is not viewable.
 [[nodiscard]] std::optional<QRect> frameOf(const QWidget* window);
 // Waits until the frame has stood still for a while (or the time is up) and returns it; `first` gets the
 // first frame seen viewable.
@@ -21,6 +22,8 @@ namespace wmtest {
 // The user's mouse through the window manager (xdotool): a drag with the left button, a double click.
 void drag(QPoint from, QPoint to);
 void doubleClick(QPoint at);
+// The message a pager or a window manager's own title bar sends for a maximise (_NET_WM_STATE).
+void askToMaximise(const QWidget* window);
 
 [[nodiscard]] std::string describe(const std::optional<QRect>& r);
 
