@@ -33,7 +33,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT
 # The server picks a free display number itself and tells it once it listens.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=:$(head -n 1 "$work/display")
 
@@ -41,9 +41,13 @@ start_wm() {
   "${wm_command[@]}" >>"$work/wm.log" 2>&1 &
   wm_pid=$!
   pids+=("$wm_pid")
-  # The window manager is up once it names the current desktop.
-  for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-  xdotool get_desktop >/dev/null 2>&1 || { echo "skipped: $wm did not start"; cat "$work/wm.log"; exit 77; }
+  # The window manager is up once it names the current desktop; on a busy machine that can take seconds.
+  for _ in $(seq 300); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+  if ! xdotool get_desktop >/dev/null 2>&1; then
+    echo "skipped: $wm did not start within 30 s"
+    cat "$work/wm.log"
+    exit 77
+  fi
 }
 stop_wm() {
   [ -n "${wm_pid:-}" ] || return 0
