@@ -172,6 +172,9 @@ public:
     void setFailHook(std::function<bool(const QString& sql)> hook) { m_failHook = std::move(hook); }
     [[nodiscard]] bool shouldFail(const QString& sql) const { return m_failHook && m_failHook(sql); }
     [[nodiscard]] bool hasFailHook() const { return bool(m_failHook); }
+    // Test hook: every statement the connection keeps, as SQLite shows it with its values written in (a
+    // marker bound to nothing shows NULL), in text order.
+    [[nodiscard]] QStringList keptStatements() const;
     // For rows found in memory in place of a query: raises as the query would when the hook fails its text.
     void failAsStatement(const QString& sql) const;
 

@@ -47,9 +47,16 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
     detail::StatementCache& cache = statementCache();
     detail::Statement* slot = cache.find(m_db, sql);
     sqlite3_stmt* st = slot->get();
-    sqlite3_reset(st);
-    // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null. With
-    // one value per marker every marker is bound again below, so the last run's values need no clearing.
+    // On every way out: reset, so the kept statement holds no read of the database between runs, and
+    // unbound, as the next run may move the buffer its texts are bound in.
+    struct Done {
+        sqlite3_stmt* st;
+        ~Done() {
+            sqlite3_reset(st);
+            sqlite3_clear_bindings(st);
+        }
+    } const done{st};
+    // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
     if (sqlite3_bind_parameter_count(st) != int(values.size()))
         throw vb::Error(errTooFewParameters, QStringLiteral("パラメータの数が一致しません (%1 / %2)。")
                                                  .arg(values.size())
@@ -59,16 +66,21 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
         if (const auto* s = std::get_if<QString>(&v.raw())) units += s->size();
     cache.texts.start(units);
     for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k], cache.texts);
-    try {
-        while (slot->step()) {
-        }
-    } catch (...) {
-        sqlite3_reset(st);
-        throw;
+    while (slot->step()) {
     }
-    // Reset at once, so the kept statement holds no read of the database between runs.
-    sqlite3_reset(st);
     m_recordsAffected = sqlite3_changes(m_db);
+}
+
+QStringList Connection::keptStatements() const {
+    QStringList shown;
+    if (!m_cache) return shown;
+    for (const auto& [text, statement] : m_cache->statements) {
+        char* expanded = sqlite3_expanded_sql(statement->get());
+        shown << QString::fromUtf8(expanded);
+        sqlite3_free(expanded);
+    }
+    shown.sort();
+    return shown;
 }
 
 }  // namespace ado

@@ -620,6 +620,30 @@ TEST_F(TemplateDb, BoundTextsAreStoredAsTheirUtf8) {
     }
 }
 
+// A kept statement bound to the connection's text buffer would point into freed memory once a longer run
+// moves that buffer; each run leaves its statement bound to nothing, however it ends.
+TEST_F(TemplateDb, KeptStatementsHoldNoBindingsAfterTheirRun) {
+    const QString insert = "INSERT INTO tbl_ReadCsv ( [Key], Item ) VALUES ( ?, ? )";
+    const QString update = "UPDATE tbl_ReadCsv SET Renewalday = ? WHERE [Key] = ?";
+    const QString unbound = "INSERT INTO tbl_ReadCsv ( [Key], Item ) VALUES ( NULL, NULL )";
+    const QString unboundUpdate = "UPDATE tbl_ReadCsv SET Renewalday = NULL WHERE [Key] = NULL";
+    cn.ExecuteBound(insert, {ado::Value(QStringLiteral("k1")), ado::Value(QStringLiteral("short"))});
+    EXPECT_EQ(cn.keptStatements(), QStringList{unbound});
+    // A run with far longer texts, then one that fails in its step (Item takes 255 characters at most).
+    cn.ExecuteBound(update, {ado::Value(QString(5000, QChar(0x3042))), ado::Value(QStringLiteral("k1"))});
+    EXPECT_EQ(cn.keptStatements(), (QStringList{unbound, unboundUpdate}));
+    EXPECT_NE(errorOf([&] {
+                  cn.ExecuteBound(insert, {ado::Value(QStringLiteral("k1")), ado::Value(QString(9000, u'x'))});
+              }),
+              0);
+    EXPECT_EQ(cn.keptStatements(), (QStringList{unbound, unboundUpdate}));
+    // Too few values: refused before the step, and nothing stays bound either.
+    EXPECT_EQ(errorOf([&] { cn.ExecuteBound(update, {ado::Value(QStringLiteral("only one"))}); }),
+              ado::errTooFewParameters);
+    EXPECT_EQ(cn.keptStatements(), (QStringList{unbound, unboundUpdate}));
+    EXPECT_EQ(scalar("SELECT Item || ',' || length(Renewalday) FROM tbl_ReadCsv WHERE [Key] = 'k1'"), "short,5000");
+}
+
 TEST_F(TemplateDb, FailHookFailsTheChosenStatementOnly) {
     cn.setFailHook([](const QString& sql) { return sql.contains("tbl_Model"); });
     EXPECT_EQ(errorOf([&] { cn.Execute("INSERT INTO tbl_Model (Model_Code) VALUES (1)"); }), ado::errProvider);
