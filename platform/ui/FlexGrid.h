@@ -10,6 +10,10 @@
 // writes, so painting row 1 of an empty grid does nothing. A grid without rows (columns) reads Row() (Col())
 // 0, and a click on it raises neither Click nor DblClick.
 //
+// Texts: a cell holds a text that owns its characters, whichever way it is given. A text handed over (an
+// rvalue) is kept as it is and a lent one written into the cell's buffer or shared, but a QString that only
+// views characters it does not own (QString::fromRawData) is copied either way, so no cell outlives them.
+//
 // Speed: while Redraw is off or the grid is hidden, changes reach the view as one model reset when it
 // is shown again, so a fill of thousands of rows costs little more than storing the texts.
 #include <QColor>
@@ -41,7 +45,7 @@ public:
 
     [[nodiscard]] QString TextMatrix(int row, int col) const;  // out of range raises vb::Error 381
     void setTextMatrix(int row, int col, const QString& text);
-    void setTextMatrix(int row, int col, QString&& text);  // a fill hands its text over
+    void setTextMatrix(int row, int col, QString&& text);  // a fill hands its text over (see Texts above)
 
     [[nodiscard]] int Row() const;
     [[nodiscard]] int Col() const;

@@ -1,6 +1,7 @@
 #include "platform/ui/FlexGridModel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/base/VbError.h"
 
@@ -46,19 +47,31 @@ QString FlexGridModel::text(int r, int c) const {
 
 namespace {
 
-// A text handed over is taken as it is: it was just made, and copying it would touch the old buffer and
-// the new one. A text lent is written into the buffer the cell already owns when it is large enough: no
-// free and no allocation per cell on a refill.
-void assignText(QString& cell, QString&& text) { cell = std::move(text); }
+// Whether the text owns its characters: a QString made by fromRawData only points at someone else's (a
+// literal does too, but lives for ever).
+bool ownsItsCharacters(const QString& text) { return text.isEmpty() || text.data_ptr().isMutable(); }
 
+// A lent text is written into the buffer the cell already owns when it is large enough: no free and no
+// allocation per cell on a refill. A text that owns nothing is copied, never kept as it came.
 void assignText(QString& cell, const QString& text) {
     if (&cell == &text) return;  // the cell's own text
     if (cell.isDetached() && cell.capacity() >= text.size() && !text.isEmpty()) {
         cell.resize(0);
         cell.append(text);
-    } else {
+    } else if (ownsItsCharacters(text)) {
         cell = text;
+    } else {
+        cell = QString(text.constData(), text.size());
     }
+}
+
+// A text handed over that owns its characters is taken as it is: it was just made, and copying it would
+// touch the old buffer and the new one.
+void assignText(QString& cell, QString&& text) {
+    if (ownsItsCharacters(text))
+        cell = std::move(text);
+    else
+        assignText(cell, std::as_const(text));
 }
 
 }  // namespace

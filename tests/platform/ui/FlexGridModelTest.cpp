@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <algorithm>
+#include <vector>
 
 #include "platform/base/VbError.h"
 #include "platform/ui/FlexGridModel.h"
@@ -147,6 +149,35 @@ TEST(FlexGridModel, ALiveResizeIsIncrementalUnlessTheFixedPartChanges) {
 }
 
 }  // namespace
+
+// A cell never keeps a view of characters it does not own, whichever way the text was given: the owner
+// may free them while the grid still shows the cell.
+TEST(FlexGridModel, ACellOwnsItsTextHoweverItWasGiven) {
+    FlexGridModel m;
+    (void)m.resize(2, 4);
+    const QString shown = QStringLiteral("借りた文字 borrowed");
+    std::vector<QChar> owner(shown.begin(), shown.end());
+    const QString view = QString::fromRawData(owner.data(), qsizetype(owner.size()));
+    m.setText(0, 0, view);                                                         // lent to an empty cell
+    m.setText(0, 1, QString::fromRawData(owner.data(), qsizetype(owner.size())));  // handed over
+    QString copy = view;
+    m.setText(0, 2, std::move(copy));  // a copy of a view, handed over
+    m.setText(1, 0, QString(100, u'z'));
+    m.setText(1, 0, view);  // lent to a cell whose own buffer is large enough
+    m.setText(1, 1, QString());
+    m.setText(1, 2, QString::fromRawData(owner.data(), 0));
+    std::fill(owner.begin(), owner.end(), QChar(u'X'));
+    EXPECT_EQ(m.text(0, 0), shown);
+    EXPECT_EQ(m.text(0, 1), shown);
+    EXPECT_EQ(m.text(0, 2), shown);
+    EXPECT_EQ(m.text(1, 0), shown);
+    EXPECT_EQ(m.text(1, 1), "");
+    EXPECT_EQ(m.text(1, 2), "");
+    // Owned texts are still kept as given: a lent one shares its buffer, a literal stays one.
+    const QString owned = QStringLiteral("共有 ") + shown;
+    m.setText(1, 3, owned);
+    EXPECT_TRUE(m.cells[1][3].text.isSharedWith(owned));
+}
 
 // A refill reuses the storage of the rows and texts it had: whatever way the grid shrank, was cleared or
 // changed width, a cell shows only what was written to it since, and a text handed out before stays as
