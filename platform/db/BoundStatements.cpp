@@ -75,6 +75,7 @@ QStringList Connection::keptStatements() const {
     QStringList shown;
     if (!m_cache) return shown;
     for (const auto& [text, statement] : m_cache->statements) {
+        if (!statement) continue;  // its text failed to prepare
         char* expanded = sqlite3_expanded_sql(statement->get());
         shown << QString::fromUtf8(expanded);
         sqlite3_free(expanded);

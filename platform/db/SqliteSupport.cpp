@@ -21,15 +21,9 @@ void Utf8Texts::start(qsizetype units) {
 }
 
 Statement* StatementCache::find(sqlite3* db, const QString& sql) {
-    const bool again =
-        last && sql.isSharedWith(lastSql) && sql.constData() == lastSql.constData() && sql.size() == lastSql.size();
-    if (!again) {
-        std::unique_ptr<Statement>& slot = statements[sql];
-        if (!slot) slot = std::make_unique<Statement>(db, translateJetSql(sql));
-        last = slot.get();
-        lastSql = sql;
-    }
-    return last;
+    std::unique_ptr<Statement>& slot = statements[sql];
+    if (!slot) slot = std::make_unique<Statement>(db, translateJetSql(sql));
+    return slot.get();
 }
 
 std::pair<const char*, int> Utf8Texts::add(QStringView text) {

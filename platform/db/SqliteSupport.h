@@ -77,10 +77,6 @@ struct StatementCache {
     Statement* find(sqlite3* db, const QString& sql);
 
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
-    // The last statement run, found again without hashing when the caller passes the same text object
-    // (a list copy runs one statement text for every row).
-    QString lastSql;
-    Statement* last = nullptr;
     Utf8Texts texts;
 };
 
