@@ -140,7 +140,7 @@ bool frm_Edit_Table::fnc_View_Table(const QString& tableName) {
     for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
         if (!shown(rs.Fields(0).value())) continue;
         for (int j = 0; j <= n - 2; ++j) {
-            const ado::Value& v = rs.Fields(j).value();
+            const ado::Value& v = rs.Fields(j).valueOnRow();
             const QString text = v.isNull() ? QString() : v.toText();
             if (text.isEmpty()) continue;
             grid.setTextMatrix(r, j, text);

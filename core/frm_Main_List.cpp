@@ -141,7 +141,7 @@ bool frm_Main::fnc_View_PClist() {
 
         int r = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& k = key.value();
+            const ado::Value& k = key.valueOnRow();
             if (!k.isNull() && k.toDouble() == 0) continue;  // the reserved "none" PC
 
             if (fields.empty()) {
@@ -161,7 +161,7 @@ bool frm_Main::fnc_View_PClist() {
                 const int col = j + 1;
                 grid.setCellBackColorAt(r, col, white);
                 grid.setCellAlignmentAt(r, col, ui::flexAlignLeftBottom);
-                const ado::Value& v = fields[std::size_t(j)]->value();
+                const ado::Value& v = fields[std::size_t(j)]->valueOnRow();
                 if (v.isNull() || (v.isText() && std::get<QString>(v.raw()).isEmpty())) continue;
 
                 QString text = v.toText();
@@ -170,7 +170,7 @@ bool frm_Main::fnc_View_PClist() {
                     case ColumnRule::Kind::Plain:
                         break;
                     case ColumnRule::Kind::Retired:
-                        if (isOne(flags[std::size_t(j)]->value())) grid.setCellBackColorAt(r, col, grey);
+                        if (isOne(flags[std::size_t(j)]->valueOnRow())) grid.setCellBackColorAt(r, col, grey);
                         break;
                     case ColumnRule::Kind::Size:
                         if (v.toDouble() > 1000) {

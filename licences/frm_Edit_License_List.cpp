@@ -117,7 +117,7 @@ bool frm_Edit_License::fnc_View_LicenseList() {
         for (rs.MoveFirst(); !rs.EOF();) {
             grid.setRow(r);
             grid.setCol(0);
-            grid.setText(fields[0]->value().toTextOrEmpty());
+            grid.setText(fields[0]->valueOnRow().toTextOrEmpty());
             grid.setCol(1);
             grid.setText(QString::number(r));
             grid.setCellBackColor(grey);
@@ -125,14 +125,14 @@ bool frm_Edit_License::fnc_View_LicenseList() {
                 grid.setCol(c);
                 grid.setCellBackColor(white);
                 grid.setCellAlignment(ui::flexAlignLeftBottom);
-                const ado::Value& v = fields[c]->value();
+                const ado::Value& v = fields[c]->valueOnRow();
                 // A number, 0 included, and a single blank count as filled.
                 if (v.isNull() || v.toText().isEmpty()) continue;
                 if (kColumns[c].grey == Grey::Removed) {
-                    const ado::Value& flag = deleted.value();
+                    const ado::Value& flag = deleted.valueOnRow();
                     if (!flag.isNull() && flag.toDouble() != 0) grid.setCellBackColor(grey);
                 } else if (kColumns[c].grey == Grey::Retired) {
-                    if (flags[c]->value().toTextOrEmpty() == QLatin1String("1")) grid.setCellBackColor(grey);
+                    if (flags[c]->valueOnRow().toTextOrEmpty() == QLatin1String("1")) grid.setCellBackColor(grey);
                 }
                 grid.setText(v.toText());
             }

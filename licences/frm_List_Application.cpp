@@ -167,9 +167,9 @@ bool frm_List_Application::fnc_View_ApplicationCount() {
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
             grid.setTextMatrix(i, 0, QString::number(i));
             grid.setCellBackColorAt(i, 0, ui::QBColor(8));
-            grid.setTextMatrix(i, 1, rs.Fields(0).value().toTextOrEmpty());
+            grid.setTextMatrix(i, 1, rs.Fields(0).valueOnRow().toTextOrEmpty());
             grid.setCellBackColorAt(i, 1, ui::QBColor(15));
-            grid.setTextMatrix(i, 2, rs.Fields(1).value().toTextOrEmpty());
+            grid.setTextMatrix(i, 2, rs.Fields(1).valueOnRow().toTextOrEmpty());
             grid.setCellBackColorAt(i, 2, ui::QBColor(15));
             grid.setCellAlignmentAt(i, 2, ui::flexAlignLeftBottom);
             // The cells were written through the current cell: it rests on the last one.
@@ -223,11 +223,12 @@ bool frm_List_Application::fnc_View_InstalledPC(qint16 LocationCode) {
                 const PcColumn& column = kPcColumns[c];
                 grid.setCellBackColorAt(i, c, ui::QBColor(15));
                 grid.setCellAlignmentAt(i, c, ui::flexAlignLeftBottom);
-                const QString text = rs.Fields(QString::fromUtf8(column.field)).value().toTextOrEmpty();
+                const QString text = rs.Fields(QString::fromUtf8(column.field)).valueOnRow().toTextOrEmpty();
                 if (text.isEmpty()) continue;
                 grid.setTextMatrix(i, c, text);
                 if (column.retiredFlag &&
-                    rs.Fields(QString::fromUtf8(column.retiredFlag)).value().toTextOrEmpty() == QStringLiteral("1"))
+                    rs.Fields(QString::fromUtf8(column.retiredFlag)).valueOnRow().toTextOrEmpty() ==
+                        QStringLiteral("1"))
                     grid.setCellBackColorAt(i, c, ui::QBColor(8));
             }
             grid.setRow(i);

@@ -146,7 +146,7 @@ bool frm_Edit_Computer::viewListGrid(ui::FlexGrid* grid, int which, qint16 key) 
             grid->setTextMatrix(r, 0, QString::number(r));
             grid->setCellBackColorAt(r, 0, grey);
             for (int c = 1; c <= 3; ++c) {
-                const ado::Value& v = rs.Fields(fields[c - 1]).value();
+                const ado::Value& v = rs.Fields(fields[c - 1]).valueOnRow();
                 if (v.isNull()) continue;
                 const QString text = v.toText();
                 if (text.isEmpty()) continue;
@@ -185,7 +185,7 @@ void frm_Edit_Computer::fnc_View_DeviceTree(qint16 key) {
         const QString categoryField = QStringLiteral("Device_Category");
         QString prev;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& category = rs.Fields(categoryField).value();
+            const ado::Value& category = rs.Fields(categoryField).valueOnRow();
             if (category.isNull() || category.toText() == prev) continue;
             prev = category.toText();
             TreeView1->NodesAdd(QString(), ui::tvwLast, prev, prev, pictureOf(prev));
@@ -193,11 +193,11 @@ void frm_Edit_Computer::fnc_View_DeviceTree(qint16 key) {
 
         qint16 p = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const QString name = rs.Fields(QStringLiteral("Device_Name")).value().toText();
-            const QString category = rs.Fields(categoryField).value().toText();
+            const QString name = rs.Fields(QStringLiteral("Device_Name")).valueOnRow().toText();
+            const QString category = rs.Fields(categoryField).valueOnRow().toText();
             if (!category.isEmpty()) {
-                const QString provider = rs.Fields(QStringLiteral("Device_Provider")).value().toTextOrEmpty();
-                const QString version = rs.Fields(QStringLiteral("Device_Version")).value().toTextOrEmpty();
+                const QString provider = rs.Fields(QStringLiteral("Device_Provider")).valueOnRow().toTextOrEmpty();
+                const QString version = rs.Fields(QStringLiteral("Device_Version")).valueOnRow().toTextOrEmpty();
                 const QString text = name + QLatin1Char(' ') + provider + QLatin1Char(' ') + version;
                 TreeView1->NodesAdd(category, ui::tvwChild, name + QString::number(p), text, pictureOf(category));
             }

@@ -102,14 +102,14 @@ bool frm_Edit_Mail::fnc_View_MailList(qint16 LocationCode) {
             grid.setCellBackColor(ui::QBColor(8));
             grid.setCol(1);
             grid.setCellBackColor(ui::QBColor(15));
-            grid.setText(rs.Fields(QStringLiteral("Key")).value().toTextOrEmpty());
+            grid.setText(rs.Fields(QStringLiteral("Key")).valueOnRow().toTextOrEmpty());
             for (int c = 2; c < kColumnCount; ++c) {
                 grid.setCol(c);
                 grid.setCellBackColor(ui::QBColor(15));
                 grid.setCellAlignment(ui::flexAlignLeftBottom);
-                const QString text = rs.Fields(QString::fromUtf8(kColumns[c].field)).value().toTextOrEmpty();
+                const QString text = rs.Fields(QString::fromUtf8(kColumns[c].field)).valueOnRow().toTextOrEmpty();
                 if (kColumns[c].retiredFlag && !text.isEmpty()) {
-                    const ado::Value& flag = rs.Fields(QString::fromUtf8(kColumns[c].retiredFlag)).value();
+                    const ado::Value& flag = rs.Fields(QString::fromUtf8(kColumns[c].retiredFlag)).valueOnRow();
                     if (!flag.isNull() && flag.toText() == QStringLiteral("1")) grid.setCellBackColor(ui::QBColor(8));
                 }
                 grid.setText(text);

@@ -77,7 +77,7 @@ public:
         values.reserve(12);
         values.emplace_back(qint64(m_key));
         for (const ado::Field* field : m_fields) {
-            const ado::Value& v = field->value();
+            const ado::Value& v = field->valueOnRow();
             const QString* stored = std::get_if<QString>(&v.raw());
             QString text = stored ? *stored : v.isNull() ? QString() : v.toText();
             if (text.isEmpty()) text = QStringLiteral(" ");
@@ -126,7 +126,7 @@ std::optional<vb::Error> frm_Edit_Network::fnc_Make_NetworkList() {
         const ado::Field& mainKeyField = rs.Fields(QStringLiteral("tbl_Pclist.MainKey"));
         for (; !rs.EOF(); rs.MoveNext()) {
             // The reserved PC 0 is not listed and takes no number.
-            const ado::Value& mainKey = mainKeyField.value();
+            const ado::Value& mainKey = mainKeyField.valueOnRow();
             if (mainKey.isNull() || mainKey.toInt32() <= 0) continue;
             writer.write();
         }

@@ -70,13 +70,13 @@ bool frm_Edit_Network::fillGrid(ui::FlexGrid& grid, const QString& query, const 
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
             // Each text is handed over to the grid: a cell takes it as it is instead of copying it into its
             // own buffer.
-            QString first = numberRows ? QString::number(row) : cellText(fields[0]->value());
+            QString first = numberRows ? QString::number(row) : cellText(fields[0]->valueOnRow());
             if (!first.isEmpty()) grid.setTextMatrix(row, 0, std::move(first));
             grid.setCellBackColorAt(row, 0, grey);
             for (int c = 1; c < columnCount; ++c) {
                 grid.setCellBackColorAt(row, c, white);
                 grid.setCellAlignmentAt(row, c, ui::flexAlignLeftBottom);
-                QString text = cellText(fields[size_t(c)]->value());
+                QString text = cellText(fields[size_t(c)]->valueOnRow());
                 if (!text.isEmpty()) grid.setTextMatrix(row, c, std::move(text));
             }
             // 16 bits, as the counter always was: a 32,768th row overflows into the handler below.

@@ -110,7 +110,7 @@ bool frm_List_Printer::fnc_View_PrinterTable() {
     const ado::Field& pcField = rs.Fields(QStringLiteral("Computer_Name"));
     QString scratch;
     for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-        const QString& port = textOf(portField.value(), scratch);
+        const QString& port = textOf(portField.valueOnRow(), scratch);
         if (!port.isEmpty()) {
             if (columns.empty() || port != columns.back().port) {
                 columns.push_back({printerField.value().toTextOrEmpty(), port, {}});

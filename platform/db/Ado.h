@@ -110,14 +110,16 @@ public:
     Field(const Field&) = default;
     [[nodiscard]] const QString& Name() const { return m_name; }
     [[nodiscard]] int Type() const { return m_type; }
-    // The value at the current row. The reference holds it until this field is read on another row or the
-    // recordset is written or closed: copy a value that must outlive that.
-    [[nodiscard]] const Value& value() const;
-    [[nodiscard]] QString text() const { return value().toText(); }  // VB CStr(rs!Field)
+    // The value at the current row, a copy of its own: it stays as read whatever the recordset does next.
+    [[nodiscard]] Value value() const;
+    // The same value where the recordset holds it, without a copy, for a list reading every cell once: the
+    // reference is good only until this field is read on another row or the recordset is written or closed.
+    [[nodiscard]] const Value& valueOnRow() const;
+    [[nodiscard]] QString text() const { return valueOnRow().toText(); }  // VB CStr(rs!Field)
     // Assignment while the recordset is in AddNew or edit mode (VB's rs!Field = x); written at Update.
     Field& operator=(const Value& v);
     // rs!A = rs2!B assigns the value, as VB's default property does; it never copies the field object.
-    Field& operator=(const Field& other) { return *this = other.value(); }
+    Field& operator=(const Field& other) { return *this = other.valueOnRow(); }
 
 private:
     friend class Recordset;

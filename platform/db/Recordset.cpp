@@ -764,7 +764,9 @@ void Recordset::Delete() {
     d->unlink(d->pos);
 }
 
-const Value& Field::value() const { return m_rs->d->valueAt(m_index); }
+Value Field::value() const { return m_rs->d->valueAt(m_index); }
+
+const Value& Field::valueOnRow() const { return m_rs->d->valueAt(m_index); }
 
 Field& Field::operator=(const Value& v) {
     m_rs->d->assign(m_index, v);

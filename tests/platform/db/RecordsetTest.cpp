@@ -445,6 +445,31 @@ TEST_F(Ledger, RepeatedTextsReadAsStored) {
 
 // Cells are made values when a field reads them: a row written before any of its fields was read keeps
 // every other value, a value read on another row stays that row's, and a copy outlives the next row.
+// A value read on one row stays as it was read: moving on, reading the field on the next row, writing
+// that row and closing change nothing in it.
+TEST_F(Ledger, AValueReadStaysAsReadWhateverTheRecordsetDoesNext) {
+    exec("DELETE FROM tbl_Location");
+    exec("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (1, 'Tokyo'), (2, 'Osaka'), (3, NULL)");
+    ado::Recordset rs;
+    rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
+    const ado::Value& first = rs["Location_Name"].value();
+    const ado::Value& code = rs["Location_Code"].value();
+    rs.MoveNext();
+    EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
+    EXPECT_EQ(rs["Location_Code"].value(), ado::Value(2));
+    EXPECT_EQ(first, ado::Value("Tokyo"));
+    EXPECT_EQ(code, ado::Value(1));
+    const ado::Value& second = rs["Location_Name"].value();
+    rs["Location_Name"] = ado::Value("Nagoya");
+    rs.Update();
+    rs.MoveNext();
+    EXPECT_TRUE(rs["Location_Name"].value().isNull());
+    rs.Close();
+    EXPECT_EQ(first, ado::Value("Tokyo"));
+    EXPECT_EQ(second, ado::Value("Osaka"));
+    EXPECT_EQ(code, ado::Value(1));
+}
+
 TEST_F(Ledger, RowsReadOrWrittenInAnyOrderShowWhatIsStored) {
     exec("DELETE FROM tbl_Location");
     exec("INSERT INTO tbl_Location VALUES (1, 'Tokyo', 'head office', '0')");
