@@ -213,33 +213,57 @@ qint16 fnc_Get_MaxMainKey() {
     return result;
 }
 
-QString fnc_Replace_SQLChar(const QString& text) {
-    // One pass, and no copy for the many texts that hold none of the characters (every staged value
-    // goes through here).
-    // Every character replaced is ASCII: one table look-up per character.
-    static constexpr auto kTable = [] {
-        std::array<char16_t, 128> t{};
-        t[u','] = 0x3001;   // 、
-        t[u'\''] = 0x2019;  // ’
-        t[u';'] = 0xFF1B;   // ；
-        t[u'#'] = 0xFF03;   // ＃
-        t[u'\\'] = 0xFFE5;  // ￥
-        t[u':'] = 0xFF1A;   // ：
-        t[10] = u' ';
-        t[13] = u' ';
-        return t;
-    }();
-    const auto replacement = [](char16_t c) -> char16_t { return c < 128 ? kTable[c] : 0; };
-    const char16_t* begin = reinterpret_cast<const char16_t*>(text.constData());
-    const char16_t* end = begin + text.size();
+namespace {
+
+// The first character of the text the replacement changes, or its end. Every character replaced is ASCII:
+// one table look-up per character.
+constexpr auto kReplaced = [] {
+    std::array<char16_t, 128> t{};
+    t[u','] = 0x3001;   // 、
+    t[u'\''] = 0x2019;  // ’
+    t[u';'] = 0xFF1B;   // ；
+    t[u'#'] = 0xFF03;   // ＃
+    t[u'\\'] = 0xFFE5;  // ￥
+    t[u':'] = 0xFF1A;   // ：
+    t[10] = u' ';
+    t[13] = u' ';
+    return t;
+}();
+
+char16_t replacement(char16_t c) { return c < 128 ? kReplaced[c] : 0; }
+
+qsizetype firstReplaced(QStringView text) {
+    const char16_t* const begin = text.utf16();
+    const char16_t* const end = begin + text.size();
     const char16_t* p = begin;
     while (p != end && !replacement(*p)) ++p;
-    if (p == end) return text;
-    QString s = text;
+    return p - begin;
+}
+
+// The text from `from` on with every character replaced, written over `s` (a copy of the whole text).
+void replaceFrom(QString& s, qsizetype from) {
     char16_t* out = reinterpret_cast<char16_t*>(s.data());
-    for (qsizetype i = p - begin; i < s.size(); ++i)
+    for (qsizetype i = from; i < s.size(); ++i)
         if (const char16_t r = replacement(out[i])) out[i] = r;
+}
+
+}  // namespace
+
+QString fnc_Replace_SQLChar(const QString& text) {
+    // One pass, and no copy for the many texts that hold none of the characters.
+    const qsizetype at = firstReplaced(text);
+    if (at == text.size()) return text;
+    QString s = text;
+    replaceFrom(s, at);
     return s;
+}
+
+QStringView fnc_Replace_SQLChar(QStringView text, QString& scratch) {
+    const qsizetype at = firstReplaced(text);
+    if (at == text.size()) return text;
+    scratch = text.toString();
+    replaceFrom(scratch, at);
+    return scratch;
 }
 
 bool isValueRefusal(const std::exception& e) {

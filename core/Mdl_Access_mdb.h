@@ -1,6 +1,7 @@
 #pragma once
 // The one database connection of the process and the small helpers every window uses.
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <exception>
 #include <memory>
@@ -28,6 +29,9 @@ qint16 fnc_Get_MaxKey(const QString& tableName);
 [[nodiscard]] std::optional<qint16> nextKey(const QString& tableName);
 qint16 fnc_Get_MaxMainKey();
 QString fnc_Replace_SQLChar(const QString& text);
+// The same for a text read in place: the text itself when nothing is replaced, else the replaced copy,
+// made in `scratch` (valid while scratch is).
+QStringView fnc_Replace_SQLChar(QStringView text, QString& scratch);
 
 // True when the database refused a statement for a value it would write (text too long for its column,
 // a number or date the column cannot take), as opposed to a statement it could not run at all.

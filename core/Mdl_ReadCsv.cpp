@@ -22,19 +22,18 @@ constexpr int kFieldCut = 254;
 // Reads that emptied tbl_ReadCsv in this process (readcsv::stagingCount).
 quint64 g_stagings = 0;
 
-// A staged field a list row takes: its column in tbl_ReadCsv and its place in a staged line.
+// A staged field a list row takes: its column in tbl_ReadCsv and its place in a staged line (Key 0 to
+// Renewalday 6).
 struct StagedField {
     const char* column;
-    QString readcsv::StagedLine::*member;
+    int index;
 };
 
 // The staged fields of each list layout (1 to 8), in value order; the key follows them. Any other layout
 // has none: its statement holds the key alone.
 const std::vector<StagedField>& layoutFields(qint16 layout) {
-    using readcsv::StagedLine;
-    static const StagedField item{"Item", &StagedLine::Item}, subItem{"SubItem", &StagedLine::SubItem},
-        contents{"Contents", &StagedLine::Contents}, unit{"Unit", &StagedLine::Unit},
-        renewalday{"Renewalday", &StagedLine::Renewalday};
+    static const StagedField item{"Item", 2}, subItem{"SubItem", 3}, contents{"Contents", 4}, unit{"Unit", 5},
+        renewalday{"Renewalday", 6};
     static const std::array<std::vector<StagedField>, 9> layouts = {
         std::vector<StagedField>{},
         {item, subItem},
@@ -95,14 +94,15 @@ namespace readcsv {
 
 namespace {
 
-QString StagedLine::*const kFields[] = {&StagedLine::Key,       &StagedLine::Group,    &StagedLine::Item,
-                                        &StagedLine::SubItem,   &StagedLine::Contents, &StagedLine::Unit,
-                                        &StagedLine::Renewalday};
+// The fields of a staged line in column order, for the owning lines and the views alike.
+template <class Line>
+const auto kFields =
+    std::array{&Line::Key, &Line::Group, &Line::Item, &Line::SubItem, &Line::Contents, &Line::Unit, &Line::Renewalday};
 
 // The rows of a decoded file, each value made by `value(from, length)` from its place in the text, the
 // first six cut. One plain scan of the text for line ends and commas: no text per line, no call per comma.
-template <typename MakeValue>
-bool splitInventoryText(const QString& text, StagedRows* rows, MakeValue&& value) {
+template <class Line, typename MakeValue>
+bool splitInventoryText(const QString& text, std::vector<Line>* rows, MakeValue&& value) {
     const char16_t* const chars = reinterpret_cast<const char16_t*>(text.constData());
     const qsizetype size = text.size();
     // Past the line end at `i`, a CR or the end: CR LF or a lone CR ends a line, a lone LF stays inside it.
@@ -118,9 +118,9 @@ bool splitInventoryText(const QString& text, StagedRows* rows, MakeValue&& value
     rows->clear();
     rows->reserve(std::size_t(size / 32));  // an inventory line is rarely shorter
     while (i < size) {
-        StagedLine& s = rows->emplace_back();
+        Line& s = rows->emplace_back();
         const auto set = [&](int field, qsizetype from, qsizetype length) {
-            s.*kFields[field] = value(from, field < 6 ? qMin(length, qsizetype(kFieldCut)) : length);
+            s.*kFields<Line>[std::size_t(field)] = value(from, field < 6 ? qMin(length, qsizetype(kFieldCut)) : length);
         };
         int field = 0;
         qsizetype from = i;
@@ -144,24 +144,39 @@ bool readInventoryFile(const QString& fullPath, StagedRows* rows) {
     return splitInventoryText(text, rows, [&text](qsizetype from, qsizetype length) { return text.mid(from, length); });
 }
 
-bool readInventoryFileInPlace(const QString& fullPath, StagedRows* rows, QString* text) {
-    *text = readWholeFile(fullPath);
-    const QChar* data = text->constData();
-    return splitInventoryText(
-        *text, rows, [data](qsizetype from, qsizetype length) { return QString::fromRawData(data + from, length); });
+bool readInventoryFileInPlace(const QString& fullPath, InPlaceFile* file) {
+    QString text = readWholeFile(fullPath);
+    std::vector<StagedLineView> rows;
+    const char16_t* const chars = reinterpret_cast<const char16_t*>(text.constData());
+    if (!splitInventoryText(text, &rows,
+                            [chars](qsizetype from, qsizetype length) { return QStringView(chars + from, length); }))
+        return false;
+    // Moved, the text keeps its characters where the views point.
+    file->m_text = std::move(text);
+    file->m_rows = std::move(rows);
+    return true;
 }
 
-void storeStagedRows(const StagedRows& rows) {
+namespace {
+
+template <class Line>
+void storeRows(const std::vector<Line>& rows) {
     gCn().Execute("DELETE FROM tbl_ReadCsv");
     ++g_stagings;
     // One prepared insert for all rows, in file order: a recordset's AddNew prepares a statement and reads
     // the row back for every line, and staging would be most of the import's time.
     gCn().ExecuteEach(QStringLiteral("INSERT INTO tbl_ReadCsv ( [Key], [Group], Item, SubItem, Contents, Unit, "
                                      "Renewalday ) VALUES ( ?, ?, ?, ?, ?, ?, ? )"),
-                      rows.size(), 7, [&rows](std::size_t r, int k) -> const QString& { return rows[r].*kFields[k]; });
+                      rows.size(), 7,
+                      [&rows](std::size_t r, int k) -> QStringView { return rows[r].*kFields<Line>[std::size_t(k)]; });
 }
 
-bool sameText(const QString& staged, const QString& literal) {
+}  // namespace
+
+void storeStagedRows(const StagedRows& rows) { storeRows(rows); }
+void storeStagedRows(const std::vector<StagedLineView>& rows) { storeRows(rows); }
+
+bool sameText(QStringView staged, QStringView literal) {
     if (staged.size() != literal.size()) return false;
     for (qsizetype i = 0; i < staged.size(); ++i) {
         const char16_t a = staged.at(i).unicode();
@@ -180,8 +195,12 @@ void insertListRows(const StagedRows& rows, const QString& insertStart, const QS
     insertListRows(lines, insertStart, key, layout);
 }
 
-void insertListRows(const std::vector<const StagedLine*>& rows, const QString& insertStart, const QString& key,
-                    qint16 layout) {
+namespace {
+
+// One bound insert per row, each value the staged field with the SQL characters replaced; a text that
+// needs no replacing is bound where it is.
+template <class Line>
+void insertRows(const std::vector<const Line*>& rows, const QString& insertStart, const QString& key, qint16 layout) {
     if (rows.empty()) return;
     const std::vector<StagedField>& fields = layoutFields(layout);
     QString bound = insertStart;
@@ -189,33 +208,47 @@ void insertListRows(const std::vector<const StagedLine*>& rows, const QString& i
     bound += QStringLiteral("?);");
 
     const bool inTransaction = gCn().inTransaction();
-    std::vector<ado::Value> values;
+    std::vector<QString> replaced(fields.size());
+    std::vector<QStringView> values;
     values.reserve(fields.size() + 1);
     const bool keyNul = key.contains(QChar(0));
-    for (const StagedLine* row : rows) {
+    for (const Line* row : rows) {
         // The engine rolls a transaction back by itself on a full disk or an I/O error.
         if (inTransaction && !gCn().inTransaction()) return;
         values.clear();
         bool nul = keyNul;
-        for (const StagedField& f : fields) {
-            QString text = fnc_Replace_SQLChar(row->*f.member);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const QStringView text =
+                fnc_Replace_SQLChar(QStringView(row->*kFields<Line>[std::size_t(fields[i].index)]), replaced[i]);
             nul = nul || text.contains(QChar(0));
-            values.emplace_back(std::move(text));
+            values.push_back(text);
         }
-        values.emplace_back(key);
+        values.push_back(key);
         // Written into the statement text, a NUL would have ended it there and the row would fail.
         if (nul) continue;
         try {
             // Each value in apostrophes, the key too, as the statement was always written.
-            gCn().ExecuteBound(bound, values, [&insertStart, &values] {
+            gCn().ExecuteBoundTexts(bound, values, [&insertStart, &values] {
                 QStringList texts;
-                for (const ado::Value& v : values) texts << std::get<QString>(v.raw());
+                for (const QStringView v : values) texts << v.toString();
                 return insertStart + u'\'' + texts.join(QStringLiteral("', '")) + QStringLiteral("');");
             });
         } catch (const std::exception&) {
             // a row that fails is left out
         }
     }
+}
+
+}  // namespace
+
+void insertListRows(const std::vector<const StagedLine*>& rows, const QString& insertStart, const QString& key,
+                    qint16 layout) {
+    insertRows(rows, insertStart, key, layout);
+}
+
+void insertListRows(const std::vector<const StagedLineView*>& rows, const QString& insertStart, const QString& key,
+                    qint16 layout) {
+    insertRows(rows, insertStart, key, layout);
 }
 
 }  // namespace readcsv

@@ -5,6 +5,7 @@
 // its first line must be exactly the header. Staged rows live in tbl_ReadCsv until the next file.
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <vector>
 
 // True when the line is exactly "Key,Group,Item,SubItem,Contents,Unit,Renewalday".
@@ -41,23 +42,45 @@ struct StagedLine {
 // A file's staged rows as tbl_ReadCsv holds them, in file order.
 using StagedRows = std::vector<StagedLine>;
 
+// The same values as views into the decoded text of a file read in place (InPlaceFile holds that text).
+struct StagedLineView {
+    QStringView Key, Group, Item, SubItem, Contents, Unit, Renewalday;
+};
+
+// A file read in place: its decoded text and its rows, which view that text and so go with it. It can be
+// neither copied nor moved, so its rows always point into its own text; a reader that keeps a value
+// copies it (toString).
+class InPlaceFile {
+public:
+    InPlaceFile() = default;
+    InPlaceFile(const InPlaceFile&) = delete;
+    InPlaceFile& operator=(const InPlaceFile&) = delete;
+    [[nodiscard]] const std::vector<StagedLineView>& rows() const { return m_rows; }
+
+private:
+    friend bool readInventoryFileInPlace(const QString& fullPath, InPlaceFile* file);
+    QString m_text;
+    std::vector<StagedLineView> m_rows;
+};
+
 // The file part of the staging: reads the file (vb::Error when it cannot be read) and gives its rows as
 // they will be stored, the first six fields cut. False when the first line is empty or not the header.
 // Lines as VB's Line Input reads them: CR LF or a lone CR ends a line, a lone LF stays inside it, the last
-// line may lack an ending and the final ending makes no extra line.
+// line may lack an ending and the final ending makes no extra line. A file refused or unreadable leaves
+// the rows as they were.
 bool readInventoryFile(const QString& fullPath, StagedRows* rows);
-// The same with no copy of the values: they point into `text`, which holds the decoded file. The rows (and
-// every value taken from them) must not outlive `text` nor see it changed; for a reader that uses them and
-// throws them away, as the import does for each file.
-bool readInventoryFileInPlace(const QString& fullPath, StagedRows* rows, QString* text);
+// The same with no copy of the values, for a reader that uses them and throws them away, as the import
+// does for each file. A file refused or unreadable leaves `file` as it was, its rows still on its text.
+bool readInventoryFileInPlace(const QString& fullPath, InPlaceFile* file);
 // The database part: empties tbl_ReadCsv and stores the rows, in order (errors go to the caller).
 void storeStagedRows(const StagedRows& rows);
+void storeStagedRows(const std::vector<StagedLineView>& rows);
 // fnc_Read_CsvFile, also giving the rows it staged, as tbl_ReadCsv now holds them.
 bool stageFile(const QString& fullPath, StagedRows* rows);
 
 // A staged text equal to a literal as the staging table's queries compare them: ASCII letters without
 // case, everything else exactly.
-[[nodiscard]] bool sameText(const QString& staged, const QString& literal);
+[[nodiscard]] bool sameText(QStringView staged, QStringView literal);
 
 // The copier's insert step over rows already read: one list row per row, in order, in the layout (1 to 8),
 // each a statement of its own; a row the database refuses is left out. Stops when the caller's transaction
@@ -65,6 +88,8 @@ bool stageFile(const QString& fullPath, StagedRows* rows);
 void insertListRows(const StagedRows& rows, const QString& insertStart, const QString& key, qint16 layout);
 // The same over rows held elsewhere (a selection of a file's staged rows), without copying them.
 void insertListRows(const std::vector<const StagedLine*>& rows, const QString& insertStart, const QString& key,
+                    qint16 layout);
+void insertListRows(const std::vector<const StagedLineView*>& rows, const QString& insertStart, const QString& key,
                     qint16 layout);
 
 }  // namespace readcsv

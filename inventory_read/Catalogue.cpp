@@ -183,7 +183,8 @@ namespace {
 // Staged field positions in a "SELECT * " row of tbl_ReadCsv.
 enum StagedField { fKey = 0, fGroup, fItem, fSubItem, fContents, fUnit, fRenewalday };
 
-const QString& fieldOf(const readcsv::StagedLine& row, StagedField field) {
+template <class Line>
+const auto& fieldOf(const Line& row, StagedField field) {
     switch (field) {
         case fKey:
             return row.Key;
@@ -217,7 +218,10 @@ StagedField selectorField(SelectorFields fields, int which) {
 
 }  // namespace
 
-const readcsv::StagedLine* firstSelected(const CatalogueEntry& e, LabelSet set, const readcsv::StagedRows& rows) {
+namespace {
+
+template <class Line>
+const Line* firstOf(const CatalogueEntry& e, LabelSet set, const std::vector<Line>& rows) {
     // The lookup stands for the selector query, so the test hook can fail it as it would fail the query.
     if (gCn().hasFailHook()) gCn().failAsStatement(selectorQuery(e, set));
     // The selectors' texts, made once for every entry in both label sets.
@@ -234,9 +238,15 @@ const readcsv::StagedLine* firstSelected(const CatalogueEntry& e, LabelSet set, 
     const auto& [first, second] = selectors[set == LabelSet::Japanese ? 0 : 1][std::size_t(e.number - 1)];
     const StagedField f1 = selectorField(e.fields, 0);
     const StagedField f2 = selectorField(e.fields, 1);
-    for (const readcsv::StagedLine& row : rows)
+    for (const Line& row : rows)
         if (readcsv::sameText(fieldOf(row, f1), first) && readcsv::sameText(fieldOf(row, f2), second)) return &row;
     return nullptr;
+}
+
+}  // namespace
+
+const readcsv::StagedLine* firstSelected(const CatalogueEntry& e, LabelSet set, const readcsv::StagedRows& rows) {
+    return firstOf(e, set, rows);
 }
 
 namespace {
@@ -244,10 +254,11 @@ namespace {
 // The staged rows of one file, looked up as the selector query would find them: the first row in staged
 // order whose two fields equal the selector's values (ASCII letters without case, as the staging table
 // compares). Each step's row is found once, however many reads the step makes.
+template <class Line>
 class StagedLookup {
 public:
     // withNull (may be empty) marks rows holding a Null, whose fields the first-row reader cannot read.
-    StagedLookup(const readcsv::StagedRows& rows, const std::vector<bool>& withNull, LabelSet set)
+    StagedLookup(const std::vector<Line>& rows, const std::vector<bool>& withNull, LabelSet set)
         : m_rows(rows), m_withNull(withNull), m_set(set) {}
 
     // Finds the step's line, or fails as its selector query would; a failed lookup leaves every read at
@@ -255,7 +266,7 @@ public:
     bool find(const CatalogueEntry& e) {
         m_found = nullptr;
         try {
-            m_found = firstSelected(e, m_set, m_rows);
+            m_found = firstOf(e, m_set, m_rows);
         } catch (const std::exception&) {
             return false;
         }
@@ -268,14 +279,17 @@ public:
     }
     // One field of the line found, with the first-row reader's character replacement ("" when none).
     [[nodiscard]] QString field(StagedField field) const {
-        return m_found ? fnc_Replace_SQLChar(fieldOf(*m_found, field)) : QString();
+        return m_found ? fnc_Replace_SQLChar(ownText(fieldOf(*m_found, field))) : QString();
     }
 
 private:
-    const readcsv::StagedRows& m_rows;
+    static const QString& ownText(const QString& text) { return text; }
+    static QString ownText(QStringView text) { return text.toString(); }
+
+    const std::vector<Line>& m_rows;
     const std::vector<bool>& m_withNull;
     LabelSet m_set;
-    const readcsv::StagedLine* m_found = nullptr;
+    const Line* m_found = nullptr;
 };
 
 // A column the reader writes: the start of its statement ("UPDATE ... SET column") and the bound statement
@@ -344,7 +358,8 @@ void write(const Target& target, const ado::Value& value, qint16 key) {
 }
 
 // One step for the PC: an entry, or a value entry with its unit entry.
-void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& lookup) {
+template <class Line>
+void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup<Line>& lookup) {
     const StepTargets& targets = targetsOf(e);
     const bool found = lookup.find(e);
     auto read = [&](StagedField field, QString& into) {
@@ -420,9 +435,10 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup& 
     }
 }
 
-void applyEntries(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged,
+template <class Line>
+void applyEntries(qint16 mainKey, LabelSet set, int first, int last, const std::vector<Line>& staged,
                   const std::vector<bool>& withNull) {
-    StagedLookup lookup(staged, withNull, set);
+    StagedLookup<Line> lookup(staged, withNull, set);
     for (int n = qMax(first, 1); n <= qMin(last, kCatalogueSize); ++n) {
         const CatalogueEntry& e = catalogueEntry(n);
         if (!e.appliedByReader) continue;
@@ -437,6 +453,11 @@ void applyEntries(qint16 mainKey, LabelSet set, int first, int last, const readc
 }  // namespace
 
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged) {
+    applyEntries(mainKey, set, first, last, staged, {});
+}
+
+void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last,
+                            const std::vector<readcsv::StagedLineView>& staged) {
     applyEntries(mainKey, set, first, last, staged, {});
 }
 

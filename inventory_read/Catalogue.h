@@ -81,6 +81,8 @@ extern const std::array<CatalogueEntry, kCatalogueSize> kCatalogue;
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last);
 // The same over the rows of the file just staged, as they were stored, without reading them back.
 void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last, const readcsv::StagedRows& staged);
+void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last,
+                            const std::vector<readcsv::StagedLineView>& staged);
 
 // The first staged row, in staged order, that the entry's selector query selects, found among the rows in
 // memory as the staging table compares (readcsv::sameText); nullptr when none. The test hook sees the

@@ -86,11 +86,11 @@ void runIgnoringErrors(const QString& start, qint16 key) {
 
 FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
     FileResult result;
-    // The staged rows point into the decoded text, which outlives them here.
-    QString text;
-    readcsv::StagedRows staged;
+    // The staged rows view the decoded text the file holds, for as long as the file lives here.
+    readcsv::InPlaceFile file;
+    const std::vector<readcsv::StagedLineView>& staged = file.rows();
     try {
-        if (!readcsv::readInventoryFileInPlace(fullPath, &staged, &text)) {
+        if (!readcsv::readInventoryFileInPlace(fullPath, &file)) {
             result.skip = Skip::NotInventory;
             return result;
         }
@@ -133,8 +133,8 @@ FileResult fnc_Import_File(const QString& fullPath, LabelSet set) {
             if (gCn().hasFailHook() && gCn().shouldFail(QString::fromUtf8(copy.selectSql))) continue;
             const QString group = QString::fromLatin1(copy.group);
             const QString item = copy.item ? QString::fromLatin1(copy.item) : QString();
-            std::vector<const readcsv::StagedLine*> rows;
-            for (const readcsv::StagedLine& line : staged)
+            std::vector<const readcsv::StagedLineView*> rows;
+            for (const readcsv::StagedLineView& line : staged)
                 if (readcsv::sameText(line.Group, group) && (!copy.item || readcsv::sameText(line.Item, item)))
                     rows.push_back(&line);
             readcsv::insertListRows(rows, QString::fromUtf8(copy.insertStart), k, copy.layout);

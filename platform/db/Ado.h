@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <cstdio>  // before the #undef below, so no later include defines EOF again
 #include <functional>
 #include <memory>
@@ -154,13 +155,16 @@ public:
     // The same over `count` rows of `columns` values each, value k of row r read as cell(r, k): no row
     // lists are built for rows already held elsewhere.
     void ExecuteEach(const QString& sql, std::size_t count, int columns,
-                     const std::function<const QString&(std::size_t, int)>& cell);
+                     const std::function<QStringView(std::size_t, int)>& cell);
     // Runs one statement with "?" markers bound to the values, one value per marker. The statement is
     // prepared on its first run and kept while the connection is open, so a statement that an import runs
     // for every file is prepared once. The fail hook sees the text `asWritten` makes (the statement with its
     // values written in), made only while a hook is set.
     void ExecuteBound(const QString& sql, const std::vector<Value>& values,
                       const std::function<QString()>& asWritten = {});
+    // The same with every value a text, read where it is during the call.
+    void ExecuteBoundTexts(const QString& sql, const std::vector<QStringView>& texts,
+                           const std::function<QString()>& asWritten = {});
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -189,7 +193,9 @@ private:
     void checkOpen() const;
     detail::StatementCache& statementCache();
     void executeEach(const QString& sql, std::size_t count, const std::function<int(std::size_t)>& columns,
-                     const std::function<const QString&(std::size_t, int)>& cell);
+                     const std::function<QStringView(std::size_t, int)>& cell);
+    template <class Values>
+    void executeBound(const QString& sql, const Values& values, const std::function<QString()>& asWritten);
 
     sqlite3* m_db = nullptr;
     QString m_connectionString;

@@ -30,6 +30,19 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, detail::Utf8
     if (rc != SQLITE_OK) detail::throwSqlite(db, rc);
 }
 
+void bind(sqlite3* db, sqlite3_stmt* st, int index, QStringView text, detail::Utf8Texts& texts) {
+    const auto [utf8, size] = texts.add(text);
+    const int rc = sqlite3_bind_text(st, index, utf8, size, SQLITE_STATIC);
+    if (rc != SQLITE_OK) detail::throwSqlite(db, rc);
+}
+
+qsizetype unitsOf(const Value& v) {
+    const auto* s = std::get_if<QString>(&v.raw());
+    return s ? s->size() : 0;
+}
+
+qsizetype unitsOf(QStringView text) { return text.size(); }
+
 }  // namespace
 
 detail::StatementCache& Connection::statementCache() {
@@ -39,6 +52,16 @@ detail::StatementCache& Connection::statementCache() {
 
 void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& values,
                               const std::function<QString()>& asWritten) {
+    executeBound(sql, values, asWritten);
+}
+
+void Connection::ExecuteBoundTexts(const QString& sql, const std::vector<QStringView>& texts,
+                                   const std::function<QString()>& asWritten) {
+    executeBound(sql, texts, asWritten);
+}
+
+template <class Values>
+void Connection::executeBound(const QString& sql, const Values& values, const std::function<QString()>& asWritten) {
     checkOpen();
     if (m_failHook) {
         const QString shown = asWritten ? asWritten() : sql;
@@ -62,8 +85,7 @@ void Connection::ExecuteBound(const QString& sql, const std::vector<Value>& valu
                                                  .arg(values.size())
                                                  .arg(sqlite3_bind_parameter_count(st)));
     qsizetype units = 0;
-    for (const Value& v : values)
-        if (const auto* s = std::get_if<QString>(&v.raw())) units += s->size();
+    for (const auto& v : values) units += unitsOf(v);
     cache.texts.start(units);
     for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k], cache.texts);
     while (slot->step()) {

@@ -138,17 +138,17 @@ void Connection::Execute(const QString& sql, int) {
 void Connection::ExecuteEach(const QString& sql, const std::vector<QStringList>& rows) {
     executeEach(
         sql, rows.size(), [&rows](std::size_t r) { return int(rows[r].size()); },
-        [&rows](std::size_t r, int k) -> const QString& { return rows[r].at(k); });
+        [&rows](std::size_t r, int k) -> QStringView { return rows[r].at(k); });
 }
 
 void Connection::ExecuteEach(const QString& sql, std::size_t count, int columns,
-                             const std::function<const QString&(std::size_t, int)>& cell) {
+                             const std::function<QStringView(std::size_t, int)>& cell) {
     executeEach(
         sql, count, [columns](std::size_t) { return columns; }, cell);
 }
 
 void Connection::executeEach(const QString& sql, std::size_t count, const std::function<int(std::size_t)>& columns,
-                             const std::function<const QString&(std::size_t, int)>& cell) {
+                             const std::function<QStringView(std::size_t, int)>& cell) {
     checkOpen();
     // Prepared even for no rows, so a faulty statement fails the same way whatever the data; kept, as an
     // import stages every file with the same statement.

@@ -152,6 +152,40 @@ TEST_F(CsvTest, ARejectedFileReturnsFalseAndLeavesThePreviousFileStaged) {
     }
 }
 
+// A file read in place keeps its rows on its own text: a file refused or unreadable after it leaves the
+// rows as they were, and they still read what the first file held after other reads came and went.
+TEST_F(CsvTest, RowsReadInPlaceStayOnTheirFileWhenTheNextOneIsRefused) {
+    const QStringList lines = {"7,Soft,Application,表計算ソフト,1.0,C:\\apps,2005/04/01 12:30:45",
+                               "8,Hard,Memory,容量,512,MB,"};
+    readcsv::InPlaceFile file;
+    ASSERT_TRUE(readcsv::readInventoryFileInPlace(writeFile("first.csv", crlf(QStringList{kHeader} + lines)), &file));
+    const auto expectFirst = [&file] {
+        ASSERT_EQ(file.rows().size(), 2u);
+        const readcsv::StagedLineView& a = file.rows()[0];
+        const readcsv::StagedLineView& b = file.rows()[1];
+        EXPECT_EQ((QStringList{a.Key.toString(), a.Group.toString(), a.Item.toString(), a.SubItem.toString(),
+                               a.Contents.toString(), a.Unit.toString(), a.Renewalday.toString()}),
+                  QStringList({"7", "Soft", "Application", "表計算ソフト", "1.0", "C:\\apps", "2005/04/01 12:30:45"}));
+        EXPECT_EQ(b.SubItem, u"容量");
+        EXPECT_EQ(b.Unit, u"MB");
+        EXPECT_TRUE(b.Renewalday.isEmpty());
+    };
+    // Refused for its header, and a file that is not there.
+    EXPECT_FALSE(readcsv::readInventoryFileInPlace(
+        writeFile("refused.csv", crlf({"Key,Group,Item", "9,Soft,Application,other,2.0,D:\\,2006/01/01"})), &file));
+    EXPECT_THROW((void)readcsv::readInventoryFileInPlace(m_folder->file("missing.csv"), &file), vb::Error);
+    // Other texts of the same sizes made and freed meanwhile.
+    for (int i = 0; i < 8; ++i) {
+        readcsv::StagedRows copied;
+        ASSERT_TRUE(readcsv::readInventoryFile(writeFile("other.csv", crlf(QStringList{kHeader} + lines)), &copied));
+        QString same(256, QChar(u'X'));
+    }
+    expectFirst();
+    readcsv::storeStagedRows(file.rows());
+    EXPECT_EQ(staged(), (Rows{{"7", "Soft", "Application", "表計算ソフト", "1.0", "C:\\apps", "2005/04/01 12:30:45"},
+                              {"8", "Hard", "Memory", "容量", "512", "MB", ""}}));
+}
+
 TEST_F(CsvTest, HeaderCheckAcceptsOnlyTheHeaderItself) {
     EXPECT_TRUE(fnc_Check_CsvHeader("Key,Group,Item,SubItem,Contents,Unit,Renewalday"));
     for (const char* line :
