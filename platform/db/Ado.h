@@ -8,6 +8,7 @@
 #include <cstdio>  // before the #undef below, so no later include defines EOF again
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -153,9 +154,13 @@ public:
     // lastRecordsAffected() counts the rows of every run that went through.
     void ExecuteEach(const QString& sql, const std::vector<QStringList>& rows);
     // The same over `count` rows of `columns` values each, value k of row r read as cell(r, k): no row
-    // lists are built for rows already held elsewhere.
+    // lists are built for rows already held elsewhere. A cell is a view of a text that outlives the call.
     void ExecuteEach(const QString& sql, std::size_t count, int columns,
                      const std::function<QStringView(std::size_t, int)>& cell);
+    // A cell made as a new QString would be viewed after it is gone: refused when it is compiled.
+    template <class Cell,
+              class = std::enable_if_t<std::is_same_v<std::invoke_result_t<Cell, std::size_t, int>, QString>>>
+    void ExecuteEach(const QString& sql, std::size_t count, int columns, Cell&& cell) = delete;
     // Runs one statement with "?" markers bound to the values, one value per marker. The statement is
     // prepared on its first run and kept while the connection is open, so a statement that an import runs
     // for every file is prepared once. The fail hook sees the text `asWritten` makes (the statement with its
