@@ -102,6 +102,21 @@ const ColumnDef& chosenEntry(int i) {
 // A flag column holds "1" for yes; anything else (including a number other than 1) is no.
 bool isOne(const ado::Value& v) { return v.toTextOrEmpty() == QLatin1String("1"); }
 
+// The flag columns' texts, made once as texts of their own: the grid copies a literal it is given, as it
+// cannot tell one from a view, and a full list shows thousands of them.
+const QString& equippedText() {
+    static const QString text = QString::fromUtf8("装備");
+    return text;
+}
+const QString& enabledText() {
+    static const QString text = QString::fromUtf8("有効");
+    return text;
+}
+const QString& noText() {
+    static const QString text = QString::fromUtf8("-");
+    return text;
+}
+
 }  // namespace
 
 bool frm_Main::fnc_View_PClist() {
@@ -180,11 +195,11 @@ bool frm_Main::fnc_View_PClist() {
                         break;
                     case ColumnRule::Kind::Drive:
                         grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
-                        text = isOne(v) ? QStringLiteral("装備") : QStringLiteral("-");
+                        text = isOne(v) ? equippedText() : noText();
                         break;
                     case ColumnRule::Kind::Connection:
                         grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
-                        text = isOne(v) ? QStringLiteral("有効") : QStringLiteral("-");
+                        text = isOne(v) ? enabledText() : noText();
                         break;
                 }
                 grid.setTextMatrix(r, col, std::move(text));
