@@ -91,10 +91,10 @@ void FlexGrid::paintCell(QPainter* p, const QRect& rect, int row, int col, bool 
     p->setClipRect(rect);
     p->fillRect(rect, back);
     if (fixed) {
-        // Fixed cells carry their own grid lines (the body's come from the table).
-        p->setPen(QColor(128, 128, 128));
-        p->drawLine(rect.topRight(), rect.bottomRight());
-        p->drawLine(rect.bottomLeft(), rect.bottomRight());
+        // Fixed cells carry their own grid lines (the body's come from paintEvent), filled as the body's are.
+        const QColor line(128, 128, 128);
+        p->fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), line);
+        p->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), line);
     }
     if (c && !c->text.isEmpty()) {
         p->setPen(Qt::black);
@@ -112,6 +112,52 @@ void FlexGrid::paintCell(QPainter* p, const QRect& rect, int row, int col, bool 
     p->restore();
 }
 
+// The grid lines where the table draws them, each filled as a one-pixel rectangle: the table's own lines
+// go through a pen, pixel by pixel, at many times the cost.
+void FlexGrid::paintEvent(QPaintEvent* e) {
+    QTableView::paintEvent(e);
+    const QHeaderView* vh = verticalHeader();
+    const QHeaderView* hh = horizontalHeader();
+    if (vh->count() == 0 || hh->count() == 0) return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QColor colour = QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+    const bool leftTopLines = style()->styleHint(QStyle::SH_Table_AlwaysDrawLeftTopGridLines, &option, this);
+    const int lastX = hh->length() - hh->offset() - 1;
+    const int lastY = vh->length() - vh->offset() - 1;
+    QPainter p(viewport());
+    for (QRect area : e->region()) {
+        area.setBottom(std::min(area.bottom(), lastY));
+        area.setRight(std::min(area.right(), lastX));
+        if (!area.isValid()) continue;
+        int left = hh->visualIndexAt(area.left());
+        int right = hh->visualIndexAt(area.right());
+        if (left == -1) left = 0;
+        if (right == -1) right = hh->count() - 1;
+        int bottom = vh->visualIndexAt(area.bottom());
+        if (bottom == -1) bottom = vh->count() - 1;
+        const int top = vh->visualIndexAt(area.top());
+        if (top == -1 || top > bottom) continue;
+        while (bottom > 0 && vh->isSectionHidden(vh->logicalIndex(bottom))) --bottom;
+        for (int v = top; v <= bottom; ++v) {
+            const int row = vh->logicalIndex(v);
+            if (vh->isSectionHidden(row)) continue;
+            p.fillRect(QRect(area.left(), rowViewportPosition(row) + rowHeight(row) - 1, area.width(), 1), colour);
+        }
+        for (int h = left; h <= right; ++h) {
+            const int col = hh->logicalIndex(h);
+            if (hh->isSectionHidden(col)) continue;
+            p.fillRect(QRect(columnViewportPosition(col) + columnWidth(col) - 1, area.top(), 1, area.height()), colour);
+        }
+        if (leftTopLines && hh->isHidden() && rowViewportPosition(vh->logicalIndex(top)) == area.top() &&
+            !vh->isSectionHidden(vh->logicalIndex(top)))
+            p.fillRect(QRect(area.left(), area.top(), area.width(), 1), colour);
+        if (leftTopLines && vh->isHidden() && columnViewportPosition(hh->logicalIndex(left)) == area.left() &&
+            !hh->isSectionHidden(hh->logicalIndex(left)))
+            p.fillRect(QRect(area.left(), area.top(), 1, area.height()), colour);
+    }
+}
+
 // ---- construction -------------------------------------------------------------------------------
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(std::make_unique<FlexGridModel>()) {
@@ -127,6 +173,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(std::make_uniq
     setAutoScroll(false);
     setCornerButtonEnabled(false);
     setWordWrap(false);
+    // The table keeps each grid line's pixel out of the cells, and paintEvent draws the lines.
+    setGridStyle(Qt::NoPen);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setFocusPolicy(Qt::StrongFocus);

@@ -130,6 +130,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void updateGeometries() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
