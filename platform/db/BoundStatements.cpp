@@ -18,9 +18,9 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, detail::Utf8
     } else if (const auto* d = std::get_if<double>(&raw)) {
         rc = sqlite3_bind_double(st, index, *d);
     } else if (const auto* s = std::get_if<QString>(&raw)) {
-        // The length is passed, so a NUL inside the text is stored like any other character.
-        const auto [utf8, size] = texts.add(*s);
-        rc = sqlite3_bind_text(st, index, utf8, size, SQLITE_STATIC);
+        // A text holding a NUL is bound with its length, so the NUL is stored like any other character.
+        const auto [utf8, length] = texts.add(*s);
+        rc = sqlite3_bind_text(st, index, utf8, length, SQLITE_STATIC);
     } else if (const auto* t = std::get_if<QDateTime>(&raw)) {
         const QByteArray utf8 = detail::canonicalDate(*t).toUtf8();
         rc = sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -31,8 +31,8 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Value& v, detail::Utf8
 }
 
 void bind(sqlite3* db, sqlite3_stmt* st, int index, QStringView text, detail::Utf8Texts& texts) {
-    const auto [utf8, size] = texts.add(text);
-    const int rc = sqlite3_bind_text(st, index, utf8, size, SQLITE_STATIC);
+    const auto [utf8, length] = texts.add(text);
+    const int rc = sqlite3_bind_text(st, index, utf8, length, SQLITE_STATIC);
     if (rc != SQLITE_OK) detail::throwSqlite(db, rc);
 }
 
@@ -86,7 +86,7 @@ void Connection::executeBound(const QString& sql, const Values& values, const st
                                                  .arg(sqlite3_bind_parameter_count(st)));
     qsizetype units = 0;
     for (const auto& v : values) units += unitsOf(v);
-    cache.texts.start(units);
+    cache.texts.start(units, qsizetype(values.size()));
     for (size_t k = 0; k < values.size(); ++k) bind(m_db, st, int(k + 1), values[k], cache.texts);
     while (slot->step()) {
     }

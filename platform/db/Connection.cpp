@@ -179,11 +179,11 @@ void Connection::executeEach(const QString& sql, std::size_t count, const std::f
         // kept until the row has run.
         qsizetype units = 0;
         for (int k = 0; k < width; ++k) units += cell(r, k).size();
-        texts.start(units);
+        texts.start(units, width);
         for (int k = 0; k < width; ++k) {
-            // The length is passed, so a NUL inside the text is stored like any other character.
-            const auto [utf8, size] = texts.add(cell(r, k));
-            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8, size, SQLITE_STATIC);
+            // A text holding a NUL is bound with its length, so the NUL is stored like any other character.
+            const auto [utf8, length] = texts.add(cell(r, k));
+            const int rc = sqlite3_bind_text(st.get(), k + 1, utf8, length, SQLITE_STATIC);
             if (rc != SQLITE_OK) throwSqlite(m_db, rc);
         }
         while (st.step()) {

@@ -13,9 +13,10 @@
 
 namespace ado::detail {
 
-void Utf8Texts::start(qsizetype units) {
-    // Three bytes at most per unit (a surrogate pair takes four for two), so the buffer never moves in a run.
-    const std::size_t need = std::size_t(units) * 3;
+void Utf8Texts::start(qsizetype units, qsizetype texts) {
+    // Three bytes at most per unit (a surrogate pair takes four for two) and a terminator per text, so the
+    // buffer never moves in a run.
+    const std::size_t need = std::size_t(units) * 3 + std::size_t(texts);
     if (m_bytes.size() < need) m_bytes.resize(need);
     m_used = 0;
 }
@@ -47,8 +48,12 @@ std::pair<const char*, int> Utf8Texts::add(QStringView text) {
             *out++ = char(0x80 | (c & 0x3F));
         }
     }
-    m_used += std::size_t(out - at);
-    return {at, int(out - at)};
+    const auto bytes = std::size_t(out - at);
+    *out = '\0';
+    m_used += bytes + 1;
+    // SQLite takes a text given without its length as terminated: it then never copies one to terminate
+    // it (length() in a CHECK does, for every value, when only the length was given).
+    return {at, std::memchr(at, 0, bytes) ? int(bytes) : -1};
 }
 
 namespace {

@@ -58,12 +58,14 @@ private:
 };
 
 // The UTF-8 of one run's texts, written one after another into a buffer kept across runs, so binding a
-// text allocates nothing. Each text comes out as QString::toUtf8 gives it.
+// text allocates nothing. Each text comes out as QString::toUtf8 gives it, followed by a NUL.
 class Utf8Texts {
 public:
-    // Starts a run of texts holding at most `units` UTF-16 units in all; what earlier runs gave is gone.
-    void start(qsizetype units);
-    // The text's UTF-8, valid until the next start().
+    // Starts a run of at most `texts` texts holding at most `units` UTF-16 units in all; what earlier runs
+    // gave is gone.
+    void start(qsizetype units, qsizetype texts);
+    // The text's UTF-8, valid until the next start(), and the length to bind it with: -1 (read up to the
+    // terminator) when the text holds no NUL, else its bytes.
     [[nodiscard]] std::pair<const char*, int> add(QStringView text);
 
 private:
