@@ -179,8 +179,16 @@ bool frm_Main::fnc_View_PClist() {
                 const ado::Value& v = fields[std::size_t(j)]->valueOnRow();
                 if (v.isNull() || (v.isText() && std::get<QString>(v.raw()).isEmpty())) continue;
 
-                QString text = v.toText();
                 const ColumnRule& rule = rules[std::size_t(j)];
+                if (v.isText() && (rule.kind == ColumnRule::Kind::Plain || rule.kind == ColumnRule::Kind::Retired)) {
+                    if (rule.kind == ColumnRule::Kind::Retired && isOne(flags[std::size_t(j)]->valueOnRow()))
+                        grid.setCellBackColorAt(r, col, grey);
+                    // Lent, not handed over: a refill copies it into the buffer the cell kept, and the
+                    // recordset reads the next row's text into its own.
+                    grid.setTextMatrix(r, col, std::get<QString>(v.raw()));
+                    continue;
+                }
+                QString text = v.toText();
                 switch (rule.kind) {
                     case ColumnRule::Kind::Plain:
                         break;

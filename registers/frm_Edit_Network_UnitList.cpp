@@ -24,7 +24,13 @@ const char* const kUnitFields[kUnitColumns] = {
 // clang-format on
 
 // Null and "" leave a cell empty; a single blank is shown as it is.
-QString cellText(const ado::Value& v) { return v.isNull() ? QString() : v.toText(); }
+void setCell(ui::FlexGrid& grid, int row, int col, const ado::Value& v) {
+    if (const QString* stored = std::get_if<QString>(&v.raw())) {
+        if (!stored->isEmpty()) grid.setTextMatrix(row, col, *stored);
+    } else if (!v.isNull()) {
+        grid.setTextMatrix(row, col, v.toText());
+    }
+}
 
 }  // namespace
 
@@ -68,16 +74,17 @@ bool frm_Edit_Network::fillGrid(ui::FlexGrid& grid, const QString& query, const 
         const QColor white = ui::QBColor(15);
         qint16 row = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            // Each text is handed over to the grid: a cell takes it as it is instead of copying it into its
-            // own buffer.
-            QString first = numberRows ? QString::number(row) : cellText(fields[0]->valueOnRow());
-            if (!first.isEmpty()) grid.setTextMatrix(row, 0, std::move(first));
+            // A row number is handed over to the grid; a stored text is lent, so a refill copies it into the
+            // buffer the cell kept and the recordset reads the next row's text into its own.
+            if (numberRows)
+                grid.setTextMatrix(row, 0, QString::number(row));
+            else
+                setCell(grid, row, 0, fields[0]->valueOnRow());
             grid.setCellBackColorAt(row, 0, grey);
             for (int c = 1; c < columnCount; ++c) {
                 grid.setCellBackColorAt(row, c, white);
                 grid.setCellAlignmentAt(row, c, ui::flexAlignLeftBottom);
-                QString text = cellText(fields[size_t(c)]->valueOnRow());
-                if (!text.isEmpty()) grid.setTextMatrix(row, c, std::move(text));
+                setCell(grid, row, c, fields[size_t(c)]->valueOnRow());
             }
             // 16 bits, as the counter always was: a 32,768th row overflows into the handler below.
             row = vb::addInt16(row, 1);

@@ -155,6 +155,22 @@ Value decode(const RawCell& c, int type) {
     }
 }
 
+// An ASCII text written over the column's last text when nothing else holds that string: a list refilled
+// into cells that keep their own buffers reads every cell without an allocation and a free. Anything else
+// (a shared or too small string, a character past ASCII, an empty text) is left to decode().
+bool rewriteInPlace(Value& shown, const RawCell& c) {
+    // The slot is the recordset's own, so its text may be changed where it is.
+    auto* held = const_cast<QString*>(std::get_if<QString>(&shown.raw()));
+    if (!held || c.bytes == 0 || !held->isDetached() || held->capacity() < qsizetype(c.bytes)) return false;
+    const auto* in = reinterpret_cast<const uchar*>(c.text);
+    for (quint32 i = 0; i < c.bytes; ++i)
+        if (in[i] >= 0x80) return false;
+    held->resize(qsizetype(c.bytes));
+    QChar* out = held->data();
+    for (quint32 i = 0; i < c.bytes; ++i) out[i] = QChar(ushort(in[i]));
+    return true;
+}
+
 void bindValue(sqlite3_stmt* st, int index, const Value& v) {
     const auto& raw = v.raw();
     if (const auto* i = std::get_if<qint64>(&raw))
@@ -321,6 +337,7 @@ struct Recordset::Impl {
             if (s.text && s.bytes == c.bytes && std::memcmp(s.text, c.text, c.bytes) == 0) return s.value;
             s.text = c.text;
             s.bytes = c.bytes;
+            if (rewriteInPlace(s.value, c)) return s.value;
         } else {
             s.text = nullptr;
         }

@@ -470,6 +470,32 @@ TEST_F(Ledger, AValueReadStaysAsReadWhateverTheRecordsetDoesNext) {
     EXPECT_EQ(code, ado::Value(1));
 }
 
+// A walk reads each row's text where the field showed the previous one, when nothing else holds that: each
+// row reads as stored whatever came before it (longer, shorter, past ASCII, empty), and a text kept from an
+// earlier row stays as it was read.
+TEST_F(Ledger, TextsReadRowAfterRowReadAsStored) {
+    const QStringList names = {"Tokyo head office", "Osaka",   "Kobe", "名古屋", "Sendai", "",
+                               "Sapporo branch 2",  "Fukuoka", "Naha", "x"};
+    exec("DELETE FROM tbl_Location");
+    for (int k = 0; k < int(names.size()); ++k)
+        exec(QStringLiteral("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (%1, '%2')")
+                 .arg(k)
+                 .arg(names[k]));
+    ado::Recordset rs;
+    rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn, ado::adOpenStatic, ado::adLockReadOnly);
+    std::vector<std::string> read;  // copies of their own, so the field's text is left to it
+    QStringList kept;               // every third text shared as it was read
+    for (; !rs.EOF(); rs.MoveNext()) {
+        const QString& text = std::get<QString>(rs["Location_Name"].valueOnRow().raw());
+        read.push_back(text.toStdString());
+        if (read.size() % 3 == 1) kept << text;
+    }
+    std::vector<std::string> expected;
+    for (const QString& name : names) expected.push_back(name.toStdString());
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(kept, QStringList({names[0], names[3], names[6], names[9]}));
+}
+
 TEST_F(Ledger, RowsReadOrWrittenInAnyOrderShowWhatIsStored) {
     exec("DELETE FROM tbl_Location");
     exec("INSERT INTO tbl_Location VALUES (1, 'Tokyo', 'head office', '0')");
