@@ -104,17 +104,14 @@ bool isOne(const ado::Value& v) { return v.toTextOrEmpty() == QLatin1String("1")
 
 // The flag columns' texts, made once as texts of their own: the grid copies a literal it is given, as it
 // cannot tell one from a view, and a full list shows thousands of them.
-const QString& equippedText() {
-    static const QString text = QString::fromUtf8("装備");
-    return text;
-}
-const QString& enabledText() {
-    static const QString text = QString::fromUtf8("有効");
-    return text;
-}
-const QString& noText() {
-    static const QString text = QString::fromUtf8("-");
-    return text;
+struct FlagTexts {
+    QString equipped = QString::fromUtf8("装備");
+    QString enabled = QString::fromUtf8("有効");
+    QString none = QString::fromUtf8("-");
+};
+const FlagTexts& flagTexts() {
+    static const FlagTexts texts;
+    return texts;
 }
 
 }  // namespace
@@ -180,9 +177,11 @@ bool frm_Main::fnc_View_PClist() {
                 if (v.isNull() || (v.isText() && std::get<QString>(v.raw()).isEmpty())) continue;
 
                 const ColumnRule& rule = rules[std::size_t(j)];
-                if (v.isText() && (rule.kind == ColumnRule::Kind::Plain || rule.kind == ColumnRule::Kind::Retired)) {
-                    if (rule.kind == ColumnRule::Kind::Retired && isOne(flags[std::size_t(j)]->valueOnRow()))
-                        grid.setCellBackColorAt(r, col, grey);
+                const bool shownAsStored =
+                    rule.kind == ColumnRule::Kind::Plain || rule.kind == ColumnRule::Kind::Retired;
+                if (rule.kind == ColumnRule::Kind::Retired && isOne(flags[std::size_t(j)]->valueOnRow()))
+                    grid.setCellBackColorAt(r, col, grey);
+                if (shownAsStored && v.isText()) {
                     // Lent, not handed over: a refill copies it into the buffer the cell kept, and the
                     // recordset reads the next row's text into its own.
                     grid.setTextMatrix(r, col, std::get<QString>(v.raw()));
@@ -191,9 +190,7 @@ bool frm_Main::fnc_View_PClist() {
                 QString text = v.toText();
                 switch (rule.kind) {
                     case ColumnRule::Kind::Plain:
-                        break;
                     case ColumnRule::Kind::Retired:
-                        if (isOne(flags[std::size_t(j)]->valueOnRow())) grid.setCellBackColorAt(r, col, grey);
                         break;
                     case ColumnRule::Kind::Size:
                         if (v.toDouble() > 1000) {
@@ -203,11 +200,11 @@ bool frm_Main::fnc_View_PClist() {
                         break;
                     case ColumnRule::Kind::Drive:
                         grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
-                        text = isOne(v) ? equippedText() : noText();
+                        text = isOne(v) ? flagTexts().equipped : flagTexts().none;
                         break;
                     case ColumnRule::Kind::Connection:
                         grid.setCellAlignmentAt(r, col, ui::flexAlignRightBottom);
-                        text = isOne(v) ? enabledText() : noText();
+                        text = isOne(v) ? flagTexts().enabled : flagTexts().none;
                         break;
                 }
                 grid.setTextMatrix(r, col, std::move(text));
