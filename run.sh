@@ -74,7 +74,8 @@ if ((${#missing_optional[@]})); then
     >>"$APT_LOG" 2>&1 || echo "could not install ${missing_optional[*]}: the window-manager check will be skipped"
 fi
 
-JOBS=$(nproc)
+# JOBS caps the build and ctest jobs (default: one per core).
+JOBS=${JOBS:-$(nproc)}
 CONFIGURE=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 CMAKE_ENV=(env)
 if [ "$variant" = asan ]; then
