@@ -238,7 +238,9 @@ Value convertForColumn(const Column& c, const Value& v) {
         case adVarWChar:
         case adLongVarWChar: {
             QString text = v.toText();
-            if (c.maxLength > 0 && text.size() > c.maxLength) refuse();
+            // In UTF-16 units, NULs included. Named: ADO's text alone would not say which of a save's fields is
+            // too long, where the engine's CHECK names its column.
+            if (c.maxLength > 0 && text.size() > c.maxLength) detail::throwAdoForField(errMultiStep, c.name);
             return text;
         }
         default:

@@ -124,6 +124,10 @@ void registerJetFunctions(sqlite3* db) {
 
 void throwAdo(long number) { throw vb::Error(number, adoText(number)); }
 
+void throwAdoForField(long number, const QString& field) {
+    throw vb::Error(number, adoText(number) + QStringLiteral(" フィールド: ") + field);
+}
+
 EngineFailure engineFailure(sqlite3* db, int rc) {
     // The file layer calls a full disk so only at its writes: growing the WAL index as it is first made fails
     // as an I/O error, and the system's ENOSPC is what says the disk was full.

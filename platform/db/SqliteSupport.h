@@ -38,6 +38,8 @@ struct EngineFailure {
 // Throws vb::Error for an SQLite result code, with the connection's message as description.
 [[noreturn]] void throwSqlite(sqlite3* db, int rc);
 [[noreturn]] void throwAdo(long number);
+// The same, naming the field after ADO's text: "… フィールド: ProductID".
+[[noreturn]] void throwAdoForField(long number, const QString& field);
 
 // Owns one prepared statement; finalizes it on every path.
 class Statement {

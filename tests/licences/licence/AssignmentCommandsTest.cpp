@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <functional>
+#include <vector>
 
 #include "core/Mdl_Access_mdb.h"
 #include "licences/frm_Edit_License.h"
@@ -188,6 +189,32 @@ TEST_F(AssignmentCommandsTest, ANulInEveryBoxIsStoredListedAndExportedAsTyped) {
     }
 }
 
+// Product IDs for the column's 255 characters, counted as the recordset counts them: in UTF-16 units, every
+// NUL and both halves of a pair. New once stored the longer ones whose NUL or pairs hid their length, and Update
+// then refused every change of such a row.
+struct ProductId {
+    const char* what;
+    QString id;
+    bool fits;
+};
+std::vector<ProductId> productIds() {
+    const QChar nul(0);
+    QString faces;
+    for (int i = 0; i < 150; ++i) faces += QString::fromUcs4(U"\U0001F600");
+    return {
+        {"255 NULs", QString(255, nul), true},
+        {"128 NULs between text and an apostrophe", "P" + QString(128, nul) + "'x", true},
+        {"256 NULs", QString(256, nul), false},
+        {"R and 1,000 NULs", "R" + QString(1000, nul), false},
+        {"P, a NUL and 300 x", "P" + QString(nul) + QString(300, u'x'), false},
+        {"150 characters past the BMP, 300 units", faces, false},
+    };
+}
+
+bool namesProductId(const ui::script::Shown* box) {
+    return box && box->prompt.contains("ProductID") && box->prompt.contains("（エラー内容：");
+}
+
 // A long run of NULs in the product ID is stored exactly, past the most arguments the engine's char() takes
 // (127): New once refused 128 of them with an error box and wrote nothing.
 TEST_F(AssignmentCommandsTest, NewStoresALongRunOfNulsExactly) {
@@ -206,6 +233,28 @@ TEST_F(AssignmentCommandsTest, NewStoresALongRunOfNulsExactly) {
         ASSERT_EQ(row.size(), 11);
         EXPECT_EQ(row[3].size(), id.size());
         EXPECT_TRUE(row[3] == id);
+    }
+}
+
+// Update refuses a product ID longer than the column with the error box naming it, and writes nothing.
+TEST_F(AssignmentCommandsTest, UpdateRefusesAProductIdLongerThanItsColumn) {
+    seedOffice();
+    openAssignments();
+    const QStringList before = stored(1);
+    for (const ProductId& c : productIds()) {
+        if (c.fits) continue;
+        SCOPED_TRACE(c.what);
+        ui::script::reset();
+        selectAssignment(1);
+        m_win->tbx_ProductID->setText(c.id);
+        retype(m_win->tbx_Purchase_Price, "77");
+        ui::script::answerMsgBox(ui::vbOK);
+        trigger(m_win, "Mnu_Update");
+        ASSERT_EQ(stdErrorBoxes(), 1);
+        EXPECT_TRUE(namesProductId(lastBox())) << lastBox()->prompt.toStdString();
+        EXPECT_EQ(stored(1), before);
+        EXPECT_TRUE(m_win->tbx_ProductID->text() == c.id);
+        EXPECT_TRUE(menus(false, true, true));
     }
 }
 
