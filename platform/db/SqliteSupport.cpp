@@ -115,11 +115,77 @@ void jetDateFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_text(ctx, canonical.constData(), int(canonical.size()), SQLITE_TRANSIENT);
 }
 
+// The UTF-16 units of UTF-8 bytes: one per byte that is no continuation byte (10xxxxxx), one more for the
+// lead of a 4-byte sequence (11110xxx, a character past the BMP). Eight bytes at a time, as every CHECK on a
+// text size runs it over each text written, most of them short.
+sqlite3_int64 utf16Units(const unsigned char* p, int bytes) {
+    constexpr quint64 kLowBits = 0x0101010101010101;
+    // Bit 0 of each byte of the masks marks a byte of that kind; the product's top byte is their sum.
+    const auto unitsOf = [](quint64 w) {
+        const quint64 continuation = ((w & ~(w << 1)) >> 7) & kLowBits;
+        const quint64 fourByteLead = ((w & (w << 1) & (w << 2) & (w << 3)) >> 7) & kLowBits;
+        return 8 - sqlite3_int64((continuation * kLowBits) >> 56) + sqlite3_int64((fourByteLead * kLowBits) >> 56);
+    };
+    sqlite3_int64 units = 0;
+    int i = 0;
+    for (; i + 8 <= bytes; i += 8) {
+        quint64 w = 0;
+        std::memcpy(&w, p + i, 8);
+        units += unitsOf(w);
+    }
+    if (i < bytes) {
+        // The rest padded with zero bytes, each of which counts one.
+        quint64 w = 0;
+        std::memcpy(&w, p + i, std::size_t(bytes - i));
+        units += unitsOf(w) - (8 - (bytes - i));
+    }
+    return units;
+}
+
+// length() as Jet's Len and the recordset count a text: in UTF-16 units, every NUL and both halves of a pair
+// included, so the schema's CHECK (length(c) <= n) holds a text to the size the recordset holds it to. The
+// engine's own stops at the first NUL and takes a pair as one character. Anything else as the engine's own:
+// Null gives Null, a blob its bytes, a number the characters of its text form.
+void unitLengthFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sqlite3_value* v = argv[0];
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_NULL:
+            sqlite3_result_null(ctx);
+            return;
+        case SQLITE_TEXT:
+            break;
+        default:
+            sqlite3_result_int(ctx, sqlite3_value_bytes(v));
+            return;
+    }
+    // A UTF-8 file's text is read where it is: asked for as text, a value bound with its length (one holding
+    // a NUL) would be copied to be terminated. A UTF-16 file's is converted.
+    const bool utf8 = sqlite3_user_data(ctx) != nullptr;
+    const auto* p = static_cast<const unsigned char*>(utf8 ? sqlite3_value_blob(v) : sqlite3_value_text(v));
+    sqlite3_result_int64(ctx, utf16Units(p, sqlite3_value_bytes(v)));
+}
+
+bool holdsUtf8(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    bool utf8 = true;
+    if (sqlite3_prepare_v2(db, "PRAGMA encoding", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        utf8 = std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "UTF-8") == 0;
+    sqlite3_finalize(st);
+    return utf8;
+}
+
 }  // namespace
 
 void registerJetFunctions(sqlite3* db) {
-    sqlite3_create_function_v2(db, "jet_date", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
-                               &jetDateFunction, nullptr, nullptr, nullptr);
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    int rc = sqlite3_create_function_v2(db, "jet_date", 1, flags, nullptr, &jetDateFunction, nullptr, nullptr, nullptr);
+    // Overrides the built-in on this connection, also in the CHECKs of a file's stored schema. Only the
+    // pointer's being set is read.
+    static char utf8Marker = 0;
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db, "length", 1, flags, holdsUtf8(db) ? &utf8Marker : nullptr,
+                                        &unitLengthFunction, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) throwSqlite(db, rc);
 }
 
 void throwAdo(long number) { throw vb::Error(number, adoText(number)); }

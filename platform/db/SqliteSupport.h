@@ -17,8 +17,10 @@ struct sqlite3_stmt;
 
 namespace ado::detail {
 
-// Registers jet_date() on a connection: the schema's triggers call it to store every Date/Time value
-// in one canonical form, whatever form a statement wrote it in.
+// Registers on a connection the functions the schema relies on: jet_date(), which the triggers call to
+// store every Date/Time value in one canonical form whatever form a statement wrote it in, and length(),
+// which counts a text as the recordset does (UTF-16 units, NULs included) for the CHECKs on text sizes.
+// Throws when the engine refuses them.
 void registerJetFunctions(sqlite3* db);
 
 // The tables of an open database with their columns (SQLite's own tables left out).

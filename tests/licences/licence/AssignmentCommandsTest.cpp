@@ -215,24 +215,39 @@ bool namesProductId(const ui::script::Shown* box) {
     return box && box->prompt.contains("ProductID") && box->prompt.contains("（エラー内容：");
 }
 
-// A long run of NULs in the product ID is stored exactly, past the most arguments the engine's char() takes
-// (127): New once refused 128 of them with an error box and wrote nothing.
-TEST_F(AssignmentCommandsTest, NewStoresALongRunOfNulsExactly) {
+// New stores a product ID up to the column's size exactly; a longer one gets the error box naming the column,
+// and nothing is written. A row stored at the limit takes an update again.
+TEST_F(AssignmentCommandsTest, NewStoresAProductIdUpToItsSizeAndRefusesALongerOne) {
     seedOffice();
     openAssignments();
-    for (const int nuls : {128, 1000}) {
-        SCOPED_TRACE(nuls);
+    for (const ProductId& c : productIds()) {
+        SCOPED_TRACE(c.what);
         ui::script::reset();
         sql("DELETE FROM tbl_License_Dat WHERE [Key] = 6");
         pickPair("Office", "PC-B");
-        const QString id = "P" + QString(nuls, QChar(0)) + "'x";
-        m_win->tbx_ProductID->setText(id);  // as a paste would
+        m_win->tbx_ProductID->setText(c.id);  // as a paste would
+        retype(m_win->tbx_Purchase_Price, "1");
+        if (!c.fits) ui::script::answerMsgBox(ui::vbOK);
         trigger(m_win, "Mnu_AddRecord");
+        if (!c.fits) {
+            ASSERT_EQ(stdErrorBoxes(), 1);
+            EXPECT_TRUE(namesProductId(lastBox())) << lastBox()->prompt.toStdString();
+            EXPECT_EQ(storedKeys(), QStringList({"1", "2", "3", "4", "5"}));
+            EXPECT_TRUE(m_win->tbx_ProductID->text() == c.id);  // the window as it was
+            EXPECT_TRUE(menus(true, false, false));
+            continue;
+        }
         EXPECT_EQ(stdErrorBoxes(), 0);
-        const QStringList row = stored(6);
-        ASSERT_EQ(row.size(), 11);
-        EXPECT_EQ(row[3].size(), id.size());
-        EXPECT_TRUE(row[3] == id);
+        ASSERT_EQ(stored(6).size(), 11);
+        EXPECT_TRUE(stored(6)[3] == c.id);
+        // The price 1 becomes 77; Update writes the product ID back as it was.
+        selectAssignment(6);
+        ASSERT_TRUE(m_win->tbx_ProductID->text() == c.id);
+        retype(m_win->tbx_Purchase_Price, "77");
+        trigger(m_win, "Mnu_Update");
+        EXPECT_EQ(stdErrorBoxes(), 0);
+        EXPECT_EQ(stored(6).value(8), "77");
+        EXPECT_TRUE(stored(6).value(3) == c.id);
     }
 }
 

@@ -88,7 +88,7 @@ TEST_F(JetSqlOnDb, QuotedTextReadsBackAsWritten) {
 TEST_F(JetSqlOnDb, ATextWithNulsQuotedByTheHelperIsStoredExactly) {
     const QChar nul(0);
     const QString values[] = {QString("ab") + nul + "c", QString(nul), QString("O'") + nul + nul + nul + "'x" + nul,
-                              QString(128, nul), "x" + QString(1000, nul) + "'y" + QString(101, nul)};
+                              QString(128, nul), "x" + QString(200, nul) + "'y" + QString(51, nul)};
     int code = 1;
     for (const QString& v : values) {
         exec(QString("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (%1, '%2')")
