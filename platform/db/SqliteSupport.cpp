@@ -241,7 +241,7 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
     const QByteArray utf8 = sql.toUtf8();
     // The engine reads a statement only up to its first NUL, even when given the length: the rest would be
     // dropped unseen, and the tail check below could not tell. In a literal a NUL leaves it unclosed, which
-    // the engine refuses anyway; typed text brings one only as char(0) (vb::sqlQuote). So none passes.
+    // the engine refuses anyway; typed text brings one only in hex (vb::sqlQuote). So none passes.
     if (std::memchr(utf8.constData(), 0, std::size_t(utf8.size())))
         throw vb::Error(errSyntax, QStringLiteral("SQL ステートメントに NUL 文字が含まれています。"));
     const char* tail = nullptr;

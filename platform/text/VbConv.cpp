@@ -281,30 +281,15 @@ QString RTrim(const QString& text) {
 QString Trim(const QString& text) { return LTrim(RTrim(text)); }
 
 QString sqlQuote(const QString& text) {
-    QString out = text;
-    out.replace(QLatin1Char('\''), QLatin1String("''"));
-    if (!out.contains(QChar(0))) return out;
-    // A NUL would end the statement text inside the literal: it is written as the engine's char(0), joined
-    // to the text around it, so the value is stored as typed. A run of them is one call per 100 NULs: the
-    // engine takes at most 127 arguments.
-    constexpr qsizetype kCodesPerCall = 100;
-    QString joined;
-    joined.reserve(out.size() + 16);
-    for (qsizetype i = 0; i < out.size();) {
-        if (out[i] != QChar(0)) {
-            joined += out[i++];
-            continue;
-        }
-        joined += QStringLiteral("'");
-        while (i < out.size() && out[i] == QChar(0)) {
-            QStringList codes;
-            for (; i < out.size() && out[i] == QChar(0) && codes.size() < kCodesPerCall; ++i)
-                codes << QStringLiteral("0");
-            joined += QStringLiteral("||char(") + codes.join(u',') + QStringLiteral(")");
-        }
-        joined += QStringLiteral("||'");
+    if (!text.contains(QChar(0))) {
+        QString out = text;
+        out.replace(QLatin1Char('\''), QLatin1String("''"));
+        return out;
     }
-    return joined;
+    // The engine reads a statement only up to its first NUL, so a NUL cannot stand in a literal. The whole
+    // text is written as one cast of its UTF-8 bytes, joined to the caller's apostrophes: one expression
+    // whatever the number and places of its NULs (one term per NUL ran past the engine's depth of 1000).
+    return QStringLiteral("'||CAST(X'") + QString::fromLatin1(text.toUtf8().toHex()) + QStringLiteral("' AS TEXT)||'");
 }
 
 }  // namespace vb

@@ -77,9 +77,9 @@ namespace vb {
 [[nodiscard]] QString RTrim(const QString& text);
 
 // The doubled-apostrophe quoting every typed text goes through before it is put into a statement.
-// Returns the text with ' doubled, no outer quotes; a NUL becomes '||char(0)||' (a run of n NULs one
-// char(0,...,0) per 100 of them), so the caller's 'ab<NUL>c' reads 'ab'||char(0)||'c' and stores the text
-// as it is.
+// Returns the text with ' doubled, no outer quotes. A text holding a NUL comes back as
+// '||CAST(X'<its UTF-8 in hex>' AS TEXT)||' instead, so the caller's '…' reads ''||CAST(X'…' AS TEXT)||''
+// and stores the text as it is (in a UTF-8 database, as the ledger is).
 [[nodiscard]] QString sqlQuote(const QString& text);
 
 }  // namespace vb

@@ -57,10 +57,12 @@ const Case kCases[] = {
     {"two adjacent literals stay two, whatever their quotes", "SELECT 'a'\"b\"", "SELECT 'a' 'b'"},
     {"double-quoted text before an apostrophe literal", "SELECT \"a\"'b'", "SELECT 'a' 'b'"},
     {"two adjacent apostrophe literals", "SELECT 'a''b', 'c'\n'd'", "SELECT 'a''b', 'c'\n'd'"},
-    {"|| and char() as the quoting helper writes a NUL", "UPDATE t SET a = 'ab'||char(0)||'c' WHERE k = 1",
-     "UPDATE t SET a = 'ab'||char(0)||'c' WHERE k = 1"},
-    {"a run of NULs and a value of NULs only", "SELECT ''||char(0,0)||'', 'x'||char(0)||''",
-     "SELECT ''||char(0,0)||'', 'x'||char(0)||''"},
+    {"a text with a NUL as the quoting helper writes it",
+     "UPDATE t SET a = ''||CAST(X'610063' AS TEXT)||'' WHERE k = 1",
+     "UPDATE t SET a = ''||CAST(X'610063' AS TEXT)||'' WHERE k = 1"},
+    {"two of them side by side, hex holding 27 (an apostrophe)",
+     "INSERT INTO t (a, b) VALUES (''||CAST(X'002700' AS TEXT)||'',''||CAST(X'00' AS TEXT)||'');",
+     "INSERT INTO t (a, b) VALUES (''||CAST(X'002700' AS TEXT)||'',''||CAST(X'00' AS TEXT)||'');"},
     {"Japanese text in a literal", "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');",
      "SELECT * FROM tbl_ReadCsv  WHERE (Item = 'LAN'  AND SubItem = 'コンピュータ名');"},
 };
@@ -84,7 +86,8 @@ TEST_F(JetSqlOnDb, QuotedTextReadsBackAsWritten) {
     for (const auto& c : cases) EXPECT_EQ(scalar(QString::fromUtf8(c.query)).toStdString(), c.value) << c.query;
 }
 
-// A typed text with NULs, quoted by the helper into a statement, is stored and read back exactly.
+// A typed text with NULs, quoted by the helper into a statement, is stored and read back exactly, and found
+// by the same literal.
 TEST_F(JetSqlOnDb, ATextWithNulsQuotedByTheHelperIsStoredExactly) {
     const QChar nul(0);
     const QString values[] = {QString("ab") + nul + "c", QString(nul), QString("O'") + nul + nul + nul + "'x" + nul,
@@ -97,6 +100,26 @@ TEST_F(JetSqlOnDb, ATextWithNulsQuotedByTheHelperIsStoredExactly) {
         EXPECT_EQ(scalar(QString("SELECT Location_Name FROM tbl_Location WHERE Location_Code = %1").arg(code)), v);
         EXPECT_EQ(count(QString("SELECT * FROM tbl_Location WHERE Location_Name = '%1'").arg(vb::sqlQuote(v))), 1);
         ++code;
+    }
+}
+
+// However many NULs a text holds, and wherever they stand, its literal is one expression: 1,000 separate ones
+// once passed the engine's expression depth (1000) and failed the statement.
+TEST_F(JetSqlOnDb, ATextWithAnyNumberOfNulsIsOneExpression) {
+    const QChar nul(0);
+    QString separate = QStringLiteral("it's ");
+    for (int i = 0; i < 1000; ++i) separate += QStringLiteral("表") + nul;
+    separate += QStringLiteral("'end'");
+    const QString values[] = {separate, QString(100000, nul), "'" + QString(100000, nul) + "x''"};
+    for (const QString& v : values) {
+        SCOPED_TRACE(v.size());
+        const QString literal = u'\'' + vb::sqlQuote(v) + u'\'';
+        EXPECT_TRUE(scalar("SELECT " + literal) == v);
+        // A Memo column takes it whole.
+        exec("DELETE FROM tbl_ReadCsv");
+        exec("INSERT INTO tbl_ReadCsv ( [Key], Renewalday ) VALUES ( 'k', " + literal + " )");
+        EXPECT_TRUE(scalar("SELECT Renewalday FROM tbl_ReadCsv") == v);
+        EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv WHERE Renewalday = " + literal), 1);
     }
 }
 
