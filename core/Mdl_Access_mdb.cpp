@@ -2,6 +2,7 @@
 #include "core/Mdl_Access_mdb.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <array>
 
 #include "core/Mdl_gData.h"
@@ -270,3 +271,16 @@ bool isValueRefusal(const std::exception& e) {
     const auto* error = dynamic_cast<const vb::Error*>(&e);
     return error && error->number() == ado::errTypeMismatchDb;
 }
+
+namespace {
+
+quint64 g_pcDeletions = 0;                // deletions noted so far: a mark is this count
+QHash<qint16, quint64> g_lastPcDeletion;  // per key, the count its last deletion made
+
+}  // namespace
+
+void notePcDeletion(qint16 mainKey) { g_lastPcDeletion.insert(mainKey, ++g_pcDeletions); }
+
+quint64 pcDeletionMark() { return g_pcDeletions; }
+
+bool pcDeletedSince(qint16 mainKey, quint64 mark) { return g_lastPcDeletion.value(mainKey, 0) > mark; }

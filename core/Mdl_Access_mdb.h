@@ -36,3 +36,12 @@ QStringView fnc_Replace_SQLChar(QStringView text, QString& scratch);
 // True when the database refused a statement for a value it would write (text too long for its column,
 // a number or date the column cannot take), as opposed to a statement it could not run at all.
 [[nodiscard]] bool isValueRefusal(const std::exception& e);
+
+// PC deletions made in this process. A delete frees its MainKey for the next new PC, which may even get the
+// same name and dates (an empty one from 新規作成, the same inventory file imported again), so only this
+// tells a PC read earlier from the one under its key now. A window that holds PCs read earlier takes a mark
+// when it reads them; a PC it holds is gone when pcDeletedSince(its key, the mark). Every command that
+// deletes a PC notes it, inside its transaction and before its commit.
+void notePcDeletion(qint16 mainKey);
+[[nodiscard]] quint64 pcDeletionMark();
+[[nodiscard]] bool pcDeletedSince(qint16 mainKey, quint64 mark);

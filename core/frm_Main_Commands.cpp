@@ -157,6 +157,9 @@ void frm_Main::Mnu_Delete_Click() {
                            QString::fromUtf8(t.keyColumn) + " = " + key + ";");
                 report += QString::fromUtf8(t.reportLine) + "\r\n";
             }
+            // Before the commit: a commit that fails after all costs the comparison window a new pick, a
+            // deletion left unnoted could let it write into the next PC given this key.
+            notePcDeletion(MainSelKey);
             trans.commit();
         }
 

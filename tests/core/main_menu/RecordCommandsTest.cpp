@@ -327,6 +327,31 @@ TEST_F(RecordCommandsTest, DeleteRollsBackAllEightWhenOneFails) {
     EXPECT_GT(rowOf(4), 0);
 }
 
+// A window holding a PC read earlier tells it from the next PC given its key by the deletions noted: the
+// delete notes its own key, and only when the PC went.
+TEST_F(RecordCommandsTest, DeleteNotesThatPcsDeletionWhenItDeletes) {
+    startWith({{4, "PC-004"}, {5, "PC-005"}});
+    const quint64 mark = pcDeletionMark();
+    const auto deleteAnswered = [&](int answer, bool fails) {
+        clickPc(5);
+        ui::script::answerMsgBox(answer);
+        if (answer == ui::vbYes) ui::script::answerMsgBox(ui::vbOK);  // the report, or the error box
+        if (fails) gCn().setFailHook([](const QString& sql) { return sql.contains("FROM tbl_Mail_Management"); });
+        trigger("Mnu_Delete");
+        gCn().setFailHook(nullptr);
+    };
+    deleteAnswered(ui::vbNo, false);
+    EXPECT_FALSE(pcDeletedSince(5, mark)) << "answered No";
+    deleteAnswered(ui::vbYes, true);
+    ASSERT_EQ(keyedRows(5)[4], 1);
+    EXPECT_FALSE(pcDeletedSince(5, mark)) << "rolled back";
+    deleteAnswered(ui::vbYes, false);
+    ASSERT_EQ(keyedRows(5)[4], 0);
+    EXPECT_TRUE(pcDeletedSince(5, mark));
+    EXPECT_FALSE(pcDeletedSince(4, mark));
+    EXPECT_FALSE(pcDeletedSince(5, pcDeletionMark())) << "a mark taken after the delete";
+}
+
 // --- Removal ---------------------------------------------------------------------------------------
 
 TEST_F(RecordCommandsTest, RemovalDateAnswers) {
