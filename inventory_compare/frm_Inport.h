@@ -3,6 +3,7 @@
 // corrections and the overwrite of the PC's profile and lists.
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "core/Mdl_ReadCsv.h"
@@ -78,9 +79,13 @@ private:
     void writeCompareHeader();
     // Why the overwrite may not run now ("" when it may): the PC gone or another one under its key, or the
     // file in tbl_ReadCsv not the one this window read since the pick.
-    QString overwriteRefusal(const QString& key);
-    // The picked PC's name and both its dates as stored now; empty when its rows are gone.
-    static std::vector<ado::Value> storedIdentity(const QString& key);
+    QString overwriteRefusal(qint16 mainKey);
+    // A PC's name and both its dates as stored now; empty when its rows are gone. The pick and the
+    // overwrite both read it here, so that they compare like with like.
+    static std::vector<ado::Value> storedIdentity(qint16 mainKey);
+    // The grid's rows over the PC, then its four lists from tbl_ReadCsv, inside the caller's transaction.
+    // Gives what the database refused, named for the report.
+    QStringList writeGridAndLists(qint16 mainKey);
 
     // The overwrite copies the list rows from tbl_ReadCsv: it must still hold the file this window read
     // after the last pick. Noted at each complete read of this window's own.
@@ -88,7 +93,11 @@ private:
     quint64 m_ReadStaging = 0;
     // Grid rows whose incoming value the user typed (値を書き換え) since the column was last filled.
     QSet<int> m_TypedRows;
-    // The picked PC as the pick read it (storedIdentity): a key freed by a delete is given to the next new
-    // PC, and the overwrite must not land on that one. Empty when the pick found no PC.
+    // The picked PC as the pick read it (storedIdentity), to refuse an overwrite of a PC changed since.
+    // Empty when the pick found no PC.
     std::vector<ado::Value> m_PickedIdentity;
+    // The PC deletions noted when the list was filled (pcDeletionMark). An item is the PC it was made from:
+    // once that PC is deleted, neither a pick made before nor one made after the delete may write into the
+    // PC that has its key now, even one with the same name and dates.
+    quint64 m_ListedMark = 0;
 };

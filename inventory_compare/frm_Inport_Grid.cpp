@@ -75,10 +75,8 @@ bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
                 g.setTextMatrix(r, 3, text);
                 if (r >= 3) g.setCellAlignmentAt(r, 3, ui::flexAlignLeftBottom);
             }
-            m_PickedIdentity = {rs.Fields(QStringLiteral("Computer_Name")).value(),
-                                rs.Fields(QStringLiteral("tbl_Pclist.Update")).value(),
-                                rs.Fields(QStringLiteral("tbl_Computer_List.Update")).value()};
             rs.Close();
+            m_PickedIdentity = storedIdentity(MainKey);
             m_GridSet = true;
         } else {
             rs.Close();

@@ -50,7 +50,8 @@ bool runRow(const QString& statement) {
 
 }  // namespace
 
-std::vector<ado::Value> frm_Inport::storedIdentity(const QString& key) {
+std::vector<ado::Value> frm_Inport::storedIdentity(qint16 mainKey) {
+    const QString key = QString::number(mainKey);
     ado::Recordset rs;
     rs.Open(
         "SELECT tbl_Pclist.Computer_Name, tbl_Pclist.[Update], tbl_Computer_List.[Update] FROM tbl_Pclist, "
@@ -63,12 +64,16 @@ std::vector<ado::Value> frm_Inport::storedIdentity(const QString& key) {
     return identity;
 }
 
-QString frm_Inport::overwriteRefusal(const QString& key) {
+QString frm_Inport::overwriteRefusal(qint16 mainKey) {
+    // First: the other boxes ask for a read or a pick, and after either the PC under this key would be
+    // written, whichever it is.
+    if (pcDeletedSince(mainKey, m_ListedMark))
+        return QStringLiteral("選択したPCは削除されています。画面を開き直して、PCを選択し直してください。");
     // Lists written under a key that lost its PC rows would be inherited by the next PC given that key.
-    const std::vector<ado::Value> identity = storedIdentity(key);
+    const std::vector<ado::Value> identity = storedIdentity(mainKey);
     if (identity.empty()) return QStringLiteral("選択したPCはデータベースにありません。");
-    // The key deleted and given to a new PC since the pick (or the PC changed meanwhile): the grid's stored
-    // side is not this PC's.
+    // Deleted and made again behind the program's back, or changed meanwhile: the grid's stored side is
+    // not the PC's.
     if (identity != m_PickedIdentity)
         return QStringLiteral("選択したPCは選択した後に削除または変更されています。PCを選択し直してください。");
     // Without a read since the pick the incoming column is empty; after another read (here or in the
@@ -79,14 +84,14 @@ QString frm_Inport::overwriteRefusal(const QString& key) {
 }
 
 void frm_Inport::Mnu_DBUpdate_Click() {
-    ui::FlexGrid& g = *MSFlexGrid1;
-    const int lastRow = g.Rows() - 1;
+    const int lastRow = MSFlexGrid1->Rows() - 1;
     if (tbx_ComputerKey->text().isEmpty() || lastRow <= 0) return;
-    const QString key = QString::number(vb::CInt(tbx_ComputerKey->text()));
+    const qint16 mainKey = vb::CInt(tbx_ComputerKey->text());
 
+    // Asked here to spare the question; the answer that counts is the one under the transaction below.
     QString refusal;
     try {
-        refusal = overwriteRefusal(key);
+        refusal = overwriteRefusal(mainKey);
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
         return;
@@ -102,41 +107,22 @@ void frm_Inport::Mnu_DBUpdate_Click() {
     QStringList notWritten;
     try {
         ado::TransGuard trans(gCn());
-        for (int r = 1; r <= lastRow; ++r) {
-            g.setRow(r);
-            g.setCol(2);
-            const QString column = g.Text();
-            g.setCol(4);
-            const QString value = g.Text();
-            if (column.isEmpty()) continue;
-            bool integerColumn = false;
-            if (!compare::isFixedFormColumn(column))
-                integerColumn = fnc_Get_FieldType("SELECT " + column + " FROM tbl_Pclist") == QStringLiteral("数値");
-            // A NUL from a damaged file, or typed text an integer row cannot hold, is left out and named, as
-            // a value the database refuses is.
-            if (compare::rowRefused(column, value, integerColumn, m_TypedRows.contains(r))) {
-                notWritten << QStringLiteral("No %1 %2").arg(r).arg(column);
-                continue;
-            }
-            const QString statement = compare::rowStatement(column, value, key, integerColumn);
-            if (statement.isEmpty()) continue;
-            if (!runRow(statement)) notWritten << QStringLiteral("No %1 %2").arg(r).arg(column);
+        // Under the transaction's write lock and before the first write, so that nothing can come between
+        // the answer and the writes.
+        refusal = overwriteRefusal(mainKey);
+        if (refusal.isEmpty()) {
+            notWritten = writeGridAndLists(mainKey);
+            // The PC as this overwrite left it is still the one picked: a second overwrite may follow.
+            std::vector<ado::Value> written = storedIdentity(mainKey);
+            trans.commit();
+            m_PickedIdentity = std::move(written);
         }
-        for (const char* table : kListDeletes) {
-            const QString name = QString::fromLatin1(table);
-            gCn().Execute("DELETE  FROM " + name + " WHERE " + name + ".Key = " + key + ";");
-        }
-        for (const ListCopy& list : kListCopies) {
-            if (fnc_Insert_FromReadCsv_Counted(QString::fromUtf8(list.select), QString::fromUtf8(list.insert), key,
-                                               list.layout) > 0)
-                notWritten << QString::fromLatin1(list.table);
-        }
-        // The PC as this overwrite left it is still the one picked: a second overwrite may follow.
-        std::vector<ado::Value> written = storedIdentity(key);
-        trans.commit();
-        m_PickedIdentity = std::move(written);
     } catch (const std::exception& e) {
         ui::ShowStdError(e);
+        return;
+    }
+    if (!refusal.isEmpty()) {
+        ui::MsgBox(refusal, ui::vbOKOnly, kCaption);  // the transaction is rolled back: nothing was written
         return;
     }
 
@@ -147,4 +133,41 @@ void frm_Inport::Mnu_DBUpdate_Click() {
                        notWritten.join(QStringLiteral("\r\n")),
                    ui::vbOKOnly | ui::vbExclamation, ui::kAppTitle);
     }
+}
+
+QStringList frm_Inport::writeGridAndLists(qint16 mainKey) {
+    ui::FlexGrid& g = *MSFlexGrid1;
+    const int lastRow = g.Rows() - 1;
+    const QString key = QString::number(mainKey);
+    QStringList notWritten;
+    for (int r = 1; r <= lastRow; ++r) {
+        g.setRow(r);
+        g.setCol(2);
+        const QString column = g.Text();
+        g.setCol(4);
+        const QString value = g.Text();
+        if (column.isEmpty()) continue;
+        bool integerColumn = false;
+        if (!compare::isFixedFormColumn(column))
+            integerColumn = fnc_Get_FieldType("SELECT " + column + " FROM tbl_Pclist") == QStringLiteral("数値");
+        // A NUL from a damaged file, or typed text an integer row cannot hold, is left out and named, as
+        // a value the database refuses is.
+        if (compare::rowRefused(column, value, integerColumn, m_TypedRows.contains(r))) {
+            notWritten << QStringLiteral("No %1 %2").arg(r).arg(column);
+            continue;
+        }
+        const QString statement = compare::rowStatement(column, value, key, integerColumn);
+        if (statement.isEmpty()) continue;
+        if (!runRow(statement)) notWritten << QStringLiteral("No %1 %2").arg(r).arg(column);
+    }
+    for (const char* table : kListDeletes) {
+        const QString name = QString::fromLatin1(table);
+        gCn().Execute("DELETE  FROM " + name + " WHERE " + name + ".Key = " + key + ";");
+    }
+    for (const ListCopy& list : kListCopies) {
+        if (fnc_Insert_FromReadCsv_Counted(QString::fromUtf8(list.select), QString::fromUtf8(list.insert), key,
+                                           list.layout) > 0)
+            notWritten << QString::fromLatin1(list.table);
+    }
+    return notWritten;
 }

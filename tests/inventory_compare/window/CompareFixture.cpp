@@ -8,6 +8,9 @@
 #include "core/Mdl_Access_mdb.h"
 #include "core/Mdl_gData.h"
 #include "inventory_compare/Registration.h"
+#include "inventory_read/FileControls.h"
+#include "inventory_read/Registration.h"
+#include "inventory_read/frm_Open.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
@@ -77,6 +80,20 @@ void CompareTest::overwrite(bool yes) {
     ui::script::answerMsgBox(yes ? ui::vbYes : ui::vbNo);
     if (yes) ui::script::answerMsgBox(ui::vbOK);  // the report that follows, or the error box
     ASSERT_TRUE(testsupport::triggerAction(m_form, "Mnu_DBUpdate"));
+}
+
+void CompareTest::importWithTheReadingWindow(const QString& name) {
+    registerInventoryReadForms();
+    auto* reader = static_cast<frm_Open*>(ui::showForm("frm_Open", ui::vbModeless));
+    ASSERT_NE(reader, nullptr);
+    const int row = reader->File1->row(reader->File1->findItems(name, Qt::MatchExactly).value(0));
+    ASSERT_GE(row, 0) << name.toStdString();
+    reader->File1->setCurrentRow(row);
+    reader->File1->setSelected(row, true);
+    ui::script::answerMsgBox(ui::vbOK);  // its completion message
+    ASSERT_TRUE(testsupport::triggerAction(reader, "Mnu_ReadCSV"));
+    reader->Unload();
+    settle();
 }
 
 QString CompareTest::writeInventory(const QString& name, const QStringList& lines) {

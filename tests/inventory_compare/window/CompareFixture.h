@@ -38,6 +38,10 @@ protected:
     // The overwrite command with the confirmation answered Yes (and the box that follows OK) or No.
     void overwrite(bool yes = true);
 
+    // The file-picking window imports one file of the program folder as a new PC: it stages the file
+    // through tbl_ReadCsv too.
+    void importWithTheReadingWindow(const QString& name);
+
     QString writeInventory(const QString& name, const QStringList& lines);
     QString copySample(const QString& name);
 
