@@ -95,6 +95,7 @@ void frm_Edit_Computer::Form_Load() {
 
     ShownMainKey = gSelMainKey;
     ShownRow = gSelRow;
+    m_loadedMark = pcDeletionMark();
     fnc_View_Belongs(ShownMainKey);
     fnc_View_UserList();
     showPage(1);

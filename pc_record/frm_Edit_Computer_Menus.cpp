@@ -36,6 +36,7 @@ void frm_Edit_Computer::cmd_Prev_Click() {
 void frm_Edit_Computer::stepTo(qint16 row) {
     ShownRow = row;
     ShownMainKey = gRowMainKey.at(std::size_t(ShownRow));
+    m_loadedMark = pcDeletionMark();
     tbx_Key->setText(QString::number(ShownRow));
     fnc_Clear_Form();
     const qint16 key = ShownMainKey;
@@ -81,6 +82,7 @@ void frm_Edit_Computer::Mnu_Print_Click() {
     ui::guarded([&] {
         if (!ui::ShowPrinter(this, ui::PrinterDialog::Print)) return;
         const qint16 key = ShownMainKey;
+        // Not a load of the PC: the user and master boxes keep what was loaded, so the save's mark stays.
         fnc_View_Computer(key);
         fnc_View_Applist(key);
         fnc_View_PrinterList(key);

@@ -53,6 +53,14 @@ void frm_Edit_Computer::Mnu_Update_Click() {
             rs.Close();
             return;
         }
+        // The PC loaded was deleted, and the row found is the next PC given its key: the boxes are not its.
+        // Asked before anything is assigned; the change list's box is modal, so no delete comes between.
+        if (pcDeletedSince(ShownMainKey, m_loadedMark)) {
+            rs.Close();
+            ui::MsgBox(QStringLiteral("表示中のPCは削除されているため、更新しませんでした。"), ui::vbOKOnly,
+                       QStringLiteral("Vondari"));
+            return;
+        }
         // Boxes a load did not fill (a PC lacking a master or user row, a database error, a step that
         // cleared them) would write blanks or the previous PC's values over this one.
         if (!(m_belongsShown && m_computerShown && m_driveShown)) {
