@@ -170,6 +170,7 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     ui::bind(cmb_Location, &ui::DropDownCombo::Click, this, &frm_Edit_License::cmb_Location_Click);
     ui::bind(cmb_Payment_Type, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_Payment_Type_DropDown);
     ui::bind(cmb_AssetType, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_AssetType_DropDown);
+    ui::bind(tbx_ComputerKey, &QLineEdit::textEdited, this, [this] { m_ComputerKeyRead.reset(); });
 }
 
 frm_Edit_License::~frm_Edit_License() = default;
@@ -261,10 +262,12 @@ bool frm_Edit_License::View_ApplicatinList() {
 }
 
 bool frm_Edit_License::fnc_View_ComputerList() {
+    const quint64 mark = pcDeletionMark();
     ado::Recordset rs;
     try {
         rs.Open(kPcQuery, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         List_ComuputerName->Clear();
+        m_ComputerListMark = mark;
         if (rs.RecordCount() < 1) {
             rs.Close();
             return false;
@@ -293,12 +296,13 @@ bool frm_Edit_License::fnc_View_ComputerList() {
 }
 
 // The picked line and its key into the two boxes; with a licence and a PC both chosen, New is offered.
-void frm_Edit_License::takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui::TextBox* keyBox) {
+bool frm_Edit_License::takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui::TextBox* keyBox) {
     const int i = list->ListIndex();
-    if (i < 0) return;
+    if (i < 0) return false;
     nameBox->setText(list->List(i));
     keyBox->setText(QString::number(list->ItemData(i)));
     if (!tbx_LicenseKey->text().isEmpty() && !tbx_ComputerKey->text().isEmpty()) setRecordCommands(true, false, false);
+    return true;
 }
 
 void frm_Edit_License::List_license_Click() {
@@ -306,7 +310,10 @@ void frm_Edit_License::List_license_Click() {
 }
 
 void frm_Edit_License::List_ComuputerName_Click() {
-    ui::guarded([&] { takeListPick(List_ComuputerName, tbx_ComputerName, tbx_ComputerKey); });
+    ui::guarded([&] {
+        if (takeListPick(List_ComuputerName, tbx_ComputerName, tbx_ComputerKey))
+            noteComputerKeyRead(m_ComputerListMark);
+    });
 }
 
 // ---- combos -------------------------------------------------------------------------------------
@@ -384,6 +391,7 @@ void frm_Edit_License::FGrid_EditLicense_Click() {
 
         // Everything is read before anything changes: a failing lookup leaves the window as it was.
         const qint16 key = vb::CInt(grid.TextMatrix(row, 0));
+        const quint64 mark = pcDeletionMark();
         const QString licenceKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Application_Code"));
         const QString computerKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Computer_Code"));
         auto cell = [&](int col) { return grid.TextMatrix(row, col); };
@@ -396,7 +404,10 @@ void frm_Edit_License::FGrid_EditLicense_Click() {
         tbx_LicenseName->setText(licenceName);
         if (!licenceKey.isEmpty()) tbx_LicenseKey->setText(licenceKey);
         tbx_ComputerName->setText(computerName);
-        if (!computerKey.isEmpty()) tbx_ComputerKey->setText(computerKey);
+        if (!computerKey.isEmpty()) {
+            tbx_ComputerKey->setText(computerKey);
+            noteComputerKeyRead(mark);
+        }
         tbx_ProductID->setText(productId);
         tbx_Licence_No->setText(licenceNo);
         tbx_Install_Key->setText(installKey);

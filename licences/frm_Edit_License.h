@@ -102,11 +102,25 @@ private:
     void fnc_Set_RowColor(qint16 Row, qint16 ColorIndex);
     void fnc_Form_Close();
     void setRecordCommands(bool add, bool update, bool remove);
-    void takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui::TextBox* keyBox);
+    // Gives whether a line was picked.
+    bool takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui::TextBox* keyBox);
     void takeFilterPick(ui::DropDownCombo* filter, QLineEdit* codeBox);
     void placeGrid(qint32 width, qint32 height);
     // The 16-bit number in a key box, when the text is a whole number and `query` + that number finds a
     // row; otherwise the exclamation box with `refusal` and nothing.
     [[nodiscard]] static std::optional<qint16> checkedKey(const QString& text, const QString& query,
                                                           const QString& refusal);
+
+    // A delete frees its PC's key for the next new PC, so a key this window read earlier (a pick-list line,
+    // an assignment's row) may name another PC by now; a key typed by hand names the PC under it now.
+    // Notes that tbx_ComputerKey now holds a key read when the deletion mark was `mark`.
+    void noteComputerKeyRead(quint64 mark);
+    // Whether tbx_ComputerKey holds such a key, `key`, of a PC deleted since it was read.
+    [[nodiscard]] bool pickedComputerGone(qint16 key) const;
+    struct ComputerKeyRead {
+        QString text;
+        quint64 mark = 0;
+    };
+    std::optional<ComputerKeyRead> m_ComputerKeyRead;  // none once the user edits the box
+    quint64 m_ComputerListMark = 0;                    // the mark when List_ComuputerName was filled
 };

@@ -17,6 +17,8 @@ namespace {
 
 const QString kBadLicenceKey = QStringLiteral("ライセンスのKeyが正しくありません。");
 const QString kBadComputerKey = QStringLiteral("コンピュータのKeyが正しくありません。");
+const QString kGoneComputer =
+    QStringLiteral("選択したコンピュータは削除されています。一覧を更新して、コンピュータを選択し直してください。");
 const QString kLicenceRow = QStringLiteral("SELECT [Key] FROM tbl_License_Key WHERE [Key] = ");
 const QString kComputerRow = QStringLiteral("SELECT MainKey FROM tbl_Computer_List WHERE MainKey = ");
 
@@ -51,6 +53,13 @@ std::optional<qint16> frm_Edit_License::checkedKey(const QString& text, const QS
     return number;
 }
 
+void frm_Edit_License::noteComputerKeyRead(quint64 mark) { m_ComputerKeyRead = {tbx_ComputerKey->text(), mark}; }
+
+bool frm_Edit_License::pickedComputerGone(qint16 key) const {
+    return m_ComputerKeyRead && m_ComputerKeyRead->text == tbx_ComputerKey->text() &&
+           pcDeletedSince(key, m_ComputerKeyRead->mark);
+}
+
 void frm_Edit_License::Mnu_AddRecord_Click() {
     ui::guarded([&] {
         if (tbx_LicenseKey->text().isEmpty() || tbx_ComputerKey->text().isEmpty()) return;
@@ -60,6 +69,12 @@ void frm_Edit_License::Mnu_AddRecord_Click() {
         if (!licence) return;
         const std::optional<qint16> computer = checkedKey(tbx_ComputerKey->text(), kComputerRow, kBadComputerKey);
         if (!computer) return;
+        // The row found is the next PC given the key of the one picked. Nothing from here to the insert
+        // waits for the user, so no delete comes between.
+        if (pickedComputerGone(*computer)) {
+            ui::MsgBox(kGoneComputer, ui::vbOKOnly | ui::vbExclamation, ui::kAppTitle);
+            return;
+        }
 
         qint16 key = 1;
         {
