@@ -274,13 +274,15 @@ bool isValueRefusal(const std::exception& e) {
 
 namespace {
 
-quint64 g_pcDeletions = 0;                // deletions noted so far: a mark is this count
-QHash<qint16, quint64> g_lastPcDeletion;  // per key, the count its last deletion made
+quint64 g_deletions = 0;                 // deletions noted so far: a mark is this count
+QHash<quint32, quint64> g_lastDeletion;  // per table and key, the count its last deletion made
+
+quint32 slot(KeyedRows rows, qint16 key) { return quint32(rows) << 16 | quint16(key); }
 
 }  // namespace
 
-void notePcDeletion(qint16 mainKey) { g_lastPcDeletion.insert(mainKey, ++g_pcDeletions); }
+void noteDeletion(KeyedRows rows, qint16 key) { g_lastDeletion.insert(slot(rows, key), ++g_deletions); }
 
-quint64 pcDeletionMark() { return g_pcDeletions; }
+quint64 deletionMark() { return g_deletions; }
 
-bool pcDeletedSince(qint16 mainKey, quint64 mark) { return g_lastPcDeletion.value(mainKey, 0) > mark; }
+bool deletedSince(KeyedRows rows, qint16 key, quint64 mark) { return g_lastDeletion.value(slot(rows, key), 0) > mark; }

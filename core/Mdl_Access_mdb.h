@@ -37,11 +37,20 @@ QStringView fnc_Replace_SQLChar(QStringView text, QString& scratch);
 // a number or date the column cannot take), as opposed to a statement it could not run at all.
 [[nodiscard]] bool isValueRefusal(const std::exception& e);
 
-// PC deletions made in this process. A delete frees its MainKey for the next new PC, which may even get the
-// same name and dates (an empty one from 新規作成, the same inventory file imported again), so only this
-// tells a PC read earlier from the one under its key now. A window that holds PCs read earlier takes a mark
-// when it reads them; a PC it holds is gone when pcDeletedSince(its key, the mark). Every command that
-// deletes a PC notes it, inside its transaction and before its commit.
-void notePcDeletion(qint16 mainKey);
-[[nodiscard]] quint64 pcDeletionMark();
-[[nodiscard]] bool pcDeletedSince(qint16 mainKey, quint64 mark);
+// Deletions made in this process of rows whose key a delete frees for the next new row: a PC (its
+// tbl_Pclist and tbl_Computer_List rows under one MainKey) and a licence of the stock (tbl_License_Key, the
+// next product taking the highest key again). The next row may even look the same (an empty PC from
+// 新規作成, the same inventory file imported again), so only this tells a row read earlier from the one
+// under its key now. A window that holds keys read earlier takes a mark when it reads them; a row it holds
+// is gone when deletedSince(its table, its key, the mark). Every command that deletes such a row notes it,
+// inside its transaction and before its commit. One count serves every table, so one mark does too.
+enum class KeyedRows { Pc, LicenceStock };
+void noteDeletion(KeyedRows rows, qint16 key);
+[[nodiscard]] quint64 deletionMark();
+[[nodiscard]] bool deletedSince(KeyedRows rows, qint16 key, quint64 mark);
+
+inline void notePcDeletion(qint16 mainKey) { noteDeletion(KeyedRows::Pc, mainKey); }
+[[nodiscard]] inline quint64 pcDeletionMark() { return deletionMark(); }
+[[nodiscard]] inline bool pcDeletedSince(qint16 mainKey, quint64 mark) {
+    return deletedSince(KeyedRows::Pc, mainKey, mark);
+}

@@ -281,6 +281,10 @@ void frm_Add_License::Mnu_DeleteRecord_Click() {
             ado::TransGuard trans(gCn());
             gCn().Execute(QStringLiteral("DELETE * FROM tbl_License_Key WHERE Key= ") + QString::number(key) +
                           QStringLiteral(";"));
+            // The next New may give this key to another product, and the assignment window may hold it from
+            // an earlier read: New there must not assign that product in this one's place. Noted before the
+            // commit, as a PC's deletion is.
+            noteDeletion(KeyedRows::LicenceStock, key);
             trans.commit();
         }
         grid.Clear();
