@@ -170,6 +170,7 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     ui::bind(cmb_Location, &ui::DropDownCombo::Click, this, &frm_Edit_License::cmb_Location_Click);
     ui::bind(cmb_Payment_Type, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_Payment_Type_DropDown);
     ui::bind(cmb_AssetType, &ui::DropDownCombo::DropDown, this, &frm_Edit_License::cmb_AssetType_DropDown);
+    ui::bind(tbx_LicenseKey, &QLineEdit::textEdited, this, [this] { m_LicenceKeyRead.reset(); });
     ui::bind(tbx_ComputerKey, &QLineEdit::textEdited, this, [this] { m_ComputerKeyRead.reset(); });
 }
 
@@ -227,12 +228,14 @@ void frm_Edit_License::setRecordCommands(bool add, bool update, bool remove) {
 // ---- pick lists ---------------------------------------------------------------------------------
 
 bool frm_Edit_License::View_ApplicatinList() {
+    const quint64 mark = deletionMark();
     ado::Recordset rs;
     try {
         rs.Open(QStringLiteral("SELECT tbl_License_Key.Key, tbl_License_Key.Application_Name, tbl_License_Key.Unit_Num "
                                "FROM tbl_License_Key ORDER BY Application_Name;"),
                 gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         List_license->Clear();
+        m_LicenceListMark = mark;
         if (rs.RecordCount() < 1) {
             // An emptied stock leaves no line of the last fill behind.
             rs.Close();
@@ -306,13 +309,16 @@ bool frm_Edit_License::takeListPick(ui::ListBox* list, ui::TextBox* nameBox, ui:
 }
 
 void frm_Edit_License::List_license_Click() {
-    ui::guarded([&] { takeListPick(List_license, tbx_LicenseName, tbx_LicenseKey); });
+    ui::guarded([&] {
+        if (takeListPick(List_license, tbx_LicenseName, tbx_LicenseKey))
+            noteKeyRead(m_LicenceKeyRead, tbx_LicenseKey, m_LicenceListMark);
+    });
 }
 
 void frm_Edit_License::List_ComuputerName_Click() {
     ui::guarded([&] {
         if (takeListPick(List_ComuputerName, tbx_ComputerName, tbx_ComputerKey))
-            noteComputerKeyRead(m_ComputerListMark);
+            noteKeyRead(m_ComputerKeyRead, tbx_ComputerKey, m_ComputerListMark);
     });
 }
 
@@ -391,7 +397,7 @@ void frm_Edit_License::FGrid_EditLicense_Click() {
 
         // Everything is read before anything changes: a failing lookup leaves the window as it was.
         const qint16 key = vb::CInt(grid.TextMatrix(row, 0));
-        const quint64 mark = pcDeletionMark();
+        const quint64 mark = deletionMark();
         const QString licenceKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Application_Code"));
         const QString computerKey = fnc_Get_LicenseDatValue(key, QStringLiteral("Computer_Code"));
         auto cell = [&](int col) { return grid.TextMatrix(row, col); };
@@ -402,11 +408,14 @@ void frm_Edit_License::FGrid_EditLicense_Click() {
         grid.setRedraw(false);
         CurRow = row;
         tbx_LicenseName->setText(licenceName);
-        if (!licenceKey.isEmpty()) tbx_LicenseKey->setText(licenceKey);
+        if (!licenceKey.isEmpty()) {
+            tbx_LicenseKey->setText(licenceKey);
+            noteKeyRead(m_LicenceKeyRead, tbx_LicenseKey, mark);
+        }
         tbx_ComputerName->setText(computerName);
         if (!computerKey.isEmpty()) {
             tbx_ComputerKey->setText(computerKey);
-            noteComputerKeyRead(mark);
+            noteKeyRead(m_ComputerKeyRead, tbx_ComputerKey, mark);
         }
         tbx_ProductID->setText(productId);
         tbx_Licence_No->setText(licenceNo);

@@ -111,16 +111,19 @@ private:
     [[nodiscard]] static std::optional<qint16> checkedKey(const QString& text, const QString& query,
                                                           const QString& refusal);
 
-    // A delete frees its PC's key for the next new PC, so a key this window read earlier (a pick-list line,
-    // an assignment's row) may name another PC by now; a key typed by hand names the PC under it now.
-    // Notes that tbx_ComputerKey now holds a key read when the deletion mark was `mark`.
-    void noteComputerKeyRead(quint64 mark);
-    // Whether tbx_ComputerKey holds such a key, `key`, of a PC deleted since it was read.
-    [[nodiscard]] bool pickedComputerGone(qint16 key) const;
-    struct ComputerKeyRead {
+    // A delete frees its key for the next new row (a PC's, a stock licence's), so a key this window read
+    // earlier (a pick-list line, an assignment's row) may name another row by now; a key typed by hand names
+    // the row under it now. What a key box held when a read filled it, with the deletion mark of that read.
+    struct KeyRead {
         QString text;
         quint64 mark = 0;
     };
-    std::optional<ComputerKeyRead> m_ComputerKeyRead;  // none once the user edits the box
-    quint64 m_ComputerListMark = 0;                    // the mark when List_ComuputerName was filled
+    // Notes that `box` now holds a key read when the deletion mark was `mark`.
+    static void noteKeyRead(std::optional<KeyRead>& read, const ui::TextBox* box, quint64 mark);
+    // The mark of the read that left `box` holding its key; none when the user has edited it since.
+    [[nodiscard]] static std::optional<quint64> readMark(const std::optional<KeyRead>& read, const ui::TextBox* box);
+    std::optional<KeyRead> m_LicenceKeyRead;   // none once the user edits tbx_LicenseKey
+    std::optional<KeyRead> m_ComputerKeyRead;  // none once the user edits tbx_ComputerKey
+    quint64 m_LicenceListMark = 0;             // the mark when List_license was filled
+    quint64 m_ComputerListMark = 0;            // the mark when List_ComuputerName was filled
 };

@@ -17,6 +17,8 @@ namespace {
 
 const QString kBadLicenceKey = QStringLiteral("ライセンスのKeyが正しくありません。");
 const QString kBadComputerKey = QStringLiteral("コンピュータのKeyが正しくありません。");
+const QString kGoneLicence =
+    QStringLiteral("選択したライセンスは削除されています。一覧を更新して、ライセンスを選択し直してください。");
 const QString kGoneComputer =
     QStringLiteral("選択したコンピュータは削除されています。一覧を更新して、コンピュータを選択し直してください。");
 const QString kLicenceRow = QStringLiteral("SELECT [Key] FROM tbl_License_Key WHERE [Key] = ");
@@ -53,11 +55,13 @@ std::optional<qint16> frm_Edit_License::checkedKey(const QString& text, const QS
     return number;
 }
 
-void frm_Edit_License::noteComputerKeyRead(quint64 mark) { m_ComputerKeyRead = {tbx_ComputerKey->text(), mark}; }
+void frm_Edit_License::noteKeyRead(std::optional<KeyRead>& read, const ui::TextBox* box, quint64 mark) {
+    read = KeyRead{box->text(), mark};
+}
 
-bool frm_Edit_License::pickedComputerGone(qint16 key) const {
-    return m_ComputerKeyRead && m_ComputerKeyRead->text == tbx_ComputerKey->text() &&
-           pcDeletedSince(key, m_ComputerKeyRead->mark);
+std::optional<quint64> frm_Edit_License::readMark(const std::optional<KeyRead>& read, const ui::TextBox* box) {
+    if (!read || read->text != box->text()) return std::nullopt;
+    return read->mark;
 }
 
 void frm_Edit_License::Mnu_AddRecord_Click() {
@@ -67,11 +71,17 @@ void frm_Edit_License::Mnu_AddRecord_Click() {
         // never made.
         const std::optional<qint16> licence = checkedKey(tbx_LicenseKey->text(), kLicenceRow, kBadLicenceKey);
         if (!licence) return;
+        // A row found for a key read before its row was deleted is the next one given that key. Nothing from
+        // here to the insert waits for the user, so no delete comes between.
+        if (const std::optional<quint64> mark = readMark(m_LicenceKeyRead, tbx_LicenseKey);
+            mark && deletedSince(KeyedRows::LicenceStock, *licence, *mark)) {
+            ui::MsgBox(kGoneLicence, ui::vbOKOnly | ui::vbExclamation, ui::kAppTitle);
+            return;
+        }
         const std::optional<qint16> computer = checkedKey(tbx_ComputerKey->text(), kComputerRow, kBadComputerKey);
         if (!computer) return;
-        // The row found is the next PC given the key of the one picked. Nothing from here to the insert
-        // waits for the user, so no delete comes between.
-        if (pickedComputerGone(*computer)) {
+        if (const std::optional<quint64> mark = readMark(m_ComputerKeyRead, tbx_ComputerKey);
+            mark && pcDeletedSince(*computer, *mark)) {
             ui::MsgBox(kGoneComputer, ui::vbOKOnly | ui::vbExclamation, ui::kAppTitle);
             return;
         }
