@@ -100,7 +100,13 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     tbx_ProductID = box(QStringLiteral("tbx_ProductID"), 1320, 5880, 3300, 300);
     label(QStringLiteral("lbl_Licence_No"), QStringLiteral("ライセンス番号"), 120, 6285, 1215, 255);
     tbx_Licence_No = box(QStringLiteral("tbx_Licence_No"), 1320, 6240, 3300, 300);
-    label(QStringLiteral("lbl_Install_Key"), QStringLiteral("インストールKey"), 60, 6645, 1215, 255);
+    // The column's widest caption: drawn 8 % narrower, it stands at the column's Left and 3 px clear of
+    // its box.
+    QLabel* installKey =
+        label(QStringLiteral("lbl_Install_Key"), QStringLiteral("インストールKey"), 120, 6645, 1215, 255);
+    QFont narrow = installKey->font();
+    narrow.setStretch(92);
+    installKey->setFont(narrow);
     tbx_Install_Key = box(QStringLiteral("tbx_Install_Key"), 1320, 6600, 3300, 300);
     QFont bold = listFont;
     bold.setBold(true);

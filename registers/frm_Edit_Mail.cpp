@@ -28,15 +28,17 @@ constexpr int kGridWidthMargin = 320;
 constexpr int kGridHeightMargin = 3110;
 
 // A box of tbx_tbl_Mail and its caption: left, top and width of each (twips), the caption's own top and
-// width where they differ from the box row's.
+// width where they differ from the box row's, and its text's width in percent of the font's (the widest
+// caption of the first column drawn narrower, so that it stands 3 px clear of its box at the column's Left).
 struct BoxLayout {
     const char* caption;
     int boxLeft, labelLeft, top, boxWidth;
     int labelTop = -1;
     int labelWidth = 1335;
+    int labelStretch = 100;
 };
 constexpr BoxLayout kBoxLayout[8] = {
-    {"ログインID", 1560, 120, 120, 2000},       {"Windowsユーザ名", 1560, 75, 840, 2000, -1, 1695},
+    {"ログインID", 1560, 120, 120, 2000},       {"Windowsユーザ名", 1560, 120, 840, 2000, -1, 1695, 96},
     {"パスワード", 1560, 120, 1200, 2000},      {"メールアドレス", 4920, 3720, 480, 3400},
     {"SMTP Server", 10560, 9000, 120, 2000},    {"POP Server", 10560, 9000, 480, 2000},
     {"Mailアカウント", 10560, 9000, 840, 3400}, {"Mailパスワード", 10560, 9000, 1200, 2000, 1230},
@@ -78,6 +80,11 @@ void frm_Edit_Mail::buildControls() {
         lbr_tbl_Mail[i] =
             place(new QLabel(QString::fromUtf8(b.caption)), ui::controlName(QStringLiteral("lbr_tbl_Mail"), i),
                   b.labelLeft, b.labelTop < 0 ? b.top : b.labelTop, b.labelWidth, 255);
+        if (b.labelStretch != 100) {
+            QFont narrow = lbr_tbl_Mail[i]->font();
+            narrow.setStretch(b.labelStretch);
+            lbr_tbl_Mail[i]->setFont(narrow);
+        }
         tbx_tbl_Mail[i] = place(new ui::TextBox, ui::controlName(QStringLiteral("tbx_tbl_Mail"), i), b.boxLeft, b.top,
                                 b.boxWidth, 300);
         ui::bind(tbx_tbl_Mail[i], &ui::TextBox::GotFocus, this, &frm_Edit_Mail::tbx_tbl_Mail_GotFocus, i);

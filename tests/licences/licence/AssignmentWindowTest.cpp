@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 #include <functional>
+#include <utility>
 
 #include "core/Mdl_Access_mdb.h"
 #include "licences/frm_Edit_License.h"
@@ -69,6 +71,24 @@ TEST_F(AssignmentWindowTest, OpensAtTheMainWindowsPlaceWithEverythingFilledAndNo
     // The lists are written in the fixed-pitch face in which the padding lines up.
     EXPECT_EQ(m_win->List_license->font().family(), "IPAGothic");
     EXPECT_TRUE(m_win->tbx_Install_Key->font().bold());
+}
+
+// The value labels stand in one column at Left 120 and their boxes in one at 1320: a caption too wide for
+// the gap is drawn narrower, not moved out of the column (the layout test keeps it clear of its box).
+TEST_F(AssignmentWindowTest, ValueLabelsAndTheirBoxesStandInTwoColumns) {
+    openAssignments();
+    const std::pair<const char*, QWidget*> rows[] = {
+        {"lbl_ProductID", m_win->tbx_ProductID},     {"lbl_Licence_No", m_win->tbx_Licence_No},
+        {"lbl_Install_Key", m_win->tbx_Install_Key}, {"lbl_Payment_Type", m_win->cmb_Payment_Type},
+        {"lbl_AssetType", m_win->cmb_AssetType},     {"lbl_Purchase_Price", m_win->tbx_Purchase_Price},
+        {"lbl_Comment", m_win->tbx_Comment},
+    };
+    for (const auto& [labelName, box] : rows) {
+        const QLabel* label = m_win->findChild<QLabel*>(labelName);
+        ASSERT_NE(label, nullptr) << labelName;
+        EXPECT_EQ(label->x(), ui::px(120)) << labelName;
+        EXPECT_EQ(box->x(), ui::px(1320)) << box->objectName().toStdString();
+    }
 }
 
 // Licence lines: the name, blanks up to 35 CP932 bytes (a full-width character counts two), " 数量" and

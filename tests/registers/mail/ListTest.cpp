@@ -3,16 +3,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <utility>
 
 #include "core/Mdl_Access_mdb.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/DropDownCombo.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Form.h"
 #include "platform/ui/TextBox.h"
 #include "tests/registers/mail/MailFixture.h"
 
@@ -124,6 +127,23 @@ TEST_F(ListTest, OpensFromTheMainMenuListingEveryAccountWithRetiredNamesOnGrey) 
         for (QLineEdit* hidden : {w->tbx_User, w->tbx_Computer, w->tbx_Location}) EXPECT_FALSE(hidden->isVisible());
     });
     EXPECT_TRUE(ui::script::shown().empty());
+}
+
+// The first column's captions stand at Left 120 and their inputs at 1560: the widest caption is drawn
+// narrower, not moved out of the column (the layout test keeps it clear of its box).
+TEST_F(ListTest, TheFirstColumnsCaptionsAndInputsStandInTwoColumns) {
+    withRegister([&](frm_Edit_Mail* w) {
+        const std::pair<QLabel*, QWidget*> rows[] = {
+            {w->lbr_tbl_Mail[0], w->tbx_tbl_Mail[0]},
+            {w->lbr_User, w->cmb_User},
+            {w->lbr_tbl_Mail[1], w->tbx_tbl_Mail[1]},
+            {w->lbr_tbl_Mail[2], w->tbx_tbl_Mail[2]},
+        };
+        for (const auto& [label, input] : rows) {
+            EXPECT_EQ(label->x(), ui::px(120)) << label->text().toStdString();
+            EXPECT_EQ(input->x(), ui::px(1560)) << input->objectName().toStdString();
+        }
+    });
 }
 
 TEST_F(ListTest, MenusCarryTheirStoredCaptionsInOrder) {
