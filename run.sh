@@ -77,16 +77,19 @@ fi
 # JOBS caps the build and ctest jobs (default: one per core).
 JOBS=${JOBS:-$(nproc)}
 CONFIGURE=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
-CMAKE_ENV=(env)
+# Warnings are errors under CI (.ci/run sets CI), and only there. The setting is checked on every run and
+# the build re-configured when it differs, so switching between the two recompiles what it must.
+werror=OFF
+if [ -n "${CI+set}" ] && [ "$variant" != asan ]; then werror=ON; fi
+CONFIGURE+=("-DCMAKE_COMPILE_WARNING_AS_ERROR:BOOL=$werror")
 if [ "$variant" = asan ]; then
   # -O1 and line tables only keep the build and the suite quick enough for CI (a report still names file and
   # line); NDEBUG as in the ordinary build. Any report ends the process that makes it.
   sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
   CONFIGURE+=(-DCMAKE_CXX_COMPILER=clang++-16 "-DCMAKE_CXX_FLAGS=$sanitize"
               "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG" "-DCMAKE_EXE_LINKER_FLAGS=$sanitize")
-  # The ordinary build holds the code to gcc's warnings; clang's own extra ones do not fail this build, not
-  # even when CMake re-runs.
-  CMAKE_ENV=(env -u CI)
+  # The ordinary build holds the code to gcc's warnings; clang's own extra ones do not fail this one (werror
+  # stays OFF above).
   # The build runs its programs too (test discovery, the template database), so the options hold for it
   # as well. Leaks are reported for the project's code; only those inside system libraries are suppressed.
   san_log=$(cd "$BUILD" && pwd)/sanitizer
@@ -104,21 +107,22 @@ note_building() {
   noted=1
 }
 build() {
-  if [ ! -f "$BUILD/CMakeCache.txt" ]; then
+  if [ ! -f "$BUILD/CMakeCache.txt" ] ||
+    ! grep -qx "CMAKE_COMPILE_WARNING_AS_ERROR:BOOL=$werror" "$BUILD/CMakeCache.txt"; then
     note_building
-    "${CMAKE_ENV[@]}" cmake -S . -B "$BUILD" "${CONFIGURE[@]}" >>"$BUILD/build.log" 2>&1 || return 1
+    cmake -S . -B "$BUILD" "${CONFIGURE[@]}" >>"$BUILD/build.log" 2>&1 || return 1
   else
     # CMake's own check, quick when nothing changed; it re-runs CMake after an edit to a CMakeLists or a new
     # source file.
-    "${CMAKE_ENV[@]}" cmake --build "$BUILD" --target cmake_check_build_system >>"$BUILD/build.log" 2>&1 || return 1
+    cmake --build "$BUILD" --target cmake_check_build_system >>"$BUILD/build.log" 2>&1 || return 1
     if grep -q '^-- Configuring' "$BUILD/build.log"; then note_building; fi
   fi
   # Make's dry run lists a compile, link or generate step only for what is out of date. (The MOC steps and
   # the program folder's database step are listed every time; they build nothing when nothing changed.)
   local plan
-  plan=$("${CMAKE_ENV[@]}" cmake --build "$BUILD" -- -n 2>&1 || true)
+  plan=$(cmake --build "$BUILD" -- -n 2>&1 || true)
   if grep -q -E '"(Building|Linking|Generating) ' <<<"$plan"; then note_building; fi
-  "${CMAKE_ENV[@]}" cmake --build "$BUILD" -j "$JOBS" >>"$BUILD/build.log" 2>&1
+  cmake --build "$BUILD" -j "$JOBS" >>"$BUILD/build.log" 2>&1
 }
 : >"$BUILD/build.log"
 build_status=0
