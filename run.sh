@@ -37,7 +37,7 @@ if [ "$variant" = asan ]; then PACKAGES+=(clang-16 libclang-rt-16-dev llvm-16); 
 # window under a real window manager; where they cannot be installed that check is skipped.
 OPTIONAL=()
 # xauth is only a recommendation of xvfb, and xvfb-run needs it.
-if [ "$mode" = test ]; then OPTIONAL+=(xvfb xauth openbox icewm xdotool); fi
+if [ "$mode" = test ]; then OPTIONAL+=(xvfb xauth openbox icewm xfwm4 xdotool); fi
 
 # One dpkg-query for the whole list: one per package took a third of a second of every start.
 missing_of() {
