@@ -70,15 +70,8 @@ void Connection::executeBound(const QString& sql, const Values& values, const st
     detail::StatementCache& cache = statementCache();
     detail::Statement* slot = cache.find(m_db, sql);
     sqlite3_stmt* st = slot->get();
-    // On every way out: reset, so the kept statement holds no read of the database between runs, and
-    // unbound, as the next run may move the buffer its texts are bound in.
-    struct Done {
-        sqlite3_stmt* st;
-        ~Done() {
-            sqlite3_reset(st);
-            sqlite3_clear_bindings(st);
-        }
-    } const done{st};
+    // Unbound as well as reset: the next run may move the buffer its texts are bound in.
+    const detail::ResetAndUnbind done(st);
     // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.
     if (sqlite3_bind_parameter_count(st) != int(values.size()))
         throw vb::Error(errTooFewParameters, QStringLiteral("パラメータの数が一致しません (%1 / %2)。")

@@ -154,19 +154,12 @@ void Connection::executeEach(const QString& sql, std::size_t count, const std::f
     // import stages every file with the same statement.
     detail::StatementCache& cache = statementCache();
     Statement& st = *cache.find(m_db, sql);
-    // On every way out: reset, so the kept statement holds no read of the database between runs, and
-    // unbound, as the texts go with this call.
-    struct Done {
-        sqlite3_stmt* st;
-        ~Done() {
-            sqlite3_reset(st);
-            sqlite3_clear_bindings(st);
-        }
-    } const done{st.get()};
+    detail::Utf8Texts texts;  // its own: a cell read may run another statement on the connection
+    // The texts go with this call: unbound before they are freed.
+    const detail::ResetAndUnbind done(st.get());
     const int markers = sqlite3_bind_parameter_count(st.get());
     long changed = 0;
     m_recordsAffected = 0;
-    detail::Utf8Texts texts;  // its own: a cell read may run another statement on the connection
     for (std::size_t r = 0; r < count; ++r) {
         if (shouldFail(sql)) throw vb::Error(errProvider, QStringLiteral("テストで失敗させた文です: ") + sql);
         // A value without a marker would be dropped silently by SQLite; missing ones would go in as Null.

@@ -261,6 +261,11 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db) {
 
 Statement::~Statement() { sqlite3_finalize(m_stmt); }
 
+ResetAndUnbind::~ResetAndUnbind() {
+    sqlite3_reset(m_st);
+    sqlite3_clear_bindings(m_st);
+}
+
 Savepoint::Savepoint(sqlite3* db, const char* name) : m_db(db), m_name(name) {
     if (sqlite3_exec(m_db, ("SAVEPOINT " + m_name).constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         throwSqlite(m_db, sqlite3_extended_errcode(m_db));

@@ -77,6 +77,20 @@ private:
     std::size_t m_used = 0;
 };
 
+// Resets and unbinds a kept statement when its run ends, on every way out: it then holds no read of the
+// database between runs, and no binding to the texts of a run that is over. Declare it after the buffer
+// those texts are in, so it runs while they are still there.
+class ResetAndUnbind {
+public:
+    explicit ResetAndUnbind(sqlite3_stmt* st) : m_st(st) {}
+    ~ResetAndUnbind();
+    ResetAndUnbind(const ResetAndUnbind&) = delete;
+    ResetAndUnbind& operator=(const ResetAndUnbind&) = delete;
+
+private:
+    sqlite3_stmt* m_st;
+};
+
 // The prepared statements a connection keeps, by statement text.
 struct StatementCache {
     // The statement for the text, prepared on its first use (and kept only when that succeeded).
