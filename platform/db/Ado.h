@@ -131,6 +131,17 @@ private:
     int m_type = adEmpty;
 };
 
+// A cell callback ExecuteEach can bind without a copy: its result is an lvalue reference to a text a
+// QStringView can view, or a QStringView (of storage that outlives the call). Every other result is a
+// temporary, gone before the statement reads it.
+template <class Result>
+inline constexpr bool isLastingTextResult = std::is_same_v<std::remove_cv_t<Result>, QStringView> ||
+                                            (std::is_lvalue_reference_v<Result> &&
+                                             std::is_constructible_v<QStringView, Result>);
+template <class Cell>
+concept CellOfLastingText =
+    std::is_invocable_v<Cell&, std::size_t, int> && isLastingTextResult<std::invoke_result_t<Cell&, std::size_t, int>>;
+
 class Connection {
 public:
     Connection();
@@ -154,12 +165,13 @@ public:
     // lastRecordsAffected() counts the rows of every run that went through.
     void ExecuteEach(const QString& sql, const std::vector<QStringList>& rows);
     // The same over `count` rows of `columns` values each, value k of row r read as cell(r, k): no row
-    // lists are built for rows already held elsewhere. A cell is a view of a text that outlives the call.
+    // lists are built for rows already held elsewhere. A cell is a reference to a text or a QStringView,
+    // and either must stay where it is until the call returns: a view must not view a temporary.
     void ExecuteEach(const QString& sql, std::size_t count, int columns,
                      const std::function<QStringView(std::size_t, int)>& cell);
-    // A cell made as a new QString would be viewed after it is gone: refused when it is compiled.
-    template <class Cell,
-              class = std::enable_if_t<std::is_same_v<std::invoke_result_t<Cell, std::size_t, int>, QString>>>
+    // Any other cell (a QString, const or not, a std::u16string, a QByteArray, ...) is made for the read and
+    // would be viewed after it is gone: refused when it is compiled.
+    template <class Cell, class = std::enable_if_t<!CellOfLastingText<Cell>>>
     void ExecuteEach(const QString& sql, std::size_t count, int columns, Cell&& cell) = delete;
     // Runs one statement with "?" markers bound to the values, one value per marker. The statement is
     // prepared on its first run and kept while the connection is open, so a statement that an import runs

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "tests/platform/db/DbTestSupport.h"
@@ -515,6 +517,38 @@ TEST_F(TemplateDb, ExecuteEachBindsEveryRowAsText) {
     cn.setFailHook(nullptr);
     EXPECT_EQ(count("SELECT * FROM tbl_ReadCsv"), 3);
 }
+
+// The cells ExecuteEach binds without a copy, checked when this file is compiled: a reference to a text the
+// caller keeps, or a view, is taken; any text made for the read, whatever its type, is refused by the overload
+// set itself, and the trait it uses says the same.
+template <class Result>
+struct CellOf {
+    static constexpr bool byTrait = ado::isLastingTextResult<Result>;
+    static constexpr bool byOverloads = requires(ado::Connection & cn, Result (*cell)(std::size_t, int)) {
+        cn.ExecuteEach(QString(), std::size_t(0), 0, cell);
+    };
+    static constexpr bool taken = byTrait && byOverloads;
+    static constexpr bool refused = !byTrait && !byOverloads;
+};
+static_assert(CellOf<QStringView>::taken);
+static_assert(CellOf<const QStringView>::taken);
+static_assert(CellOf<const QString&>::taken);
+static_assert(CellOf<QString&>::taken);
+static_assert(CellOf<const std::u16string&>::taken);
+static_assert(CellOf<const QStringView&>::taken);
+static_assert(CellOf<QString>::refused);
+static_assert(CellOf<const QString>::refused);
+static_assert(CellOf<QString&&>::refused);
+static_assert(CellOf<std::u16string>::refused);
+static_assert(CellOf<const std::u16string>::refused);
+static_assert(CellOf<QByteArray>::refused);
+static_assert(CellOf<std::string>::refused);
+static_assert(CellOf<const char16_t*>::refused);
+// Lambdas, as the callers write them, and a std::function of views.
+static_assert(ado::CellOfLastingText<decltype([](std::size_t, int) -> QStringView { return {}; })>);
+static_assert(!ado::CellOfLastingText<decltype([](std::size_t, int) { return QString(); })>);
+static_assert(!ado::CellOfLastingText<decltype([](std::size_t, int) { return std::u16string(); })>);
+static_assert(ado::CellOfLastingText<const std::function<QStringView(std::size_t, int)>&>);
 
 // A statement kept for the connection and run again and again with new values: each run stores its
 // own values, a refused run leaves the statement usable, and the hook sees the values written in.
