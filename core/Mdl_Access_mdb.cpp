@@ -165,7 +165,7 @@ qint16 fnc_Get_MaxKey(const QString& tableName) {
         rs.Close();
         rs.Open(QStringLiteral("SELECT MAX( ") + names[0] + QStringLiteral(" ) ") + QStringLiteral("FROM ") + tableName,
                 gCn(), ado::adOpenStatic, ado::adLockOptimistic, ado::adCmdUnspecified);
-        const ado::Value& max = rs.Fields(0).value();
+        const ado::Value max = rs.Fields(0).value();
         result = max.isNull() ? qint16(-1) : max.toInt16();  // above 32767 raises overflow
         rs.Close();
     } catch (const std::exception& e) {
@@ -203,7 +203,7 @@ qint16 fnc_Get_MaxMainKey() {
     try {
         rs.Open(QStringLiteral("SELECT MAX( MainKey ) FROM tbl_Computer_List"), gCn(), ado::adOpenStatic,
                 ado::adLockOptimistic, ado::adCmdUnspecified);
-        const ado::Value& max = rs.Fields(0).value();
+        const ado::Value max = rs.Fields(0).value();
         result = max.isNull() ? qint16(0) : max.toInt16();
         rs.Close();
     } catch (const std::exception& e) {

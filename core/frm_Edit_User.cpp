@@ -199,7 +199,7 @@ bool frm_Edit_User::fnc_View_UserList() {
 
         int n = 1;
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& code = rs.Fields(QStringLiteral("User_Code")).value();
+            const ado::Value code = rs.Fields(QStringLiteral("User_Code")).value();
             if (!shown(code)) continue;
             grid.setTextMatrix(n, 0, code.toText());
             grid.setTextMatrix(n, 1, QString::number(n));
@@ -280,7 +280,7 @@ void frm_Edit_User::cmb_Section_DropDown() {
             rs.Open(QStringLiteral("SELECT * FROM tbl_Section  WHERE Available_flug ='0'ORDER BY Section_Code;"),
                     gCn());
             for (; !rs.EOF(); rs.MoveNext()) {
-                const ado::Value& code = rs.Fields(QStringLiteral("Section_Code")).value();
+                const ado::Value code = rs.Fields(QStringLiteral("Section_Code")).value();
                 if (code.isNull() || code.toText().isEmpty()) continue;
                 cmb_Section->addListItem(
                     textOf(rs.Fields(QStringLiteral("Section_Name")).value()) + QStringLiteral(" "), code.toInt32());

@@ -68,7 +68,7 @@ bool frm_Inport::fnc_View_PCData(qint16 MainKey) {
                 g.setTextMatrix(r, 0, QString::number(r));
                 g.setTextMatrix(r, 1, row.pcLabel);
                 g.setTextMatrix(r, 2, row.column);
-                const ado::Value& stored = rs.Fields(row.storedField).value();
+                const ado::Value stored = rs.Fields(row.storedField).value();
                 if (stored.isNull()) continue;
                 const QString text = stored.toText();  // a stored 0 is a value: it shows "0"
                 if (text.isEmpty()) continue;

@@ -51,7 +51,7 @@ ComboItems readComboItems(const QString& sql, const QString& nameField, const QS
     ado::Recordset rs;
     rs.Open(sql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
     for (; !rs.EOF(); rs.MoveNext()) {
-        const ado::Value& name = rs.Fields(nameField).value();
+        const ado::Value name = rs.Fields(nameField).value();
         if (name.isNull())
             items.emplace_back(QString(), 0);
         else

@@ -308,7 +308,7 @@ void frm_List_Application::cmb_Location_DropDown() {
             ado::Recordset rs;
             rs.Open(kLocationSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
             for (; !rs.EOF(); rs.MoveNext()) {
-                const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
+                const ado::Value name = rs.Fields(QStringLiteral("Location_Name")).value();
                 if (name.isNull())
                     cmb_Location->addListItem(QString(), 0);
                 else

@@ -127,7 +127,7 @@ bool frm_Edit_Computer::fnc_View_Computer(qint16 key) {
         for (int i = 0; i < kDatCount; ++i) {
             const DatFieldDef& d = DatField[std::size_t(i)];
             tbx_Dat[std::size_t(i)]->setText(QString());
-            const ado::Value& v = rs.Fields(d.FieldName).value();
+            const ado::Value v = rs.Fields(d.FieldName).value();
             if (!v.isNull()) tbx_Dat[std::size_t(i)]->setText(v.toText());
             lbr_dat[std::size_t(i)]->setText(d.Caption);
         }
@@ -157,7 +157,7 @@ void frm_Edit_Computer::fnc_View_Belongs(qint16 key) {
         }
         for (int i = 3; i <= 5; ++i) {
             const MasterTableDef& m = gMasterTable[std::size_t(i)];
-            const ado::Value& code = rs.Fields(m.CodeField).value();
+            const ado::Value code = rs.Fields(m.CodeField).value();
             if (code.isNull() || code.toText().isEmpty()) continue;
             cmb_Dat[std::size_t(i)]->setEditText(rs.Fields(m.NameField).value().toTextOrEmpty());
             tbx_CmbKey[std::size_t(i)]->setText(code.toText());
@@ -185,9 +185,9 @@ bool frm_Edit_Computer::fnc_View_UserList() {
             return false;
         }
         for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& code = rs.Fields(QStringLiteral("User_Code")).value();
+            const ado::Value code = rs.Fields(QStringLiteral("User_Code")).value();
             if (code.isNull()) continue;
-            const ado::Value& name = rs.Fields(QStringLiteral("User_Name")).value();
+            const ado::Value name = rs.Fields(QStringLiteral("User_Name")).value();
             List_User->AddItem(name.isNull() ? QStringLiteral(" ") : name.toText(), code.toInt32());
         }
         rs.Close();

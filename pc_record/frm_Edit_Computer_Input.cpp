@@ -96,7 +96,7 @@ void frm_Edit_Computer::cmb_Dat_DropDown(int Index) {
             if (rs.RecordCount() > 0) {
                 for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
                     // A row without a name is listed empty, still carrying its own code.
-                    const ado::Value& name = rs.Fields(1).value();
+                    const ado::Value name = rs.Fields(1).value();
                     cmb->addListItem(name.isNull() ? QString() : name.toText(), rs.Fields(0).value().toInt32());
                 }
             }

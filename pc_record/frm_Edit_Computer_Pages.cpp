@@ -233,10 +233,10 @@ bool frm_Edit_Computer::fnc_View_Drive(qint16 key) {
                 equalsOne(rs.Fields(DriveFlagField[std::size_t(i)]).value()) ? ui::vbChecked : ui::vbUnchecked);
         for (int i = 0; i < kDriveCount; ++i) {
             tbx_Drive[std::size_t(i)]->setText(QString());
-            const ado::Value& v = rs.Fields(DriveField[std::size_t(i)]).value();
+            const ado::Value v = rs.Fields(DriveField[std::size_t(i)]).value();
             if (!v.isNull()) {
                 QString text = vb::Format(v.toDouble(), QStringLiteral("###,###,###"));
-                const ado::Value& unit = rs.Fields(DriveUnitField[std::size_t(i)]).value();
+                const ado::Value unit = rs.Fields(DriveUnitField[std::size_t(i)]).value();
                 if (!unit.isNull()) text += QLatin1Char(' ') + unit.toText();
                 tbx_Drive[std::size_t(i)]->setText(text);
             }
@@ -244,8 +244,8 @@ bool frm_Edit_Computer::fnc_View_Drive(qint16 key) {
         }
         for (int b = 0; b < 3; ++b) {
             // A missing size counts as 0 here, so one Null column does not stop the page.
-            const ado::Value& totalValue = rs.Fields(DriveField[std::size_t(2 * b)]).value();
-            const ado::Value& usedValue = rs.Fields(DriveField[std::size_t(2 * b + 1)]).value();
+            const ado::Value totalValue = rs.Fields(DriveField[std::size_t(2 * b)]).value();
+            const ado::Value usedValue = rs.Fields(DriveField[std::size_t(2 * b + 1)]).value();
             const qint32 total = totalValue.isNull() ? 0 : totalValue.toInt32();
             const qint32 used = usedValue.isNull() ? 0 : usedValue.toInt32();
             ui::ProgressBar* bar = ProgressBar_val[std::size_t(b)];

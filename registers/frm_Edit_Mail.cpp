@@ -235,7 +235,7 @@ void frm_Edit_Mail::cmb_Location_DropDown() {
         rs.Open(QStringLiteral("SELECT * FROM tbl_Location WHERE (Available_Flug ='0') ORDER BY Location_Code; "),
                 gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& name = rs.Fields(QStringLiteral("Location_Name")).value();
+            const ado::Value name = rs.Fields(QStringLiteral("Location_Name")).value();
             if (name.isNull())
                 cmb_Location->addListItem(QString(), 0);
             else
@@ -260,7 +260,7 @@ void frm_Edit_Mail::cmb_User_DropDown() {
                 gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.EOF(); rs.MoveNext()) {
             const QString name = rs.Fields(QStringLiteral("User_Name")).value().toTextOrEmpty();
-            const ado::Value& code = rs.Fields(QStringLiteral("User_Code")).value();
+            const ado::Value code = rs.Fields(QStringLiteral("User_Code")).value();
             if (name.isEmpty() || code.isNull()) continue;
             cmb_User->addListItem(name + QStringLiteral(" "), code.toInt16());
         }
@@ -284,7 +284,7 @@ void frm_Edit_Mail::cmb_Computer_DropDown() {
                     ") ORDER BY Computer_Name;"),
                 gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         for (; !rs.EOF(); rs.MoveNext()) {
-            const ado::Value& key = rs.Fields(QStringLiteral("tbl_Pclist.MainKey")).value();
+            const ado::Value key = rs.Fields(QStringLiteral("tbl_Pclist.MainKey")).value();
             if (key.isNull() || key.toDouble() <= 0) continue;
             cmb_Computer->addListItem(rs.Fields(QStringLiteral("Computer_Name")).value().toTextOrEmpty() +
                                           QStringLiteral(" ") +

@@ -163,7 +163,7 @@ void frm_Edit_Network::cmb_Dat_DropDown(int Index) {
                     gCn(), ado::adOpenStatic, ado::adLockOptimistic);
             if (rs.RecordCount() != 0) {
                 for (; !rs.EOF(); rs.MoveNext()) {
-                    const ado::Value& name = rs.Fields(1).value();
+                    const ado::Value name = rs.Fields(1).value();
                     box->addItem(name.isNull() ? QString() : name.toText());
                 }
             }

@@ -55,7 +55,7 @@ protected:
         ado::Recordset rs;
         rs.Open(query, cn, ado::adOpenStatic, ado::adLockReadOnly);
         if (rs.RecordCount() == 0) return QStringLiteral("<none>");
-        const ado::Value& v = rs.Fields(0).value();
+        const ado::Value v = rs.Fields(0).value();
         return v.isNull() ? QStringLiteral("<null>") : v.toText();
     }
     int count(const QString& query) {

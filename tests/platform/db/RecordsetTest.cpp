@@ -430,7 +430,7 @@ TEST_F(Ledger, RepeatedTextsReadAsStored) {
     rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
     QStringList read;
     for (; !rs.EOF(); rs.MoveNext()) {
-        const ado::Value& v = rs["Location_Name"].value();
+        const ado::Value v = rs["Location_Name"].value();
         read << (v.isNull() ? "NULL" : "'" + v.toText() + "'");
     }
     EXPECT_EQ(read.join(' ').toStdString(), "'Tokyo' 'Tokyo' 'tokyo' 'Tok' NULL 'Tokyo' '12' '12' '' 'Tokyo'");
@@ -443,8 +443,6 @@ TEST_F(Ledger, RepeatedTextsReadAsStored) {
     EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
 }
 
-// Cells are made values when a field reads them: a row written before any of its fields was read keeps
-// every other value, a value read on another row stays that row's, and a copy outlives the next row.
 // A value read on one row stays as it was read: moving on, reading the field on the next row, writing
 // that row and closing change nothing in it.
 TEST_F(Ledger, AValueReadStaysAsReadWhateverTheRecordsetDoesNext) {
@@ -452,14 +450,14 @@ TEST_F(Ledger, AValueReadStaysAsReadWhateverTheRecordsetDoesNext) {
     exec("INSERT INTO tbl_Location (Location_Code, Location_Name) VALUES (1, 'Tokyo'), (2, 'Osaka'), (3, NULL)");
     ado::Recordset rs;
     rs.Open("SELECT * FROM tbl_Location ORDER BY Location_Code", cn);
-    const ado::Value& first = rs["Location_Name"].value();
-    const ado::Value& code = rs["Location_Code"].value();
+    const ado::Value first = rs["Location_Name"].value();
+    const ado::Value code = rs["Location_Code"].value();
     rs.MoveNext();
     EXPECT_EQ(rs["Location_Name"].text(), "Osaka");
     EXPECT_EQ(rs["Location_Code"].value(), ado::Value(2));
     EXPECT_EQ(first, ado::Value("Tokyo"));
     EXPECT_EQ(code, ado::Value(1));
-    const ado::Value& second = rs["Location_Name"].value();
+    const ado::Value second = rs["Location_Name"].value();
     rs["Location_Name"] = ado::Value("Nagoya");
     rs.Update();
     rs.MoveNext();
@@ -496,6 +494,8 @@ TEST_F(Ledger, TextsReadRowAfterRowReadAsStored) {
     EXPECT_EQ(kept, QStringList({names[0], names[3], names[6], names[9]}));
 }
 
+// Cells are made values when a field reads them: a row written before any of its fields was read keeps
+// every other value, a value read on another row stays that row's, and a copy outlives the next row.
 TEST_F(Ledger, RowsReadOrWrittenInAnyOrderShowWhatIsStored) {
     exec("DELETE FROM tbl_Location");
     exec("INSERT INTO tbl_Location VALUES (1, 'Tokyo', 'head office', '0')");
