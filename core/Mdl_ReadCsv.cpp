@@ -14,6 +14,8 @@
 
 namespace {
 
+using readcsv::StagedField;
+
 const QString kHeader = QStringLiteral("Key,Group,Item,SubItem,Contents,Unit,Renewalday");
 
 // The first six staged columns keep 254 characters of their field; Renewalday is kept whole.
@@ -22,28 +24,20 @@ constexpr int kFieldCut = 254;
 // Reads that emptied tbl_ReadCsv in this process (readcsv::stagingCount).
 quint64 g_stagings = 0;
 
-// A staged field a list row takes: its column in tbl_ReadCsv and its place in a staged line (Key 0 to
-// Renewalday 6).
-struct StagedField {
-    const char* column;
-    int index;
-};
-
 // The staged fields of each list layout (1 to 8), in value order; the key follows them. Any other layout
 // has none: its statement holds the key alone.
 const std::vector<StagedField>& layoutFields(qint16 layout) {
-    static const StagedField item{"Item", 2}, subItem{"SubItem", 3}, contents{"Contents", 4}, unit{"Unit", 5},
-        renewalday{"Renewalday", 6};
+    using enum StagedField;
     static const std::array<std::vector<StagedField>, 9> layouts = {
         std::vector<StagedField>{},
-        {item, subItem},
-        {subItem, contents},
-        {subItem, contents, unit},
-        {item, subItem, contents, unit},
-        {renewalday, subItem, contents, unit},
-        {renewalday, item, subItem, contents, unit},
-        {renewalday, subItem, contents},
-        {renewalday, item, subItem},
+        {Item, SubItem},
+        {SubItem, Contents},
+        {SubItem, Contents, Unit},
+        {Item, SubItem, Contents, Unit},
+        {Renewalday, SubItem, Contents, Unit},
+        {Renewalday, Item, SubItem, Contents, Unit},
+        {Renewalday, SubItem, Contents},
+        {Renewalday, Item, SubItem},
     };
     return layouts[layout >= 1 && layout <= 8 ? std::size_t(layout) : 0];
 }
@@ -94,11 +88,6 @@ namespace readcsv {
 
 namespace {
 
-// The fields of a staged line in column order, for the owning lines and the views alike.
-template <class Line>
-const auto kFields =
-    std::array{&Line::Key, &Line::Group, &Line::Item, &Line::SubItem, &Line::Contents, &Line::Unit, &Line::Renewalday};
-
 // The rows of a decoded file, each value made by `value(from, length)` from its place in the text, the
 // first six cut. One plain scan of the text for line ends and commas: no text per line, no call per comma.
 template <class Line, typename MakeValue>
@@ -119,19 +108,20 @@ bool splitInventoryText(const QString& text, std::vector<Line>* rows, MakeValue&
     rows->reserve(std::size_t(size / 32));  // an inventory line is rarely shorter
     while (i < size) {
         Line& s = rows->emplace_back();
+        constexpr int last = int(StagedField::Renewalday);
         const auto set = [&](int field, qsizetype from, qsizetype length) {
-            s.*kFields<Line>[std::size_t(field)] = value(from, field < 6 ? qMin(length, qsizetype(kFieldCut)) : length);
+            fieldOf(s, StagedField(field)) = value(from, field < last ? qMin(length, qsizetype(kFieldCut)) : length);
         };
         int field = 0;
         qsizetype from = i;
         for (; i < size && chars[i] != u'\r'; ++i) {
-            if (chars[i] != u',' || field == 6) continue;
+            if (chars[i] != u',' || field == last) continue;
             set(field++, from, i - from);
             from = i + 1;
         }
         // No comma: nothing of the line is kept. Fewer than six: the fields after the last one stay empty
         // and Renewalday takes the rest after it, as after the sixth.
-        if (field > 0) set(6, from, i - from);
+        if (field > 0) set(last, from, i - from);
         i = skipEnd(i);
     }
     return true;
@@ -167,8 +157,8 @@ void storeRows(const std::vector<Line>& rows) {
     // the row back for every line, and staging would be most of the import's time.
     gCn().ExecuteEach(QStringLiteral("INSERT INTO tbl_ReadCsv ( [Key], [Group], Item, SubItem, Contents, Unit, "
                                      "Renewalday ) VALUES ( ?, ?, ?, ?, ?, ?, ? )"),
-                      rows.size(), 7,
-                      [&rows](std::size_t r, int k) -> QStringView { return rows[r].*kFields<Line>[std::size_t(k)]; });
+                      rows.size(), kStagedFields,
+                      [&rows](std::size_t r, int k) -> QStringView { return fieldOf(rows[r], StagedField(k)); });
 }
 
 }  // namespace
@@ -218,8 +208,7 @@ void insertRows(const std::vector<const Line*>& rows, const QString& insertStart
         values.clear();
         bool nul = keyNul;
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            const QStringView text =
-                fnc_Replace_SQLChar(QStringView(row->*kFields<Line>[std::size_t(fields[i].index)]), replaced[i]);
+            const QStringView text = fnc_Replace_SQLChar(QStringView(fieldOf(*row, fields[i])), replaced[i]);
             nul = nul || text.contains(QChar(0));
             values.push_back(text);
         }
@@ -318,9 +307,11 @@ int fnc_Insert_FromReadCsv_Counted(const QString& selectSql, const QString& inse
         rs.Open(selectSql, gCn(), ado::adOpenStatic, ado::adLockOptimistic);
         while (!rs.EOF()) {
             QString statement = insertStart;
-            for (const StagedField& f : fields)
-                statement +=
-                    "'" + fnc_Replace_SQLChar(rs.Fields(QString::fromLatin1(f.column)).value().toTextOrEmpty()) + "', ";
+            for (const StagedField f : fields)
+                statement += "'" +
+                             fnc_Replace_SQLChar(
+                                 rs.Fields(QString::fromLatin1(readcsv::stagedColumn(f))).value().toTextOrEmpty()) +
+                             "', ";
             statement += "'" + key + "');";
             statements.push_back(statement);
             rs.MoveNext();

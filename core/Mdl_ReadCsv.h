@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <array>
 #include <vector>
 
 // True when the line is exactly "Key,Group,Item,SubItem,Contents,Unit,Renewalday".
@@ -34,6 +35,17 @@ namespace readcsv {
 // count after its read; a different count later means another read has replaced the rows since.
 [[nodiscard]] quint64 stagingCount();
 
+// The seven staged fields, in the order a data line gives them and tbl_ReadCsv's columns hold them.
+enum class StagedField { Key, Group, Item, SubItem, Contents, Unit, Renewalday };
+inline constexpr int kStagedFields = 7;
+
+// The column of tbl_ReadCsv that holds the field.
+[[nodiscard]] constexpr const char* stagedColumn(StagedField field) {
+    constexpr const char* columns[kStagedFields] = {"Key",      "Group", "Item",      "SubItem",
+                                                    "Contents", "Unit",  "Renewalday"};
+    return columns[int(field)];
+}
+
 // The seven staged values of one data line (Renewalday takes the rest after the sixth comma).
 struct StagedLine {
     QString Key, Group, Item, SubItem, Contents, Unit, Renewalday;
@@ -46,6 +58,22 @@ using StagedRows = std::vector<StagedLine>;
 struct StagedLineView {
     QStringView Key, Group, Item, SubItem, Contents, Unit, Renewalday;
 };
+
+// The members of either kind of line, in StagedField order.
+template <class Line>
+inline constexpr auto kStagedMembers =
+    std::array{&Line::Key, &Line::Group, &Line::Item, &Line::SubItem, &Line::Contents, &Line::Unit, &Line::Renewalday};
+static_assert(kStagedMembers<StagedLine>.size() == kStagedFields);
+
+// One field of a line (a StagedLine or a StagedLineView).
+template <class Line>
+[[nodiscard]] const auto& fieldOf(const Line& line, StagedField field) {
+    return line.*kStagedMembers<Line>[std::size_t(field)];
+}
+template <class Line>
+[[nodiscard]] auto& fieldOf(Line& line, StagedField field) {
+    return line.*kStagedMembers<Line>[std::size_t(field)];
+}
 
 // A file read in place: its decoded text and its rows, which view that text and so go with it. It can be
 // neither copied nor moved, so its rows always point into its own text; a reader that keeps a value

@@ -138,16 +138,28 @@ const CatalogueEntry& catalogueEntry(int number) {
     return kCatalogue[std::size_t(number - 1)];
 }
 
-QString selectorFieldName(SelectorFields fields, int which) {
+namespace {
+
+using readcsv::fieldOf;
+using readcsv::StagedField;
+using enum readcsv::StagedField;
+
+StagedField selectorField(SelectorFields fields, int which) {
     switch (fields) {
         case SelectorFields::GroupItem:
-            return which == 0 ? QStringLiteral("Group") : QStringLiteral("Item");
+            return which == 0 ? Group : Item;
         case SelectorFields::SubItemContents:
-            return which == 0 ? QStringLiteral("SubItem") : QStringLiteral("Contents");
+            return which == 0 ? SubItem : Contents;
         case SelectorFields::ItemSubItem:
             break;
     }
-    return which == 0 ? QStringLiteral("Item") : QStringLiteral("SubItem");
+    return which == 0 ? Item : SubItem;
+}
+
+}  // namespace
+
+QString selectorFieldName(SelectorFields fields, int which) {
+    return QString::fromLatin1(readcsv::stagedColumn(selectorField(fields, which)));
 }
 
 QString selectorQuery(const CatalogueEntry& entry, LabelSet set) {
@@ -177,46 +189,6 @@ QString cpuFlag(const QString& contents) {
 QString settingFlag(const QString& unit) {
     return (unit == QLatin1String("1") || unit == QLatin1String("True")) ? QStringLiteral("1") : QStringLiteral("0");
 }
-
-namespace {
-
-// Staged field positions in a "SELECT * " row of tbl_ReadCsv.
-enum StagedField { fKey = 0, fGroup, fItem, fSubItem, fContents, fUnit, fRenewalday };
-
-template <class Line>
-const auto& fieldOf(const Line& row, StagedField field) {
-    switch (field) {
-        case fKey:
-            return row.Key;
-        case fGroup:
-            return row.Group;
-        case fItem:
-            return row.Item;
-        case fSubItem:
-            return row.SubItem;
-        case fContents:
-            return row.Contents;
-        case fUnit:
-            return row.Unit;
-        case fRenewalday:
-            break;
-    }
-    return row.Renewalday;
-}
-
-StagedField selectorField(SelectorFields fields, int which) {
-    switch (fields) {
-        case SelectorFields::GroupItem:
-            return which == 0 ? fGroup : fItem;
-        case SelectorFields::SubItemContents:
-            return which == 0 ? fSubItem : fContents;
-        case SelectorFields::ItemSubItem:
-            break;
-    }
-    return which == 0 ? fItem : fSubItem;
-}
-
-}  // namespace
 
 namespace {
 
@@ -369,14 +341,14 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup<L
         case Text:
         case UnitText: {
             QString v;
-            read(e.rule == Text ? fContents : fUnit, v);
+            read(e.rule == Text ? Contents : Unit, v);
             v = cutText(v);
             write(targets.first, v, key);
             break;
         }
         case Date: {
             QString v;
-            read(set == LabelSet::Japanese ? fSubItem : fRenewalday, v);
+            read(set == LabelSet::Japanese ? SubItem : Renewalday, v);
             v = cutText(v);
             write(targets.first, v, key);
             write(targets.second, v, key);
@@ -384,7 +356,7 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup<L
         }
         case IpKey: {
             QString address;
-            read(fContents, address);
+            read(Contents, address);
             QString hex;
             try {
                 hex = fnc_IP_To_Hex(address);
@@ -395,7 +367,7 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup<L
         }
         case Number: {
             QString text;
-            read(fContents, text);
+            read(Contents, text);
             write(targets.first, qint64(wholeNumber(text)), key);
             break;
         }
@@ -404,15 +376,15 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup<L
             qint32 number = 0;
             QString unit;
             QString text;
-            read(fContents, text);
+            read(Contents, text);
             if (e.rule == Pair) {
                 number = wholeNumber(text);
             } else if (!text.isEmpty()) {
                 QString again;
-                read(fContents, again);
+                read(Contents, again);
                 number = wholeNumber(again);
             }
-            read(fUnit, unit);
+            read(Unit, unit);
             write(targets.first, qint64(number), key);
             write(targets.second, unit, key);
             break;
@@ -422,13 +394,13 @@ void applyStep(const CatalogueEntry& e, LabelSet set, qint16 key, StagedLookup<L
             break;  // written with its value entry
         case CpuFlag: {
             QString v;
-            read(fContents, v);
+            read(Contents, v);
             write(targets.first, cpuFlag(v), key);
             break;
         }
         case SettingFlag: {
             QString v;
-            read(fUnit, v);
+            read(Unit, v);
             write(targets.first, settingFlag(v), key);
             break;
         }
@@ -471,13 +443,12 @@ void fnc_Update_FromReadCsv(qint16 mainKey, LabelSet set, int first, int last) {
         rs.Open(QStringLiteral("SELECT * FROM tbl_ReadCsv"), gCn(), ado::adOpenStatic, ado::adLockReadOnly);
         while (!rs.EOF()) {
             readcsv::StagedLine line;
-            QString* fields[] = {&line.Key,      &line.Group, &line.Item,      &line.SubItem,
-                                 &line.Contents, &line.Unit,  &line.Renewalday};
             bool null = false;
-            for (int i = 0; i < 7 && i < rs.FieldCount(); ++i) {
-                const ado::Value& v = rs.Fields(i).value();
+            // "SELECT *" gives the staged fields in their own order.
+            for (int i = 0; i < readcsv::kStagedFields && i < rs.FieldCount(); ++i) {
+                const ado::Value v = rs.Fields(i).value();
                 null = null || v.isNull();
-                *fields[i] = v.toTextOrEmpty();
+                fieldOf(line, StagedField(i)) = v.toTextOrEmpty();
             }
             staged.push_back(std::move(line));
             withNull.push_back(null);
