@@ -82,6 +82,8 @@ public:
     [[nodiscard]] double toDouble() const;
 
     [[nodiscard]] const auto& raw() const { return m_v; }
+    // For the value's owner to change in place (the recordset rewrites a text it holds alone).
+    [[nodiscard]] auto& raw() { return m_v; }
     bool operator==(const Value& o) const = default;
 
 private:

@@ -159,8 +159,7 @@ Value decode(const RawCell& c, int type) {
 // into cells that keep their own buffers reads every cell without an allocation and a free. Anything else
 // (a shared or too small string, a character past ASCII, an empty text) is left to decode().
 bool rewriteInPlace(Value& shown, const RawCell& c) {
-    // The slot is the recordset's own, so its text may be changed where it is.
-    auto* held = const_cast<QString*>(std::get_if<QString>(&shown.raw()));
+    QString* held = std::get_if<QString>(&shown.raw());
     if (!held || c.bytes == 0 || !held->isDetached() || held->capacity() < qsizetype(c.bytes)) return false;
     const auto* in = reinterpret_cast<const uchar*>(c.text);
     for (quint32 i = 0; i < c.bytes; ++i)
