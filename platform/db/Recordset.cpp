@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/base/Sanitizer.h"
 #include "platform/db/Ado.h"
 #include "platform/db/SqliteSupport.h"
 
@@ -157,8 +158,10 @@ Value decode(const RawCell& c, int type) {
 
 // An ASCII text written over the column's last text when nothing else holds that string: a list refilled
 // into cells that keep their own buffers reads every cell without an allocation and a free. Anything else
-// (a shared or too small string, a character past ASCII, an empty text) is left to decode().
+// (a shared or too small string, a character past ASCII, an empty text) is left to decode(), and so is
+// every text in the sanitizer build (vb::kReuseTextBuffers).
 bool rewriteInPlace(Value& shown, const RawCell& c) {
+    if (!vb::kReuseTextBuffers) return false;
     QString* held = std::get_if<QString>(&shown.raw());
     if (!held || c.bytes == 0 || !held->isDetached() || held->capacity() < qsizetype(c.bytes)) return false;
     const auto* in = reinterpret_cast<const uchar*>(c.text);

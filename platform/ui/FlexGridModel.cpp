@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/base/Sanitizer.h"
 #include "platform/base/VbError.h"
 
 namespace ui {
@@ -52,10 +53,11 @@ namespace {
 bool ownsItsCharacters(const QString& text) { return text.isEmpty() || text.data_ptr().isMutable(); }
 
 // A lent text is written into the buffer the cell already owns when it is large enough: no free and no
-// allocation per cell on a refill. A text that owns nothing is copied, never kept as it came.
+// allocation per cell on a refill (not in the sanitizer build: vb::kReuseTextBuffers). A text that owns
+// nothing is copied, never kept as it came.
 void assignText(QString& cell, const QString& text) {
     if (&cell == &text) return;  // the cell's own text
-    if (cell.isDetached() && cell.capacity() >= text.size() && !text.isEmpty()) {
+    if (vb::kReuseTextBuffers && cell.isDetached() && cell.capacity() >= text.size() && !text.isEmpty()) {
         cell.resize(0);
         cell.append(text);
     } else if (ownsItsCharacters(text)) {
@@ -118,7 +120,7 @@ void FlexGridModel::clearCells() {
 
 // Nothing shown and no formatting; the text keeps its buffer for the refill that usually follows.
 void FlexGridModel::emptyCell(FlexGridCell& c) {
-    if (c.text.isDetached())
+    if (vb::kReuseTextBuffers && c.text.isDetached())
         c.text.resize(0);
     else
         c.text = QString();
