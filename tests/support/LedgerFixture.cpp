@@ -69,7 +69,7 @@ QString LedgerTest::scalar(const QString& query) {
     ado::Recordset rs;
     rs.Open(query, side(), ado::adOpenStatic, ado::adLockReadOnly);
     if (rs.RecordCount() == 0) return "<none>";
-    const ado::Value& v = rs.Fields(0).value();
+    const ado::Value v = rs.Fields(0).value();
     return v.isNull() ? QString("<null>") : v.toText();
 }
 
@@ -86,7 +86,7 @@ std::vector<QStringList> LedgerTest::rows(const QString& query) {
     while (!rs.EOF()) {
         QStringList r;
         for (int i = 0; i < rs.FieldCount(); ++i) {
-            const ado::Value& v = rs.Fields(i).value();
+            const ado::Value v = rs.Fields(i).value();
             r << (v.isNull() ? QString("<null>") : v.toText());
         }
         out.push_back(r);
