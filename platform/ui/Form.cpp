@@ -60,7 +60,7 @@ Form::Form(const QString& className, QWidget* parent) : QMainWindow(parent), m_c
     m_client->setObjectName(className + QStringLiteral("_client"));
     setCentralWidget(m_client);
     m_window = std::make_unique<WindowOfForm>(*this);
-    m_geometry = new OuterGeometry(*m_window, this);
+    m_geometry = std::make_unique<OuterGeometry>(*m_window);
 }
 
 Form::~Form() {

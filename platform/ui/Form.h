@@ -133,8 +133,9 @@ private:
     bool m_wasActive = false;
     QSize m_designClient;        // twips; empty when never set
     int m_clientMenuHeight = 0;  // menu bar height when the client size was applied
+    // The rules refer to the window adapter: declared after it, they are destroyed before it.
     std::unique_ptr<WindowOfForm> m_window;
-    OuterGeometry* m_geometry = nullptr;
+    std::unique_ptr<OuterGeometry> m_geometry;
     QEventLoop* m_modalLoop = nullptr;
 };
 
