@@ -2,7 +2,8 @@
 # our own (Xvfb, 1280x1024 at 96 dpi) and that window manager on it, both ended with the script. Exit 77
 # (skipped) without Xvfb, xdotool or the window manager. Sets $work (a temporary folder, removed at the
 # end) and DISPLAY; the caller adds its own process ids to pids. The window manager starts at once, or,
-# with wm_later=1, when the caller runs start_wm (stop_wm ends it).
+# with wm_later=1, when the caller runs start_wm (stop_wm ends it); new_display replaces the display with a
+# fresh one, without a window manager.
 case "$wm" in
   openbox) wm_command=(openbox --sm-disable) ;;
   # IceWM alone, without its session helpers; its settings in a folder of the run's own.
@@ -30,12 +31,33 @@ mkdir "$work/icewm"
 export XDG_RUNTIME_DIR=$work/run ICEWM_PRIVCFG=$work/icewm
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 
-# The server picks a free display number itself and tells it once it listens.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
+forget() {
+  local kept=() p
+  for p in "${pids[@]}"; do [ "$p" = "$1" ] || kept+=("$p"); done
+  pids=("${kept[@]}")
+}
+# The server picks a free display number itself and tells it once it listens. A server whose last client
+# leaves resets, and refuses the clients that come meanwhile ("Can't open display"): -noreset. A window
+# manager stopped leaves its properties on the root window (IceWM its _NET_SUPPORTED), so a display
+# without one is a new server.
+start_display() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  pids+=("$xvfb_pid")
+  for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  DISPLAY=:$(head -n 1 "$work/display")
+  export DISPLAY
+}
+new_display() {
+  stop_wm
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  forget "$xvfb_pid"
+  start_display
+}
+start_display
 
 start_wm() {
   "${wm_command[@]}" >>"$work/wm.log" 2>&1 &
@@ -53,5 +75,6 @@ stop_wm() {
   [ -n "${wm_pid:-}" ] || return 0
   kill "$wm_pid" 2>/dev/null || true
   wait "$wm_pid" 2>/dev/null || true
+  forget "$wm_pid"
 }
 [ -n "${wm_later:-}" ] || start_wm
