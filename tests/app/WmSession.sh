@@ -1,7 +1,8 @@
 # Sourced by the window-manager checks with $wm naming the window manager (openbox or icewm): a display of
 # our own (Xvfb, 1280x1024 at 96 dpi) and that window manager on it, both ended with the script. Exit 77
-# (skipped) without Xvfb, xdotool or the window manager. Sets $work (a temporary folder, removed at the
-# end) and DISPLAY; the caller adds its own process ids to pids. The window manager starts at once, or,
+# (skipped) without Xvfb, xdotool or the window manager; an installed window manager that does not start,
+# or that dies before the end, fails the run. Sets $work (a temporary folder, removed at the end) and
+# DISPLAY; the caller adds its own process ids to pids. The window manager starts at once, or,
 # with wm_later=1, when the caller runs start_wm (stop_wm ends it); new_display replaces the display with a
 # fresh one, without a window manager.
 case "$wm" in
@@ -19,10 +20,19 @@ done
 
 work=$(mktemp -d)
 pids=()
+wm_stopped=""
 cleanup() {
+  local status=$?
+  # A window manager that went away by itself (it crashed on one of our windows) fails the run.
+  if [ -n "${wm_pid:-}" ] && [ -z "$wm_stopped" ] && ! kill -0 "$wm_pid" 2>/dev/null; then
+    echo "$wm died during the run; its log:"
+    cat "$work/wm.log"
+    status=1
+  fi
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
+  exit "$status"
 }
 trap cleanup EXIT
 
@@ -60,19 +70,24 @@ new_display() {
 start_display
 
 start_wm() {
+  wm_stopped=""
   "${wm_command[@]}" >>"$work/wm.log" 2>&1 &
   wm_pid=$!
   pids+=("$wm_pid")
   # The window manager is up once it names the current desktop; on a busy machine that can take seconds.
-  for _ in $(seq 300); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-  if ! xdotool get_desktop >/dev/null 2>&1; then
-    echo "skipped: $wm did not start within 30 s"
-    cat "$work/wm.log"
-    exit 77
-  fi
+  for _ in $(seq 300); do
+    xdotool get_desktop >/dev/null 2>&1 && return 0
+    kill -0 "$wm_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "$wm is installed but did not start (it ended, or named no desktop within 30 s); its log:"
+  cat "$work/wm.log"
+  wm_stopped=1
+  exit 1
 }
 stop_wm() {
   [ -n "${wm_pid:-}" ] || return 0
+  wm_stopped=1
   kill "$wm_pid" 2>/dev/null || true
   wait "$wm_pid" 2>/dev/null || true
   forget "$wm_pid"
