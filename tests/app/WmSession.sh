@@ -5,6 +5,8 @@
 # DISPLAY; the caller adds its own process ids to pids. The window manager starts at once, or,
 # with wm_later=1, when the caller runs start_wm (stop_wm ends it); new_display replaces the display with a
 # fresh one, without a window manager.
+# Everything started here gets a home of the run's own: the home the script was started with is listed
+# before and after, and any change there fails the run.
 case "$wm" in
   openbox) wm_command=(openbox --sm-disable) ;;
   # IceWM alone, without its session helpers; its settings in a folder of the run's own.
@@ -18,8 +20,14 @@ for tool in Xvfb xdotool "${wm_command[0]}"; do
   fi
 done
 
+outer_home=${HOME:-}
 work=$(mktemp -d)
 pids=()
+home_listing() {
+  [ -n "$outer_home" ] && [ -d "$outer_home" ] || return 0
+  { find "$outer_home" -xdev -path "$work" -prune -o -printf '%P %y %s %T@\n' 2>/dev/null || true; } | sort
+}
+home_listing >"$work/home.before"
 wm_stopped=""
 cleanup() {
   local status=$?
@@ -31,14 +39,21 @@ cleanup() {
   fi
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  if [ "$status" -ne 77 ] && ! home_listing | cmp -s "$work/home.before" -; then
+    echo "the run changed the home folder $outer_home:"
+    home_listing | diff "$work/home.before" - || true
+    status=1
+  fi
   rm -rf "$work"
   exit "$status"
 }
 trap cleanup EXIT
 
 mkdir -m 700 "$work/run"
-mkdir "$work/icewm"
-export XDG_RUNTIME_DIR=$work/run ICEWM_PRIVCFG=$work/icewm
+mkdir -p "$work/home/.config" "$work/home/.cache" "$work/home/.local/share" "$work/home/.local/state" "$work/icewm"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
+  XDG_DATA_HOME=$work/home/.local/share XDG_STATE_HOME=$work/home/.local/state XDG_RUNTIME_DIR=$work/run \
+  ICEWM_PRIVCFG=$work/icewm
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 
 forget() {
