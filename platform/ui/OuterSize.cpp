@@ -97,6 +97,7 @@ void OuterGeometry::moveFrameTo(QPoint framePosition) {
 }
 
 void OuterGeometry::keep(QSize outerPx) {
+    if (m_asking) return;
     if (m_window.maximized()) {
         m_window.showNormal();
         return;
@@ -114,9 +115,10 @@ void OuterGeometry::keep(QSize outerPx) {
         setOuterSize(ifOther(now.width(), outerPx.width()), ifOther(now.height(), outerPx.height()));
         return;
     }
-    // A resize that answers none of the asks is the user's: the size is asked back afresh. After the
-    // last ask the window stays as the window manager answered, until it is resized again.
-    if (!std::exchange(m_awaitingAnswer, false)) {
+    // A resize that answers none of the asks (a later one) is the user's: the size is asked back afresh.
+    // After the last ask the window stays as the window manager answered, until it is resized again.
+    const bool answer = std::exchange(m_awaitingAnswer, false) && m_askedAt.elapsed() <= kAnswerMs;
+    if (!answer) {
         if (m_leftAt == now) return;
         m_asked = 0;
     }
@@ -142,7 +144,11 @@ void OuterGeometry::askBack() {
     if (now == m_holdFor) return;
     ++m_asked;
     m_awaitingAnswer = true;
+    m_askedAt.start();
+    // Qt resizes the window at once and tells it before the window manager answers.
+    m_asking = true;
     setOuterSize(ifOther(now.width(), m_holdFor.width()), ifOther(now.height(), m_holdFor.height()));
+    m_asking = false;
 }
 
 void OuterGeometry::shown() {

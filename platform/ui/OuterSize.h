@@ -15,9 +15,10 @@
 //             program) puts the outer size right once more, unless the window was resized meanwhile; the
 //             poll looks for it again for 1 s after each move or resize of a window still unframed.
 // The hold timer serves the windows of fixed size (keep): a window manager takes no size from the
-// program while the user drags a border, so the size is asked back 150 ms after the resizes stopped. A
-// size the window manager answers with another one is asked for at most twice; then the window stays as
-// the window manager has it, until the user resizes it again.
+// program while the user drags a border, so the size is asked back 150 ms after the resizes stopped.
+// The window manager answers an ask within kAnswerMs (the resize Qt makes at once is the program's own);
+// a size it answers with another one is asked for at most twice; then the window stays as the window
+// manager has it, until the user resizes it again.
 // (Qt's first resize event of a window comes while showing it, once the window system has the window: the
 // form sends it itself before showing, so a resize rule run there still places the window by its frame.)
 #include <QElapsedTimer>
@@ -88,7 +89,7 @@ public:
         virtual void showNormal() = 0;
     };
     enum class Phase { NotShown, Waiting, Known };
-    static constexpr int kPollMs = 10, kWaitMs = 1000, kHoldMs = 150, kAsksAfterRefusal = 2;
+    static constexpr int kPollMs = 10, kWaitMs = 1000, kHoldMs = 150, kAnswerMs = 1000, kAsksAfterRefusal = 2;
 
     explicit OuterGeometry(Window& window, QObject* parent = nullptr);
 
@@ -127,7 +128,9 @@ private:
     QTimer* m_hold = nullptr;
     QSize m_holdFor;                // the outer size the hold timer asks for
     int m_asked = 0;                // times it was asked for since the user last resized the window
-    bool m_awaitingAnswer = false;  // asked; the next resize is the window manager's answer
+    bool m_asking = false;          // asking: the resize Qt sends at once is the program's own
+    bool m_awaitingAnswer = false;  // asked; a resize within kAnswerMs is the window manager's answer
+    QElapsedTimer m_askedAt;
     std::optional<QSize> m_leftAt;  // the size the window manager answered the last ask with
 };
 

@@ -95,11 +95,13 @@ TEST(PendingOuterSize, AWindowKeepsAResizeMadeAfterItShowed) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A window as a window manager keeps it. A shown window's resize is answered later, as an event, with the
-// size `answer` gives for the one asked for; every resize runs the window's own resize rule, `onResize`.
+// A window as Qt and a window manager keep it. A shown window's resize is taken by Qt at once, and told
+// at once as a resize (as Qt does), and answered by the window manager later: `answer` gives its size for
+// the one asked for, told as another resize when it differs. `server` is the size the window really has.
+// Every resize runs the window's own resize rule, `onResize`.
 class StandInWindow : public ui::OuterGeometry::Window {
 public:
-    QSize client;
+    QSize client, server;
     QMargins margins;  // none until a window manager framed the window
     QPoint frame{100, 100};
     bool shown = false, maximizedNow = false;
@@ -117,12 +119,17 @@ public:
     bool minimized() const override { return false; }
     void resizeClient(QSize size) override {
         if (!shown) {
-            client = size;
+            client = server = size;
             return;
         }
         asked.push_back(size);
+        if (size != client) {
+            client = size;
+            told();
+        }
         const QSize given = answer(size);
-        QTimer::singleShot(0, [this, given] { resizedTo(given); });
+        server = given;
+        if (given != size) QTimer::singleShot(0, &m_alive, [this, given] { resizedTo(given); });
     }
     void moveFrame(QPoint framePos) override { frame = framePos; }
     void setClientGeometry(const QRect& r) override {
@@ -133,11 +140,18 @@ public:
 
     // The window manager or the user's drag gives the window a size.
     void resizedTo(QSize size) {
+        server = size;
         if (size == client) return;
         client = size;
+        told();
+    }
+
+private:
+    void told() {
         rules->movedOrResized();
         if (onResize) onResize();
     }
+    QObject m_alive;  // what the window manager is yet to do goes with the window
 };
 
 // Shown, then framed by a window manager (1, 1, 20, 5) at the outer size 800 x 593, which `keep` holds.
@@ -147,7 +161,7 @@ struct FramedFixedWindow {
     ui::OuterGeometry rules{window};
     FramedFixedWindow() {
         window.rules = &rules;
-        window.client = QSize(798, 568);
+        window.client = window.server = QSize(798, 568);
         window.shown = true;
         rules.shown();
         window.margins = QMargins(1, 20, 1, 5);
@@ -202,6 +216,23 @@ TEST(OuterGeometry, AFixedSizeIsAskedBackAfterADragAtMostTwiceWhenTheWindowManag
         EXPECT_EQ(w.window.asked.size(), c.asks);
         EXPECT_FALSE(w.rules.timerRunning());
     }
+}
+
+// A window manager answers an ask at once: a resize long after a granted ask (here another client's) is a
+// new one, and the size is asked back as often as after the first.
+TEST(OuterGeometry, AResizeLongAfterAGrantedAskIsAskedBackAfresh) {
+    FramedFixedWindow w;
+    w.window.resizedTo(QSize(900, 568));
+    settle(w.window, 1);
+    ASSERT_EQ(w.window.asked.size(), 1u);
+    QTest::qWait(ui::OuterGeometry::kAnswerMs + 100);
+    int answers = 0;
+    w.window.answer = [&](QSize asked) { return ++answers == 1 ? asked + QSize(6, 4) : asked; };
+    w.window.asked.clear();
+    w.window.resizedTo(QSize(1000, 700));
+    settle(w.window, 2);
+    EXPECT_EQ(w.window.asked.size(), 2u);
+    EXPECT_EQ(w.window.server, QSize(798, 568));
 }
 
 // A window manager maximizes the window (and tells it as a resize): it is set back to normal.
