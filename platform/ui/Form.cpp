@@ -41,6 +41,7 @@ public:
     }
     bool fixedSize() const override { return m_form.minimumSize() == m_form.maximumSize(); }
     bool maximized() const override { return m_form.isMaximized(); }
+    bool fullScreen() const override { return m_form.isFullScreen(); }
     bool minimized() const override { return m_form.isMinimized(); }
     void resizeClient(QSize client) override { m_form.resize(client); }
     void moveFrame(QPoint framePos) override { m_form.move(framePos); }

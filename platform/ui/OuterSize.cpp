@@ -51,6 +51,10 @@ QSize OuterGeometry::frameExtra() const {
     return g_wmFrame[m_window.fixedSize()];
 }
 
+QSize OuterGeometry::keptFrame() const {
+    return m_framedByWm && !isFrame(sizeOf(m_window.toldMargins())) ? m_wmFrame : frameExtra();
+}
+
 QSize OuterGeometry::outerSize() const { return m_window.clientSize() + frameExtra(); }
 
 QPoint OuterGeometry::framePos() const {
@@ -98,15 +102,18 @@ void OuterGeometry::moveFrameTo(QPoint framePosition) {
 
 void OuterGeometry::keep(QSize outerPx) {
     if (m_asking) return;
-    if (m_window.maximized()) {
+    if (m_window.maximized() || m_window.fullScreen()) {
+        if (m_hold) m_hold->stop();
+        m_leftState.start();
         m_window.showNormal();
         return;
     }
     if (m_window.minimized()) return;
-    const QSize now = outerSize();
+    const QSize now = m_window.clientSize() + keptFrame();
     if (now == outerPx) {
         m_asked = 0;
         m_awaitingAnswer = false;
+        m_leftState.invalidate();
         m_leftAt.reset();
         if (m_hold) m_hold->stop();
         return;
@@ -128,26 +135,34 @@ void OuterGeometry::keep(QSize outerPx) {
         if (m_hold) m_hold->stop();
         return;
     }
+    m_holdFor = outerPx;
+    holdOn();
+}
+
+void OuterGeometry::holdOn() {
     if (!m_hold) {
         m_hold = new QTimer(this);
         m_hold->setSingleShot(true);
         m_hold->setInterval(kHoldMs);
         connect(m_hold, &QTimer::timeout, this, &OuterGeometry::askBack);
     }
-    m_holdFor = outerPx;
     m_hold->start();
 }
 
 void OuterGeometry::askBack() {
-    if (m_window.maximized() || m_window.minimized()) return;
-    const QSize now = outerSize();
-    if (now == m_holdFor) return;
+    if (m_window.maximized() || m_window.fullScreen() || m_window.minimized()) return;
+    const QSize extra = keptFrame();
+    if (m_window.clientSize() + extra == m_holdFor) return;
+    if (m_leftState.isValid() && m_leftState.elapsed() < kAnswerMs) {
+        holdOn();
+        return;
+    }
     ++m_asked;
     m_awaitingAnswer = true;
     m_askedAt.start();
     // Qt resizes the window at once and tells it before the window manager answers.
     m_asking = true;
-    setOuterSize(ifOther(now.width(), m_holdFor.width()), ifOther(now.height(), m_holdFor.height()));
+    m_window.resizeClient((m_holdFor - extra).expandedTo(QSize(0, 0)));
     m_asking = false;
 }
 
@@ -206,6 +221,7 @@ void OuterGeometry::frameTold(bool giveUp) {
         // Told after the window showed: a window manager drew it.
         if (m_polling.isValid()) {
             g_wmFrame[m_window.fixedSize()] = frame;
+            m_wmFrame = frame;
             m_framedByWm = true;
         }
         resized = m_pendingOuter.frameReported(client, frame);
@@ -231,6 +247,7 @@ void OuterGeometry::lateFrame() {
     const QSize unframed = *m_unframedClient;
     m_unframedClient.reset();
     g_wmFrame[m_window.fixedSize()] = frame;
+    m_wmFrame = frame;
     m_framedByWm = true;
     if (m_window.clientSize() != unframed || m_window.maximized() || m_window.minimized()) return;
     m_window.resizeClient(

@@ -18,7 +18,9 @@
 // program while the user drags a border, so the size is asked back 150 ms after the resizes stopped.
 // The window manager answers an ask within kAnswerMs (the resize Qt makes at once is the program's own);
 // a size it answers with another one is asked for at most twice; then the window stays as the window
-// manager has it, until the user resizes it again.
+// manager has it, until the user resizes it again. A maximised or fullscreen window is set back to
+// normal, and nothing is asked until the window manager has put it back or kAnswerMs passed: an ask
+// meanwhile would carry the maximised place, and the frame a fullscreen window is told, none.
 // (Qt's first resize event of a window comes while showing it, once the window system has the window: the
 // form sends it itself before showing, so a resize rule run there still places the window by its frame.)
 #include <QElapsedTimer>
@@ -81,6 +83,7 @@ public:
         [[nodiscard]] virtual bool onScreen() const = 0;
         [[nodiscard]] virtual bool fixedSize() const = 0;
         [[nodiscard]] virtual bool maximized() const = 0;
+        [[nodiscard]] virtual bool fullScreen() const = 0;
         [[nodiscard]] virtual bool minimized() const = 0;
         virtual void resizeClient(QSize client) = 0;
         // A hidden window is placed by its frame, a shown one by its client area.
@@ -100,8 +103,8 @@ public:
     [[nodiscard]] QSize frameExtra() const;
     void setOuterSize(std::optional<int> widthPx, std::optional<int> heightPx);
     void placeFrame(std::optional<int> leftPx, std::optional<int> topPx);
-    // The rule of a window of fixed outer size: a maximized window returns to normal, a minimized one is
-    // left alone, any other size is put back (once a border drag has paused).
+    // The rule of a window of fixed outer size: a maximized or fullscreen window returns to normal, a
+    // minimized one is left alone, any other size is put back (once a border drag has paused).
     void keep(QSize outerPx);
 
     // From the window's events: the first (non-spontaneous) showing, and any move or resize.
@@ -116,12 +119,17 @@ private:
     void frameTold(bool giveUp);
     void lateFrame();
     void askBack();
+    void holdOn();
+    // The frame the size rule works with: the one told, or while a window manager that framed the window
+    // tells none (fullscreen, or just leaving it), the one it drew.
+    [[nodiscard]] QSize keptFrame() const;
 
     Window& m_window;
     Phase m_phase = Phase::NotShown;
     PendingOuterSize m_pendingOuter;             // asked for by setOuterSize before the frame was known
     std::optional<int> m_askedLeft, m_askedTop;  // pixels of the frame, asked for before it was known
     bool m_framedByWm = false;                   // the frame was told after the window showed
+    QSize m_wmFrame;                             // the frame a window manager drew around it, once told
     std::optional<QSize> m_unframedClient;       // the client size when the poll gave up, until a frame came
     QTimer* m_poll = nullptr;
     QElapsedTimer m_polling;
@@ -131,6 +139,7 @@ private:
     bool m_asking = false;          // asking: the resize Qt sends at once is the program's own
     bool m_awaitingAnswer = false;  // asked; a resize within kAnswerMs is the window manager's answer
     QElapsedTimer m_askedAt;
+    QElapsedTimer m_leftState;      // since a maximised or fullscreen window was set back, until it was
     std::optional<QSize> m_leftAt;  // the size the window manager answered the last ask with
 };
 

@@ -98,17 +98,22 @@ TEST(PendingOuterSize, AWindowKeepsAResizeMadeAfterItShowed) {
 // A window as Qt and a window manager keep it. A shown window's resize is taken by Qt at once, and told
 // at once as a resize (as Qt does), and answered by the window manager later: `answer` gives its size for
 // the one asked for, told as another resize when it differs. `server` is the size the window really has.
-// Every resize runs the window's own resize rule, `onResize`.
+// Every resize runs the window's own resize rule, `onResize`; a maximised or fullscreen window set back to
+// normal is put back by the window manager `restoreAfterMs` later, its frame `frameAfterMs` after that.
 class StandInWindow : public ui::OuterGeometry::Window {
 public:
     QSize client, server;
     QMargins margins;  // none until a window manager framed the window
     QPoint frame{100, 100};
-    bool shown = false, maximizedNow = false;
+    bool shown = false, maximizedNow = false, fullScreenNow = false;
     std::function<QSize(QSize)> answer = [](QSize asked) { return asked; };
     std::function<void()> onResize;
     std::vector<QSize> asked;  // client sizes asked for while shown
     ui::OuterGeometry* rules = nullptr;
+    int restoreAfterMs = 50, frameAfterMs = 0;
+    QSize normalClient;
+    QPoint normalFrame;
+    QMargins normalMargins;
 
     QSize clientSize() const override { return client; }
     QMargins toldMargins() const override { return margins; }
@@ -116,6 +121,7 @@ public:
     bool onScreen() const override { return shown; }
     bool fixedSize() const override { return true; }
     bool maximized() const override { return maximizedNow; }
+    bool fullScreen() const override { return fullScreenNow; }
     bool minimized() const override { return false; }
     void resizeClient(QSize size) override {
         if (!shown) {
@@ -136,7 +142,16 @@ public:
         frame = r.topLeft() - QPoint(margins.left(), margins.top());
         resizeClient(r.size());
     }
-    void showNormal() override { maximizedNow = false; }
+    void showNormal() override {
+        if (!maximizedNow && !fullScreenNow) return;
+        maximizedNow = fullScreenNow = false;
+        QTimer::singleShot(restoreAfterMs, &m_alive, [this] {
+            frame = normalFrame;
+            if (frameAfterMs == 0) margins = normalMargins;
+            resizedTo(normalClient);
+            if (frameAfterMs > 0) QTimer::singleShot(frameAfterMs, &m_alive, [this] { margins = normalMargins; });
+        });
+    }
 
     // The window manager or the user's drag gives the window a size.
     void resizedTo(QSize size) {
@@ -144,6 +159,18 @@ public:
         if (size == client) return;
         client = size;
         told();
+    }
+    // The window manager makes the window fullscreen (its frame gone) or maximises it, and tells the state
+    // before the size, as openbox does.
+    void takeScreen(bool full) {
+        normalClient = client;
+        normalFrame = frame;
+        normalMargins = margins;
+        (full ? fullScreenNow : maximizedNow) = true;
+        if (full) margins = QMargins();
+        if (onResize) onResize();  // the state change
+        frame = QPoint(0, 0);
+        resizedTo(full ? QSize(1280, 1024) : QSize(1278, 975));
     }
 
 private:
@@ -233,6 +260,38 @@ TEST(OuterGeometry, AResizeLongAfterAGrantedAskIsAskedBackAfresh) {
     settle(w.window, 2);
     EXPECT_EQ(w.window.asked.size(), 2u);
     EXPECT_EQ(w.window.server, QSize(798, 568));
+}
+
+// The window manager maximises the window or makes it fullscreen: it is set back to normal, and the window
+// manager alone puts back its size, its place and its frame, however late; nothing is asked meanwhile.
+TEST(OuterGeometry, AMaximisedOrFullscreenWindowIsPutBackByTheWindowManager) {
+    struct Case {
+        const char* what;
+        bool full;
+        int restoreAfterMs, frameAfterMs;
+    };
+    const Case cases[] = {
+        {"maximised", false, 50, 0},
+        {"fullscreen", true, 50, 0},
+        {"fullscreen, put back after two hold periods", true, 2 * ui::OuterGeometry::kHoldMs + 50, 0},
+        {"fullscreen, its frame told back after the wait for the window manager", true, 50,
+         ui::OuterGeometry::kAnswerMs + 300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FramedFixedWindow w;
+        w.window.restoreAfterMs = c.restoreAfterMs;
+        w.window.frameAfterMs = c.frameAfterMs;
+        w.window.takeScreen(c.full);
+        EXPECT_FALSE(w.window.maximizedNow || w.window.fullScreenNow) << "not set back to normal";
+        QTest::qWait(c.restoreAfterMs + c.frameAfterMs + 4 * ui::OuterGeometry::kHoldMs);
+        EXPECT_TRUE(w.window.asked.empty()) << "asked " << w.window.asked.size() << " times, first for "
+                                            << w.window.asked.front().width() << "x" << w.window.asked.front().height();
+        EXPECT_EQ(w.window.server, QSize(798, 568));
+        EXPECT_EQ(w.window.frame, QPoint(100, 100));
+        EXPECT_EQ(w.rules.outerSize(), FramedFixedWindow::kOuter);
+        EXPECT_FALSE(w.rules.timerRunning());
+    }
 }
 
 // A window manager maximizes the window (and tells it as a resize): it is set back to normal.
