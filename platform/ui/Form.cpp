@@ -1,5 +1,8 @@
 #include "platform/ui/Form.h"
 
+#include <xcb/xcb.h>
+
+#include <QAbstractNativeEventFilter>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -8,6 +11,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <cstdlib>
 
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
@@ -21,12 +25,48 @@ QScreen* primaryScreen() { return QGuiApplication::primaryScreen(); }
 // Captions are shown as written: "&" is a character, not an accelerator mark.
 QString literalCaption(QString caption) { return caption.replace(QLatin1Char('&'), QLatin1String("&&")); }
 
+// A window manager takes the keyboard while it moves or resizes a window, by the mouse or by keys, and the
+// X server tells the focused window: focus out because of a grab, back in because of the ungrab.
+class KeyboardGrab final : public QAbstractNativeEventFilter {
+public:
+    static const KeyboardGrab& watching() {
+        static KeyboardGrab grab;
+        static QPointer<QCoreApplication> installedOn;
+        if (installedOn != QCoreApplication::instance()) {
+            installedOn = QCoreApplication::instance();
+            if (installedOn) installedOn->installNativeEventFilter(&grab);
+        }
+        return grab;
+    }
+    [[nodiscard]] bool held() const { return m_held; }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") return false;
+        const uint8_t kind = static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7f;
+        if (kind == XCB_FOCUS_OUT) {
+            const uint8_t mode = static_cast<const xcb_focus_out_event_t*>(message)->mode;
+            // Focus moved on during the grab: its end is told to another window.
+            if (mode == XCB_NOTIFY_MODE_GRAB || mode == XCB_NOTIFY_MODE_WHILE_GRABBED)
+                m_held = mode == XCB_NOTIFY_MODE_GRAB;
+        } else if (kind == XCB_FOCUS_IN) {
+            const uint8_t mode = static_cast<const xcb_focus_in_event_t*>(message)->mode;
+            if (mode == XCB_NOTIFY_MODE_UNGRAB || mode == XCB_NOTIFY_MODE_NORMAL) m_held = false;
+        }
+        return false;
+    }
+
+private:
+    bool m_held = false;
+};
+
 }  // namespace
 
 // The form as the geometry rules see it.
 class Form::WindowOfForm final : public OuterGeometry::Window {
 public:
-    explicit WindowOfForm(Form& form) : m_form(form) {}
+    explicit WindowOfForm(Form& form) : m_form(form) {
+        if (qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) (void)KeyboardGrab::watching();
+    }
     QSize clientSize() const override { return m_form.size(); }
     QMargins toldMargins() const override {
         QWindow* w = m_form.windowHandle();
@@ -43,6 +83,19 @@ public:
     bool maximized() const override { return m_form.isMaximized(); }
     bool fullScreen() const override { return m_form.isFullScreen(); }
     bool minimized() const override { return m_form.isMinimized(); }
+    // Qt sees no press on a window manager's frame: the X server is asked for the buttons.
+    bool grabHeld() const override {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || !onScreen()) return QGuiApplication::mouseButtons() != Qt::NoButton;
+        if (KeyboardGrab::watching().held()) return true;
+        xcb_connection_t* c = x11->connection();
+        xcb_query_pointer_reply_t* r =
+            xcb_query_pointer_reply(c, xcb_query_pointer(c, xcb_window_t(m_form.winId())), nullptr);
+        const bool held =
+            r && (r->mask & (XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3));
+        std::free(r);
+        return held;
+    }
     void resizeClient(QSize client) override { m_form.resize(client); }
     void moveFrame(QPoint framePos) override { m_form.move(framePos); }
     void setClientGeometry(const QRect& client) override { m_form.setGeometry(client); }

@@ -62,9 +62,9 @@ public:
     void centreOnScreen();
     // The resize step of a fixed-size window: a maximized window returns to normal, any other size
     // (outer frame, twips) is put back; a minimized window is left alone. Under a window manager the size
-    // is put back once a drag of the border has paused (none is taken during the drag), and asked for at
-    // most twice when the window manager answers with another (OuterGeometry). A fullscreen window returns
-    // to normal as a maximized one does.
+    // is put back once a drag of the border has paused and ended (none is taken during the drag), and
+    // asked for at most twice when the window manager answers with another (OuterGeometry). A fullscreen
+    // window returns to normal as a maximized one does.
     void keepOuterSize(int widthTwips, int heightTwips);
     void setCaption(const QString& caption) { setWindowTitle(caption); }
 

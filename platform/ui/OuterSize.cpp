@@ -122,9 +122,11 @@ void OuterGeometry::keep(QSize outerPx) {
         setOuterSize(ifOther(now.width(), outerPx.width()), ifOther(now.height(), outerPx.height()));
         return;
     }
-    // A resize that answers none of the asks (a later one) is the user's: the size is asked back afresh.
-    // After the last ask the window stays as the window manager answered, until it is resized again.
-    const bool answer = std::exchange(m_awaitingAnswer, false) && m_askedAt.elapsed() <= kAnswerMs;
+    // A resize that answers none of the asks (a later one, or one made during a grab) is the user's: the
+    // size is asked back afresh. After the last ask the window stays as the window manager answered,
+    // until it is resized again.
+    const bool answer =
+        std::exchange(m_awaitingAnswer, false) && m_askedAt.elapsed() <= kAnswerMs && !m_window.grabHeld();
     if (!answer) {
         if (m_leftAt == now) return;
         m_asked = 0;
@@ -153,7 +155,7 @@ void OuterGeometry::askBack() {
     if (m_window.maximized() || m_window.fullScreen() || m_window.minimized()) return;
     const QSize extra = keptFrame();
     if (m_window.clientSize() + extra == m_holdFor) return;
-    if (m_leftState.isValid() && m_leftState.elapsed() < kAnswerMs) {
+    if (m_window.grabHeld() || (m_leftState.isValid() && m_leftState.elapsed() < kAnswerMs)) {
         holdOn();
         return;
     }

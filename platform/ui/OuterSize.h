@@ -15,7 +15,12 @@
 //             program) puts the outer size right once more, unless the window was resized meanwhile; the
 //             poll looks for it again for 1 s after each move or resize of a window still unframed.
 // The hold timer serves the windows of fixed size (keep): a window manager takes no size from the
-// program while the user drags a border, so the size is asked back 150 ms after the resizes stopped.
+// program while the user drags a border, so the size is asked back 150 ms after the resizes stopped, and
+// only once the window manager's grab has ended (the mouse button up, the keyboard back): xfwm4 ignores a
+// size asked during its grab, and Qt takes an ask as done at once, so an ignored ask cannot be told from
+// a granted one; openbox takes it, but a window placed by its frame while hidden was mapped with the
+// gravity that places frames, Qt's first resize asks for the one that places client areas, and openbox,
+// told that during its grab, ends the grab with the client area where the frame stood, 20 px higher.
 // The window manager answers an ask within kAnswerMs (the resize Qt makes at once is the program's own);
 // a size it answers with another one is asked for at most twice; then the window stays as the window
 // manager has it, until the user resizes it again. A maximised or fullscreen window is set back to
@@ -85,6 +90,9 @@ public:
         [[nodiscard]] virtual bool maximized() const = 0;
         [[nodiscard]] virtual bool fullScreen() const = 0;
         [[nodiscard]] virtual bool minimized() const = 0;
+        // A window manager may hold a grab and take no size from the program: a mouse button is down, as
+        // the window system has it, or the keyboard was taken from the program's window.
+        [[nodiscard]] virtual bool grabHeld() const = 0;
         virtual void resizeClient(QSize client) = 0;
         // A hidden window is placed by its frame, a shown one by its client area.
         virtual void moveFrame(QPoint framePos) = 0;
@@ -104,7 +112,7 @@ public:
     void setOuterSize(std::optional<int> widthPx, std::optional<int> heightPx);
     void placeFrame(std::optional<int> leftPx, std::optional<int> topPx);
     // The rule of a window of fixed outer size: a maximized or fullscreen window returns to normal, a
-    // minimized one is left alone, any other size is put back (once a border drag has paused).
+    // minimized one is left alone, any other size is put back (once a border drag has paused and ended).
     void keep(QSize outerPx);
 
     // From the window's events: the first (non-spontaneous) showing, and any move or resize.

@@ -97,15 +97,16 @@ TEST(PendingOuterSize, AWindowKeepsAResizeMadeAfterItShowed) {
 
 // A window as Qt and a window manager keep it. A shown window's resize is taken by Qt at once, and told
 // at once as a resize (as Qt does), and answered by the window manager later: `answer` gives its size for
-// the one asked for, told as another resize when it differs. `server` is the size the window really has.
-// Every resize runs the window's own resize rule, `onResize`; a maximised or fullscreen window set back to
+// the one asked for, told as another resize when it differs; during a grab the window manager takes no
+// size at all, as xfwm4 does, and Qt never learns it. `server` is the size the window really has. Every
+// resize runs the window's own resize rule, `onResize`; a maximised or fullscreen window set back to
 // normal is put back by the window manager `restoreAfterMs` later, its frame `frameAfterMs` after that.
 class StandInWindow : public ui::OuterGeometry::Window {
 public:
     QSize client, server;
     QMargins margins;  // none until a window manager framed the window
     QPoint frame{100, 100};
-    bool shown = false, maximizedNow = false, fullScreenNow = false;
+    bool shown = false, maximizedNow = false, fullScreenNow = false, grab = false;
     std::function<QSize(QSize)> answer = [](QSize asked) { return asked; };
     std::function<void()> onResize;
     std::vector<QSize> asked;  // client sizes asked for while shown
@@ -123,6 +124,7 @@ public:
     bool maximized() const override { return maximizedNow; }
     bool fullScreen() const override { return fullScreenNow; }
     bool minimized() const override { return false; }
+    bool grabHeld() const override { return grab; }
     void resizeClient(QSize size) override {
         if (!shown) {
             client = server = size;
@@ -133,6 +135,7 @@ public:
             client = size;
             told();
         }
+        if (grab) return;
         const QSize given = answer(size);
         server = given;
         if (given != size) QTimer::singleShot(0, &m_alive, [this, given] { resizedTo(given); });
@@ -241,6 +244,40 @@ TEST(OuterGeometry, AFixedSizeIsAskedBackAfterADragAtMostTwiceWhenTheWindowManag
         w.window.resizedTo(QSize(600, 450));
         settle(w.window, c.asks);
         EXPECT_EQ(w.window.asked.size(), c.asks);
+        EXPECT_FALSE(w.rules.timerRunning());
+    }
+}
+
+// The user drags the border and holds it still before letting go: the window manager holds a grab all
+// the while and takes no size asked meanwhile (xfwm4). The size is asked for once the grab has ended, and
+// still at most twice when the window manager answers with another.
+TEST(OuterGeometry, TheSizeIsAskedBackOnceTheWindowManagersGrabHasEnded) {
+    struct Case {
+        const char* what;
+        int heldMs;
+        std::function<QSize(QSize)> answer;
+        size_t asks;
+        QSize serverAtTheEnd;
+    };
+    const Case cases[] = {
+        {"held 0.3 s, then granted", 300, [](QSize asked) { return asked; }, 1, QSize(798, 568)},
+        {"held 1 s, then granted", 1000, [](QSize asked) { return asked; }, 1, QSize(798, 568)},
+        {"held 0.5 s, then answered with another size every time", 500, [](QSize asked) { return asked + QSize(6, 4); },
+         2, QSize(804, 572)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FramedFixedWindow w;
+        w.window.answer = c.answer;
+        w.window.grab = true;
+        w.window.resizedTo(QSize(900, 568));  // the drag
+        w.window.resizedTo(QSize(998, 568));
+        QTest::qWait(c.heldMs);
+        EXPECT_TRUE(w.window.asked.empty()) << "asked during the grab";
+        w.window.grab = false;  // the button is let go
+        settle(w.window, c.asks);
+        EXPECT_EQ(w.window.asked.size(), c.asks);
+        EXPECT_EQ(w.window.server, c.serverAtTheEnd);
         EXPECT_FALSE(w.rules.timerRunning());
     }
 }
