@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The main window under a real window manager (openbox or IceWM on Xvfb): three starts, each ended by
+# The main window under a real window manager (openbox, IceWM or xfwm4 on Xvfb): three starts, each ended by
 # Ctrl+Q without touching the window. The first Quit stores the designed outer size 14835 x 10530 twips,
 # and "DB.ini" stays byte for byte the same after the second and third: the window does not creep.
 # With "late", each start is on a new display without a window manager, which starts 1.5 s after the
 # window showed (an autostart entry run before the window manager): the frame comes after the program
 # stopped waiting for it, and the stored size still stays.
-# Usage: WindowGrowthTest.sh openbox|icewm <vondari executable> <template pcdb.mdb> [late]. Exit 77
+# Usage: WindowGrowthTest.sh openbox|icewm|xfwm4 <vondari executable> <template pcdb.mdb> [late]. Exit 77
 # (skipped) without Xvfb, xdotool or the window manager.
 set -euo pipefail
 wm=$1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Every window under a real window manager (openbox or IceWM on Xvfb): runs the test program that opens
+# Every window under a real window manager (openbox, IceWM or xfwm4 on Xvfb): runs the test program that opens
 # each window as a user does and measures its frame through the X server.
-# Usage: WindowPlacementTest.sh openbox|icewm <test_app_wm executable> [gtest arguments]. Exit 77
+# Usage: WindowPlacementTest.sh openbox|icewm|xfwm4 <test_app_wm executable> [gtest arguments]. Exit 77
 # (skipped) without Xvfb, xdotool or the window manager.
 set -euo pipefail
 wm=$1

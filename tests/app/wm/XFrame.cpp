@@ -44,59 +44,51 @@ void xdotool(const QStringList& args) {
 std::optional<QRect> frameOf(const QWidget* window) {
     xcb_connection_t* c = connection();
     if (!c || !window || !window->isVisible()) return std::nullopt;
-    const xcb_window_t client = xcb_window_t(window->winId());
-    const auto attributes = reply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, client), nullptr));
+    xcb_window_t w = xcb_window_t(window->winId());
+    const auto attributes = reply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
     if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return std::nullopt;
-    const auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, client), nullptr));
-    if (!g) return std::nullopt;
-    // What the user sees: the client grown by the frame the window manager says it drew. Some window
-    // managers make their own parent window larger, with invisible borders to take a resize drag.
-    if (const xcb_atom_t frameExtents = atom(c, "_NET_FRAME_EXTENTS"); frameExtents != XCB_ATOM_NONE) {
-        const auto extents = reply(
-            xcb_get_property_reply(c, xcb_get_property(c, 0, client, frameExtents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-        const auto at =
-            reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, client, g->root, 0, 0), nullptr));
-        if (extents && at && extents->format == 32 && xcb_get_property_value_length(extents.get()) == 16) {
-            const auto* e = static_cast<const uint32_t*>(xcb_get_property_value(extents.get()));
-            const int left = int(e[0]), right = int(e[1]), top = int(e[2]), bottom = int(e[3]);
-            return QRect(at->dst_x - left, at->dst_y - top, g->width + left + right, g->height + top + bottom);
-        }
-    }
-    // Without them: up to the child of the root, the window manager's frame (the window itself unframed).
-    xcb_window_t w = client;
+    // Up to the child of the root: the window manager's frame.
     for (;;) {
         const auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
         if (!tree) return std::nullopt;
         if (tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE) break;
         w = tree->parent;
     }
-    const auto outer = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-    if (!outer) return std::nullopt;
-    return QRect(outer->x, outer->y, outer->width + 2 * outer->border_width, outer->height + 2 * outer->border_width);
+    const auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    if (!g) return std::nullopt;
+    return QRect(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width);
 }
 
-std::optional<QRect> settledFrame(const QWidget* window, std::optional<QRect>* first) {
+Settled untilStill(const QWidget* window) {
     constexpr int kStep = 20, kStill = 500, kLimit = 8000;
     QElapsedTimer total, still;
     total.start();
     still.start();
-    std::optional<QRect> last;
-    if (first) first->reset();
+    Settled s;
+    bool seen = false;
     while (total.elapsed() < kLimit) {
         const std::optional<QRect> now = frameOf(window);
-        if (first && !*first && now) *first = now;
-        if (now != last) {
-            last = now;
+        if (!s.first && now) s.first = now;
+        if (!seen || now != s.frame) {
+            if (seen) s.lastChangeMs = total.elapsed();
+            seen = true;
+            s.frame = now;
             still.restart();
         } else if (now && still.elapsed() >= kStill) {
             break;
         }
         QTest::qWait(kStep);
     }
-    return last;
+    return s;
 }
 
-void drag(QPoint from, QPoint to) {
+std::optional<QRect> settledFrame(const QWidget* window, std::optional<QRect>* first) {
+    const Settled s = untilStill(window);
+    if (first) *first = s.first;
+    return s.frame;
+}
+
+void drag(QPoint from, QPoint to, int holdMs) {
     const QPoint mid = (from + to) / 2;
     xdotool({"mousemove", QString::number(from.x()), QString::number(from.y())});
     xdotool({"mousedown", "1"});
@@ -104,13 +96,30 @@ void drag(QPoint from, QPoint to) {
     xdotool({"mousemove", QString::number(mid.x()), QString::number(mid.y())});
     QTest::qWait(50);
     xdotool({"mousemove", QString::number(to.x()), QString::number(to.y())});
-    QTest::qWait(100);
+    QTest::qWait(holdMs);
     xdotool({"mouseup", "1"});
 }
 
-void askToMaximise(const QWidget* window) {
+void click(QPoint at) {
+    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
+    xdotool({"click", "1"});
+}
+
+void doubleClick(QPoint at) {
+    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
+    xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+}
+
+void keys(const QStringList& chords) {
+    for (int i = 0; i < chords.size(); ++i) {
+        if (i > 0) QTest::qWait(150);
+        xdotool({"key", "--clearmodifiers", chords[i]});
+    }
+}
+
+void askState(const QWidget* window, const QStringList& states, bool add) {
     xcb_connection_t* c = connection();
-    if (!c || !window) return;
+    if (!c || !window || states.isEmpty() || states.size() > 2) return;
     const xcb_window_t client = xcb_window_t(window->winId());
     const auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, client), nullptr));
     if (!g) return;
@@ -119,18 +128,20 @@ void askToMaximise(const QWidget* window) {
     e.format = 32;
     e.window = client;
     e.type = atom(c, "_NET_WM_STATE");
-    e.data.data32[0] = 1;  // add
-    e.data.data32[1] = atom(c, "_NET_WM_STATE_MAXIMIZED_VERT");
-    e.data.data32[2] = atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ");
+    e.data.data32[0] = add ? 1 : 0;
+    for (int i = 0; i < states.size(); ++i)
+        e.data.data32[1 + i] = atom(c, ("_NET_WM_STATE_" + states[i].toStdString()).c_str());
     e.data.data32[3] = 2;  // a user's action
     xcb_send_event(c, 0, g->root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&e));
     xcb_flush(c);
 }
 
-void doubleClick(QPoint at) {
-    xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
-    xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+void askSize(const QWidget* window, QSize size) {
+    if (!window) return;
+    // xdotool is a client of its own: the window manager gets the request as from a pager.
+    xdotool({"windowsize", QString::number(window->winId()), QString::number(size.width()),
+             QString::number(size.height())});
 }
 
 std::string describe(const std::optional<QRect>& r) {
