@@ -113,7 +113,6 @@ void OuterGeometry::keep(QSize outerPx) {
     if (now == outerPx) {
         m_asked = 0;
         m_awaitingAnswer = false;
-        m_leftState.invalidate();
         m_leftAt.reset();
         if (m_hold) m_hold->stop();
         return;

@@ -24,8 +24,9 @@
 // The window manager answers an ask within kAnswerMs (the resize Qt makes at once is the program's own);
 // a size it answers with another one is asked for at most twice; then the window stays as the window
 // manager has it, until the user resizes it again. A maximised or fullscreen window is set back to
-// normal, and nothing is asked until the window manager has put it back or kAnswerMs passed: an ask
-// meanwhile would carry the maximised place, and the frame a fullscreen window is told, none.
+// normal, and nothing is asked for kAnswerMs, while the window manager puts it back: Qt tells the normal
+// state at once, with the size the window had, and the maximised size may come after it; an ask then
+// would carry the maximised place, and the frame a fullscreen window is told, none.
 // (Qt's first resize event of a window comes while showing it, once the window system has the window: the
 // form sends it itself before showing, so a resize rule run there still places the window by its frame.)
 #include <QElapsedTimer>
@@ -147,7 +148,7 @@ private:
     bool m_asking = false;          // asking: the resize Qt sends at once is the program's own
     bool m_awaitingAnswer = false;  // asked; a resize within kAnswerMs is the window manager's answer
     QElapsedTimer m_askedAt;
-    QElapsedTimer m_leftState;      // since a maximised or fullscreen window was set back, until it was
+    QElapsedTimer m_leftState;      // since a maximised or fullscreen window was last set back
     std::optional<QSize> m_leftAt;  // the size the window manager answered the last ask with
 };
 

@@ -145,9 +145,11 @@ public:
         frame = r.topLeft() - QPoint(margins.left(), margins.top());
         resizeClient(r.size());
     }
+    // Qt takes the state at once and tells it while the window still has the size it had.
     void showNormal() override {
         if (!maximizedNow && !fullScreenNow) return;
         maximizedNow = fullScreenNow = false;
+        if (onResize) onResize();
         QTimer::singleShot(restoreAfterMs, &m_alive, [this] {
             frame = normalFrame;
             if (frameAfterMs == 0) margins = normalMargins;
