@@ -140,22 +140,27 @@ void OuterGeometry::keep(QSize outerPx) {
     holdOn();
 }
 
-void OuterGeometry::holdOn() {
+void OuterGeometry::holdOn(int ms) {
     if (!m_hold) {
         m_hold = new QTimer(this);
         m_hold->setSingleShot(true);
-        m_hold->setInterval(kHoldMs);
         connect(m_hold, &QTimer::timeout, this, &OuterGeometry::askBack);
     }
-    m_hold->start();
+    m_hold->start(ms);
 }
 
 void OuterGeometry::askBack() {
     if (m_window.maximized() || m_window.fullScreen() || m_window.minimized()) return;
     const QSize extra = keptFrame();
     if (m_window.clientSize() + extra == m_holdFor) return;
-    if (m_window.grabHeld() || (m_leftState.isValid() && m_leftState.elapsed() < kAnswerMs)) {
-        holdOn();
+    // Asked as soon as the grab ends, and once the window manager had the time to put back a window set
+    // back to normal.
+    if (m_window.grabHeld()) {
+        holdOn(kPollMs);
+        return;
+    }
+    if (m_leftState.isValid() && m_leftState.elapsed() < kAnswerMs) {
+        holdOn(int(kAnswerMs - m_leftState.elapsed()));
         return;
     }
     ++m_asked;

@@ -128,7 +128,7 @@ private:
     void frameTold(bool giveUp);
     void lateFrame();
     void askBack();
-    void holdOn();
+    void holdOn(int ms = kHoldMs);
     // The frame the size rule works with: the one told, or while a window manager that framed the window
     // tells none (fullscreen, or just leaving it), the one it drew.
     [[nodiscard]] QSize keptFrame() const;
