@@ -62,7 +62,8 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT
   DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
 
 # The window managers' own settings: menus and key names in English (the cases pick menu items by their
-# keys), and no snapping to the screen's edges, so a window dragged near one stays where it was dropped.
+# keys), no snapping to the screen's edges, so a window dragged near one stays where it was dropped, and
+# xfwm4 without its compositor, which draws nothing measured here and slows its answers on a busy machine.
 printf '%s\n' SnapMove=0 EdgeResistance=0 >"$work/icewm/preferences"
 mkdir -p "$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
 cat >"$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfwm4.xml" <<'EOF'
@@ -72,6 +73,7 @@ cat >"$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml/xfwm4.xml" <<'EOF'
     <property name="snap_to_border" type="bool" value="false"/>
     <property name="snap_to_windows" type="bool" value="false"/>
     <property name="wrap_windows" type="bool" value="false"/>
+    <property name="use_compositing" type="bool" value="false"/>
   </property>
 </channel>
 EOF
