@@ -25,11 +25,24 @@ for tool in "${tools[@]}"; do
 done
 
 outer_home=${HOME:-}
+[ -z "$outer_home" ] || mkdir -p "$outer_home"
+# The account's own home too, where a program that ignores HOME would write: the places Qt and the three
+# window managers keep files in (all of it would also catch the user's other programs at work meanwhile).
+account_home=$(getent passwd "$(id -u)" | cut -d: -f6)
 work=$(mktemp -d)
 pids=()
 home_listing() {
-  [ -n "$outer_home" ] && [ -d "$outer_home" ] || return 0
-  { find "$outer_home" -xdev -path "$work" -prune -o -printf '%P %y %s %T@\n' 2>/dev/null || true; } | sort
+  if [ -n "$outer_home" ] && [ -d "$outer_home" ]; then
+    { find "$outer_home" -xdev -path "$work" -prune -o -printf 'H %P %y %s %T@\n' 2>/dev/null || true; } | sort
+  fi
+  if [ -n "$account_home" ] && [ "$account_home" != "$outer_home" ] && [ -d "$account_home" ]; then
+    local spot
+    for spot in .config/QtProject.conf .config/openbox .cache/openbox .icewm .config/icewm .config/xfce4 \
+                .cache/xfce4 .cache/sessions .local/share/xorg .dbus .Xauthority .xsession-errors; do
+      [ -e "$account_home/$spot" ] || continue
+      { find "$account_home/$spot" -xdev -printf 'A %p %y %s %T@\n' 2>/dev/null || true; } | sort
+    done
+  fi
 }
 home_listing >"$work/home.before"
 wm_stopped=""
@@ -44,7 +57,7 @@ cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
   if [ "$status" -ne 77 ] && ! home_listing | cmp -s "$work/home.before" -; then
-    echo "the run changed the home folder $outer_home:"
+    echo "the run changed the home folder $outer_home (H) or the account's home $account_home (A):"
     home_listing | diff "$work/home.before" - || true
     status=1
   fi
