@@ -25,7 +25,7 @@ fi
 
 # Debian packages: compiler and CMake, Qt 6 Widgets/PrintSupport/Test and Qt's own Japanese texts, SQLite 3,
 # GoogleTest, libgl-dev (Qt6Gui's CMake package needs the OpenGL headers), Japanese fonts for the windows.
-PACKAGES=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libsqlite3-dev libgtest-dev
+PACKAGES=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev libsqlite3-dev libgtest-dev
           fonts-ipafont-gothic)
 # Test-only: clang-format 14 (Debian 12's) for the style check in .ci/run; poppler-utils (pdftotext) to read
 # printed sheets back.
@@ -37,7 +37,7 @@ if [ "$variant" = asan ]; then PACKAGES+=(clang-16 libclang-rt-16-dev llvm-16); 
 # window under a real window manager; where they cannot be installed that check is skipped.
 OPTIONAL=()
 # xauth is only a recommendation of xvfb, and xvfb-run needs it.
-if [ "$mode" = test ]; then OPTIONAL+=(xvfb xauth openbox icewm xfwm4 xdotool); fi
+if [ "$mode" = test ]; then OPTIONAL+=(xvfb xauth openbox icewm xfwm4 dbus-daemon xdotool); fi
 
 # One dpkg-query for the whole list: one per package took a third of a second of every start.
 missing_of() {

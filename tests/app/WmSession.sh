@@ -19,7 +19,7 @@ tools=(Xvfb xdotool "${wm_command[0]}")
 [ "$wm" != xfwm4 ] || tools+=(dbus-daemon)
 for tool in "${tools[@]}"; do
   if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed (./run.sh test installs xvfb, xdotool, openbox, icewm and xfwm4 where it can)"
+    echo "skipped: $tool is not installed (./run.sh test installs xvfb, xdotool, openbox, icewm, xfwm4 and dbus-daemon where it can)"
     exit 77
   fi
 done
