@@ -129,6 +129,19 @@ int rowWith(const ui::FlexGrid* grid, int col, const QString& text, Qt::CaseSens
     return 0;
 }
 
+bool deleteFromMainList(const QWidget* main, ui::FlexGrid* list, int key) {
+    const int row = rowWith(list, 1, QString::number(key));
+    if (row == 0) {
+        ADD_FAILURE() << "PC " << key << " is not in the main list";
+        return false;
+    }
+    if (!clickCell(list, row, 2)) return false;
+    settle();
+    ui::script::answerMsgBox(ui::vbYes);
+    ui::script::answerMsgBox(ui::vbOK);
+    return triggerAction(main, "Mnu_Delete");
+}
+
 int stdErrorBoxes() {
     int n = 0;
     for (const auto& s : ui::script::shown())

@@ -55,6 +55,10 @@ void commitText(QWidget* box, const QString& text);
 [[nodiscard]] int rowWith(const ui::FlexGrid* grid, int col, const QString& text,
                           Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
+// The main window's list row of PC `key` (its key in column 1) clicked, then 削除 with its question answered
+// Yes and its report OK. Returns whether the command ran (false with a failure when the PC is not listed).
+bool deleteFromMainList(const QWidget* main, ui::FlexGrid* list, int key);
+
 // How many standard error boxes (title "警告") the dialog script has recorded.
 [[nodiscard]] int stdErrorBoxes();
 // The prompts of the message boxes recorded so far, in order.

@@ -3,18 +3,10 @@
 // the licence read must not go to the new product. A key typed by hand is the licence under it now.
 #include <gtest/gtest.h>
 
-#include <QTest>
-
-#include "core/frm_Main.h"
 #include "licences/frm_Add_License.h"
-#include "licences/frm_Edit_License.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/FlexGrid.h"
-#include "platform/ui/Forms.h"
-#include "platform/ui/ListBox.h"
 #include "platform/ui/SingleInstance.h"
 #include "platform/ui/TextBox.h"
-#include "tests/licences/licence/LicenceFixture.h"
+#include "tests/licences/licence/StaleKeyFixture.h"
 
 namespace licence {
 namespace {
@@ -23,7 +15,7 @@ const QString kGone = QStringLiteral(
     "Vondari|48|選択したライセンスは削除されています。一覧を更新して、ライセンスを選択し直してください。");
 const QString kBadKey = QStringLiteral("Vondari|48|ライセンスのKeyが正しくありません。");
 
-class DeletedLicenceTest : public LicenceTest {
+class DeletedLicenceTest : public StaleKeyTest {
 protected:
     // PCs 1 PC-A and 2 PC-B; the stock 1 Office (assigned to PC-A) and 2 Viewer, the highest key, which no
     // assignment holds, so the next product added after its delete takes key 2 again. The assignment window
@@ -36,15 +28,7 @@ protected:
         addLicence(1, "Office", 10);
         addLicence(2, "Viewer", 5);
         addAssignment({1, 1, 1, "P-1"});
-        writeIni({"[Main]", "SectionNumber=0", "[0]", "OptDel=0", "SelectNumber=1", "KeyName0=Computer_Name",
-                  "KeyASCDESC0=ASC", "MSFlexGrit_SelectNum=1", "MSFlexGrit_Select1=1"});
-        m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
-        ASSERT_NE(m_main, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main));
-        trigger(m_main, "Mnu_Edit_License");
-        settle();
-        m_win = static_cast<frm_Edit_License*>(ui::findForm("frm_Edit_License"));
-        ASSERT_NE(m_win, nullptr);
+        openFromMainWindow();
     }
 
     // The stock window: the product `key` selected and deleted, then closed by 閉じる (which refills the
@@ -85,46 +69,11 @@ protected:
         ui::script::reset();
     }
 
-    // The PC's row clicked in the main list, then its 削除 (its assignments go with it).
-    void mainDelete(int key) {
-        const int row = rowWith(m_main->MSFlexGrid_Main, 1, QString::number(key));
-        ASSERT_GT(row, 0) << "PC " << key << " is not in the main list";
-        ASSERT_TRUE(testsupport::clickCell(m_main->MSFlexGrid_Main, row, 2));
-        settle();
-        ui::script::answerMsgBox(ui::vbYes);
-        ui::script::answerMsgBox(ui::vbOK);
-        trigger(m_main, "Mnu_Delete");
-        ASSERT_EQ(count(QString("SELECT * FROM tbl_Computer_List WHERE MainKey = %1").arg(key)), 0);
-        ui::script::reset();
-    }
-
-    void pickLine(ui::ListBox* list, const QString& startingWith) {
-        clickLine(list, startingWith);
-        settle();
-    }
-    // New with its box, if one comes, answered OK; the boxes shown as "title|buttons|prompt".
-    QStringList runNew() {
-        ui::script::reset();
-        ui::script::answerMsgBox(ui::vbOK);
-        trigger(m_win, "Mnu_AddRecord");
-        settle();
-        const QStringList shown = testsupport::msgBoxes();
-        ui::script::reset();
-        return shown;
-    }
-
-    QStringList assignments() {
-        QStringList s;
-        for (const QStringList& row : rows("SELECT * FROM tbl_License_Dat ORDER BY [Key]")) s << row.join('|');
-        return s;
-    }
     int assignmentsOf(int licence, int pc) {
         return count(QString("SELECT * FROM tbl_License_Dat WHERE Application_Code = %1 AND Computer_Code = %2")
                          .arg(licence)
                          .arg(pc));
     }
-
-    frm_Main* m_main = nullptr;
 };
 
 // The licence picked deleted: New refuses, first with the box it always showed for a key without a row,
@@ -136,18 +85,18 @@ TEST_F(DeletedLicenceTest, NewRefusesTheLicencePickedBeforeItsKeyWasGivenAgain) 
     ASSERT_EQ(m_win->tbx_LicenseKey->text(), "2");
     stockDelete(2);
     ASSERT_FALSE(HasFatalFailure());
-    EXPECT_EQ(runNew(), QStringList{kBadKey});
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList{kBadKey});
     stockAdd(2, "Other");
     ASSERT_FALSE(HasFatalFailure());
     const QStringList before = assignments();
-    EXPECT_EQ(runNew(), QStringList{kGone});
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList{kGone});
     EXPECT_EQ(assignments(), before);
     EXPECT_EQ(m_win->tbx_LicenseKey->text(), "2");  // the window as it was
     EXPECT_TRUE(m_win->tbx_LicenseName->text().startsWith("Viewer"));
 
     pickLine(m_win->List_license, "Other");
     ASSERT_EQ(m_win->tbx_LicenseKey->text(), "2");
-    EXPECT_EQ(runNew(), QStringList());
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList());
     EXPECT_EQ(assignmentsOf(2, 2), 1);
 }
 
@@ -163,13 +112,13 @@ TEST_F(DeletedLicenceTest, ALineOfTheListReadBeforeTheDeleteIsNoPickOfTheNewProd
     pickLine(m_win->List_ComuputerName, "PC-B");
     ASSERT_EQ(m_win->tbx_LicenseKey->text(), "2");
     const QStringList before = assignments();
-    EXPECT_EQ(runNew(), QStringList{kGone});
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList{kGone});
     EXPECT_EQ(assignments(), before);
 
     trigger(m_win, "View_MSFlexGrid_License_assignment_Update");
     pickLine(m_win->List_license, "Other");
     pickLine(m_win->List_ComuputerName, "PC-B");
-    EXPECT_EQ(runNew(), QStringList());
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList());
     EXPECT_EQ(assignmentsOf(2, 2), 1);
 }
 
@@ -191,7 +140,7 @@ TEST_F(DeletedLicenceTest, NewRefusesALicenceKeyReadFromAnAssignmentRow) {
     stockAdd(2, "Other");
     ASSERT_FALSE(HasFatalFailure());
     const QStringList before = assignments();
-    EXPECT_EQ(runNew(), QStringList{kGone});
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList{kGone});
     EXPECT_EQ(assignments(), before);
 }
 
@@ -203,7 +152,7 @@ TEST_F(DeletedLicenceTest, AnotherLicenceDeletedOrATypedKeyIsNoRefusal) {
     pickLine(m_win->List_ComuputerName, "PC-B");
     stockDelete(3);
     ASSERT_FALSE(HasFatalFailure());
-    EXPECT_EQ(runNew(), QStringList());
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList());
     EXPECT_EQ(assignmentsOf(1, 2), 1);
 
     pickLine(m_win->List_license, "Viewer");
@@ -213,7 +162,7 @@ TEST_F(DeletedLicenceTest, AnotherLicenceDeletedOrATypedKeyIsNoRefusal) {
     stockAdd(2, "Other");
     ASSERT_FALSE(HasFatalFailure());
     retype(m_win->tbx_LicenseKey, "2");
-    EXPECT_EQ(runNew(), QStringList());
+    EXPECT_EQ(run("Mnu_AddRecord"), QStringList());
     EXPECT_EQ(assignmentsOf(2, 2), 1);
 }
 

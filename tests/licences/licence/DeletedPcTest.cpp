@@ -3,17 +3,9 @@
 // go to the new one. A key typed by hand is the PC under it now.
 #include <gtest/gtest.h>
 
-#include <QTest>
-
-#include "core/frm_Main.h"
-#include "licences/frm_Edit_License.h"
-#include "platform/ui/Dialogs.h"
-#include "platform/ui/FlexGrid.h"
-#include "platform/ui/Forms.h"
-#include "platform/ui/ListBox.h"
 #include "platform/ui/SingleInstance.h"
 #include "platform/ui/TextBox.h"
-#include "tests/licences/licence/LicenceFixture.h"
+#include "tests/licences/licence/StaleKeyFixture.h"
 
 namespace licence {
 namespace {
@@ -22,10 +14,9 @@ const QString kGone = QStringLiteral(
     "Vondari|48|選択したコンピュータは削除されています。一覧を更新して、コンピュータを選択し直してください。");
 const QString kBadKey = QStringLiteral("Vondari|48|コンピュータのKeyが正しくありません。");
 
-class DeletedPcTest : public LicenceTest {
+class DeletedPcTest : public StaleKeyTest {
 protected:
-    // PCs 1 PC-A and 2 PC-B, the licence Office with one assignment on PC-A; the main window lists the PCs by
-    // name, and its menu opens the assignment window.
+    // PCs 1 PC-A and 2 PC-B, the licence Office with one assignment on PC-A.
     void SetUp() override {
         LicenceTest::SetUp();
         ASSERT_FALSE(ui::anotherInstanceRunning());
@@ -33,28 +24,9 @@ protected:
         addPc({2, "PC-B"});
         addLicence(1, "Office", 10);
         addAssignment({1, 1, 1, "P-1", "L-1", "K-1", "リース", "License", 120, "first"});
-        writeIni({"[Main]", "SectionNumber=0", "[0]", "OptDel=0", "SelectNumber=1", "KeyName0=Computer_Name",
-                  "KeyASCDESC0=ASC", "MSFlexGrit_SelectNum=1", "MSFlexGrit_Select1=1"});
-        m_main = static_cast<frm_Main*>(ui::showForm("frm_Main", ui::vbModeless));
-        ASSERT_NE(m_main, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main));
-        trigger(m_main, "Mnu_Edit_License");
-        settle();
-        m_win = static_cast<frm_Edit_License*>(ui::findForm("frm_Edit_License"));
-        ASSERT_NE(m_win, nullptr);
+        openFromMainWindow();
     }
 
-    // The PC's row clicked in the main list, then its 削除.
-    void mainDelete(int key) {
-        const int row = rowWith(m_main->MSFlexGrid_Main, 1, QString::number(key));
-        ASSERT_GT(row, 0) << "PC " << key << " is not in the main list";
-        ASSERT_TRUE(testsupport::clickCell(m_main->MSFlexGrid_Main, row, 2));
-        settle();
-        ui::script::answerMsgBox(ui::vbYes);
-        ui::script::answerMsgBox(ui::vbOK);
-        trigger(m_main, "Mnu_Delete");
-        ASSERT_EQ(count(QString("SELECT * FROM tbl_Computer_List WHERE MainKey = %1").arg(key)), 0);
-    }
     // The main window's 新規作成; the new PC must get `key`.
     void mainNew(int key) {
         ui::script::answerMsgBox(ui::vbYes);
@@ -70,37 +42,15 @@ protected:
         ui::script::reset();
     }
 
-    void pickLine(ui::ListBox* list, const QString& startingWith) {
-        clickLine(list, startingWith);
-        settle();
-    }
     void selectAssignment(int key) {
         const int row = rowWith(m_win->FGrid_EditLicense, 0, QString::number(key));
         ASSERT_GT(row, 0) << "assignment " << key << " is not listed";
         clickCell(m_win->FGrid_EditLicense, row);
         settle();
     }
-    // The command with its box, if one comes, answered OK; the boxes shown as "title|buttons|prompt".
-    QStringList run(const char* command) {
-        ui::script::reset();
-        ui::script::answerMsgBox(ui::vbOK);
-        trigger(m_win, command);
-        settle();
-        const QStringList shown = testsupport::msgBoxes();
-        ui::script::reset();
-        return shown;
-    }
-
-    QStringList assignments() {
-        QStringList s;
-        for (const QStringList& row : rows("SELECT * FROM tbl_License_Dat ORDER BY [Key]")) s << row.join('|');
-        return s;
-    }
     int assignmentsOf(int pc) {
         return count(QString("SELECT * FROM tbl_License_Dat WHERE Computer_Code = %1").arg(pc));
     }
-
-    frm_Main* m_main = nullptr;
 };
 
 // The PC picked in the list deleted: New refuses, first with the box it always showed for a key without a

@@ -39,13 +39,7 @@ protected:
 
     // The PC's row clicked in the main list, then its 削除 answered Yes.
     void deleteInMain(int key) {
-        const int row = testsupport::rowWith(m_main->MSFlexGrid_Main, 1, QString::number(key));
-        ASSERT_GT(row, 0) << "PC " << key << " is not in the main list";
-        ASSERT_TRUE(testsupport::clickCell(m_main->MSFlexGrid_Main, row, 2));
-        settle();
-        ui::script::answerMsgBox(ui::vbYes);
-        ui::script::answerMsgBox(ui::vbOK);
-        ASSERT_TRUE(testsupport::triggerAction(m_main, "Mnu_Delete"));
+        ASSERT_TRUE(testsupport::deleteFromMainList(m_main, m_main->MSFlexGrid_Main, key));
         settle();
         ASSERT_EQ(count(QString("SELECT * FROM tbl_Computer_List WHERE MainKey = %1").arg(key)), 0);
     }
