@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "licences/frm_Add_License.h"
-#include "platform/ui/SingleInstance.h"
 #include "platform/ui/TextBox.h"
 #include "tests/licences/licence/StaleKeyFixture.h"
 
@@ -21,11 +20,8 @@ protected:
     // assignment holds, so the next product added after its delete takes key 2 again. The assignment window
     // is opened from the main window's menu, whose delete the grid-row case needs.
     void SetUp() override {
-        LicenceTest::SetUp();
-        ASSERT_FALSE(ui::anotherInstanceRunning());
-        addPc({1, "PC-A"});
-        addPc({2, "PC-B"});
-        addLicence(1, "Office", 10);
+        StaleKeyTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         addLicence(2, "Viewer", 5);
         addAssignment({1, 1, 1, "P-1"});
         openFromMainWindow();

@@ -12,12 +12,22 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/SingleInstance.h"
 #include "tests/licences/licence/LicenceFixture.h"
 
 namespace licence {
 
 class StaleKeyTest : public LicenceTest {
 protected:
+    // PCs 1 PC-A and 2 PC-B, the licence 1 Office; each case adds its own rows, then opens the windows.
+    void SetUp() override {
+        LicenceTest::SetUp();
+        ASSERT_FALSE(ui::anotherInstanceRunning());
+        addPc({1, "PC-A"});
+        addPc({2, "PC-B"});
+        addLicence(1, "Office", 10);
+    }
+
     // The main window lists the PCs by name, and its menu opens the assignment window.
     void openFromMainWindow() {
         writeIni({"[Main]", "SectionNumber=0", "[0]", "OptDel=0", "SelectNumber=1", "KeyName0=Computer_Name",
