@@ -200,9 +200,23 @@ TEST_F(WindowPlacementTest, TheEditorOpensWhereTheMainWindowLastStood) {
         // The main window's title bar, a little right of its icon.
         const QRect before = *wmtest::settledFrame(m_main);
         const QPoint grip = before.topLeft() + QPoint(200, 8);
-        wmtest::drag(grip, grip + places[opening] - before.topLeft());
-        const std::optional<QRect> mainFrame = wmtest::settledFrame(m_main);
+        // The editor just closed stands over it until the window manager has unmapped its frame: the press
+        // must reach the main window's title bar.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return wmtest::onTopAt(m_main, grip); }, 5000))
+            << "the main window's title bar is not on top at " << grip.x() << "," << grip.y();
+        const QPoint moveBy = places[opening] - before.topLeft();
+        wmtest::drag(grip, grip + moveBy);
+        std::optional<QRect> mainFrame = wmtest::settledFrame(m_main);
         ASSERT_TRUE(mainFrame);
+        // The drag is the user's doing, not the program's: once in many hundred drags on a busy machine
+        // openbox took none (the main window left where it stood, the program told nothing), so one that
+        // moved nothing is made again, and said.
+        if (moveBy.manhattanLength() > 24 && *mainFrame == before) {
+            std::printf("opening %d: the window manager took no drag of the main window, dragged again\n", opening + 1);
+            wmtest::drag(grip, grip + moveBy);
+            mainFrame = wmtest::settledFrame(m_main);
+            ASSERT_TRUE(mainFrame);
+        }
         // openbox holds a dragged window back a few pixels at other windows' edges.
         EXPECT_LE((mainFrame->topLeft() - places[opening]).manhattanLength(), 24)
             << "the drag did not move the main window: " << describe(mainFrame);

@@ -39,6 +39,16 @@ void xdotool(const QStringList& args) {
     QProcess::execute(QStringLiteral("xdotool"), args);
 }
 
+// Up to the child of the root: the window manager's frame (none when the tree cannot be read).
+xcb_window_t topLevel(xcb_connection_t* c, xcb_window_t w) {
+    for (;;) {
+        const auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+        if (!tree) return XCB_WINDOW_NONE;
+        if (tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE) return w;
+        w = tree->parent;
+    }
+}
+
 }  // namespace
 
 std::optional<QRect> frameOf(const QWidget* window) {
@@ -47,16 +57,20 @@ std::optional<QRect> frameOf(const QWidget* window) {
     xcb_window_t w = xcb_window_t(window->winId());
     const auto attributes = reply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
     if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return std::nullopt;
-    // Up to the child of the root: the window manager's frame.
-    for (;;) {
-        const auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
-        if (!tree) return std::nullopt;
-        if (tree->parent == tree->root || tree->parent == XCB_WINDOW_NONE) break;
-        w = tree->parent;
-    }
+    w = topLevel(c, w);
+    if (w == XCB_WINDOW_NONE) return std::nullopt;
     const auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
     if (!g) return std::nullopt;
     return QRect(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width);
+}
+
+bool onTopAt(const QWidget* window, QPoint at) {
+    xcb_connection_t* c = connection();
+    if (!c || !window) return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const auto under = reply(xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, root, root, int16_t(at.x()), int16_t(at.y())), nullptr));
+    return under && under->child != XCB_WINDOW_NONE && under->child == topLevel(c, xcb_window_t(window->winId()));
 }
 
 Settled untilStill(const QWidget* window) {

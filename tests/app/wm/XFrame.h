@@ -18,6 +18,10 @@ namespace wmtest {
 // invisible borders: their frame window is the frame the user sees.
 [[nodiscard]] std::optional<QRect> frameOf(const QWidget* window);
 
+// Whether the window's frame is the topmost window at the point (a window closed a moment ago may still
+// stand over it, its unmap not yet done by the window manager).
+[[nodiscard]] bool onTopAt(const QWidget* window, QPoint at);
+
 // A frame that stood still for a while (or the time was up), and how long after the wait began it last
 // changed; `first` is the first frame seen viewable.
 struct Settled {
