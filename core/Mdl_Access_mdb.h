@@ -50,7 +50,6 @@ void noteDeletion(KeyedRows rows, qint16 key);
 [[nodiscard]] bool deletedSince(KeyedRows rows, qint16 key, quint64 mark);
 
 inline void notePcDeletion(qint16 mainKey) { noteDeletion(KeyedRows::Pc, mainKey); }
-[[nodiscard]] inline quint64 pcDeletionMark() { return deletionMark(); }
 [[nodiscard]] inline bool pcDeletedSince(qint16 mainKey, quint64 mark) {
     return deletedSince(KeyedRows::Pc, mainKey, mark);
 }

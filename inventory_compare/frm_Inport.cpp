@@ -112,7 +112,7 @@ void frm_Inport::fnc_Clear_Form() {
 // ---- the PC list and the pick -------------------------------------------------------------------
 
 bool frm_Inport::fnc_View_ComputerList() {
-    m_ListedMark = pcDeletionMark();
+    m_ListedMark = deletionMark();
     ado::Recordset rs;
     try {
         rs.Open(QStringLiteral("SELECT DISTINCT tbl_Pclist.*, tbl_Computer_List.*, tbl_Location.Location_Name, "

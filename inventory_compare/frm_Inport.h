@@ -96,7 +96,7 @@ private:
     // The picked PC as the pick read it (storedIdentity), to refuse an overwrite of a PC changed since.
     // Empty when the pick found no PC.
     std::vector<ado::Value> m_PickedIdentity;
-    // The PC deletions noted when the list was filled (pcDeletionMark). An item is the PC it was made from:
+    // The PC deletions noted when the list was filled (deletionMark). An item is the PC it was made from:
     // once that PC is deleted, neither a pick made before nor one made after the delete may write into the
     // PC that has its key now, even one with the same name and dates.
     quint64 m_ListedMark = 0;

@@ -271,7 +271,7 @@ bool frm_Edit_License::View_ApplicatinList() {
 }
 
 bool frm_Edit_License::fnc_View_ComputerList() {
-    const quint64 mark = pcDeletionMark();
+    const quint64 mark = deletionMark();
     ado::Recordset rs;
     try {
         rs.Open(kPcQuery, gCn(), ado::adOpenStatic, ado::adLockOptimistic);

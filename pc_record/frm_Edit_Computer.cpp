@@ -95,7 +95,7 @@ void frm_Edit_Computer::Form_Load() {
 
     ShownMainKey = gSelMainKey;
     ShownRow = gSelRow;
-    m_loadedMark = pcDeletionMark();
+    m_loadedMark = deletionMark();
     fnc_View_Belongs(ShownMainKey);
     fnc_View_UserList();
     showPage(1);

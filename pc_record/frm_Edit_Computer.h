@@ -176,7 +176,7 @@ private:
     bool m_belongsShown = false;
     bool m_computerShown = false;
     bool m_driveShown = false;
-    // The PC deletions noted when ShownMainKey's PC was last loaded (pcDeletionMark). A delete frees the key
+    // The PC deletions noted when ShownMainKey's PC was last loaded (deletionMark). A delete frees the key
     // for the next new PC, and the boxes, read from the PC deleted, must not be saved over that one.
     quint64 m_loadedMark = 0;
 };

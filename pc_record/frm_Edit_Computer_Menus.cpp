@@ -36,7 +36,7 @@ void frm_Edit_Computer::cmd_Prev_Click() {
 void frm_Edit_Computer::stepTo(qint16 row) {
     ShownRow = row;
     ShownMainKey = gRowMainKey.at(std::size_t(ShownRow));
-    m_loadedMark = pcDeletionMark();
+    m_loadedMark = deletionMark();
     tbx_Key->setText(QString::number(ShownRow));
     fnc_Clear_Form();
     const qint16 key = ShownMainKey;

@@ -331,7 +331,7 @@ TEST_F(RecordCommandsTest, DeleteRollsBackAllEightWhenOneFails) {
 // delete notes its own key, and only when the PC went.
 TEST_F(RecordCommandsTest, DeleteNotesThatPcsDeletionWhenItDeletes) {
     startWith({{4, "PC-004"}, {5, "PC-005"}});
-    const quint64 mark = pcDeletionMark();
+    const quint64 mark = deletionMark();
     const auto deleteAnswered = [&](int answer, bool fails) {
         clickPc(5);
         ui::script::answerMsgBox(answer);
@@ -349,7 +349,7 @@ TEST_F(RecordCommandsTest, DeleteNotesThatPcsDeletionWhenItDeletes) {
     ASSERT_EQ(keyedRows(5)[4], 0);
     EXPECT_TRUE(pcDeletedSince(5, mark));
     EXPECT_FALSE(pcDeletedSince(4, mark));
-    EXPECT_FALSE(pcDeletedSince(5, pcDeletionMark())) << "a mark taken after the delete";
+    EXPECT_FALSE(pcDeletedSince(5, deletionMark())) << "a mark taken after the delete";
 }
 
 // --- Removal ---------------------------------------------------------------------------------------
