@@ -102,11 +102,8 @@ frm_Edit_License::frm_Edit_License(QWidget* parent) : ui::Form(QStringLiteral("f
     tbx_Licence_No = box(QStringLiteral("tbx_Licence_No"), 1320, 6240, 3300, 300);
     // The column's widest caption: drawn 8 % narrower, it stands at the column's Left and 3 px clear of
     // its box.
-    QLabel* installKey =
-        label(QStringLiteral("lbl_Install_Key"), QStringLiteral("インストールKey"), 120, 6645, 1215, 255);
-    QFont narrow = installKey->font();
-    narrow.setStretch(92);
-    installKey->setFont(narrow);
+    ui::narrowText(label(QStringLiteral("lbl_Install_Key"), QStringLiteral("インストールKey"), 120, 6645, 1215, 255),
+                   92);
     tbx_Install_Key = box(QStringLiteral("tbx_Install_Key"), 1320, 6600, 3300, 300);
     QFont bold = listFont;
     bold.setBold(true);

@@ -80,11 +80,7 @@ void frm_Edit_Mail::buildControls() {
         lbr_tbl_Mail[i] =
             place(new QLabel(QString::fromUtf8(b.caption)), ui::controlName(QStringLiteral("lbr_tbl_Mail"), i),
                   b.labelLeft, b.labelTop < 0 ? b.top : b.labelTop, b.labelWidth, 255);
-        if (b.labelStretch != 100) {
-            QFont narrow = lbr_tbl_Mail[i]->font();
-            narrow.setStretch(b.labelStretch);
-            lbr_tbl_Mail[i]->setFont(narrow);
-        }
+        if (b.labelStretch != 100) ui::narrowText(lbr_tbl_Mail[i], b.labelStretch);
         tbx_tbl_Mail[i] = place(new ui::TextBox, ui::controlName(QStringLiteral("tbx_tbl_Mail"), i), b.boxLeft, b.top,
                                 b.boxWidth, 300);
         ui::bind(tbx_tbl_Mail[i], &ui::TextBox::GotFocus, this, &frm_Edit_Mail::tbx_tbl_Mail_GotFocus, i);

@@ -1,6 +1,7 @@
 #include "platform/ui/Fonts.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace ui {
 
@@ -31,6 +32,12 @@ void installFonts() {
     for (const FontName& f : kFontNames)
         QFont::insertSubstitution(QString::fromUtf16(f.original), QString::fromLatin1(f.face));
     QApplication::setFont(windowFont());
+}
+
+void narrowText(QWidget* control, int percent) {
+    QFont font = control->font();
+    font.setStretch(percent);
+    control->setFont(font);
 }
 
 }  // namespace ui

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace ui {
 
 // "ＭＳ ゴシック" (fixed pitch) gives "IPAGothic", "ＭＳ Ｐゴシック" (proportional) "IPAPGothic"; any other
@@ -14,6 +16,9 @@ namespace ui {
 [[nodiscard]] QFont vbFont(const QString& name, int pointSize);
 // The windows' own font: IPAPGothic 9 pt.
 [[nodiscard]] QFont windowFont();
+// Draws the control's text narrower, at `percent` of its font's width: for a caption a little too wide for
+// the room its layout gives it beside a box.
+void narrowText(QWidget* control, int percent);
 // Makes windowFont() the application's font and lets a QFont that names an original font find its
 // face. Call once, after the QApplication exists.
 void installFonts();
